@@ -1,0 +1,62 @@
+// How a command talks to the user in the middle of its work: message boxes, file dialogs, the
+// modal dialogs, the busy pointer. The window implements it with Qt; tests with a scripted fake.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pixmora {
+
+struct Editor;
+
+enum class MsgIcon { None, Information, Exclamation };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+
+// Title of the boxes that state no title of their own.
+inline constexpr const char* kDefaultTitle = "Pixmora";
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;  // "description|pattern|description|pattern"
+    std::string initialDir;
+    std::string proposedName;
+};
+
+class Host {
+  public:
+    virtual ~Host() = default;
+
+    // Texts use "\n" for a line break and "\r" where a bare carriage return is meant.
+    virtual MsgAnswer Message(const std::string& text, const std::string& title, MsgIcon icon,
+                              MsgButtons buttons) = 0;
+    // A chosen existing file, or nothing when cancelled.
+    virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
+    // A chosen target (overwrite already confirmed), or nothing when cancelled.
+    virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
+
+    // Modal dialogs; each reports through the editor state its rules write.
+    virtual void RunParamsDialog(Editor& ed) = 0;   // font parameters
+    virtual void RunScanDialog(Editor& ed) = 0;     // byte scan change
+    virtual void RunEnlargeDialog(Editor& ed) = 0;  // target format of an enlargement
+    // The model-file dialog is not modal: this only opens it.
+    virtual void OpenModelDialog(Editor& ed) = 0;
+
+    virtual void SetBusy(bool busy) = 0;
+    // The directory of the executable, where Model/ and Pict/ lie.
+    virtual std::string ProgramDir() = 0;
+};
+
+// Shows the busy pointer for the life of a command, on every way out.
+class BusyPointer {
+  public:
+    explicit BusyPointer(Host& host) : host_(host) { host_.SetBusy(true); }
+    ~BusyPointer() { host_.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    Host& host_;
+};
+
+}  // namespace pixmora

@@ -1,0 +1,75 @@
+#include "support/fake_host.h"
+
+#include <gtest/gtest.h>
+
+namespace pixmora::test {
+
+namespace {
+
+template <typename T>
+T TakeFront(std::deque<T>& queue, const char* what, T fallback) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unscripted " << what;
+        return fallback;
+    }
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+void RunScripted(const std::function<void(Editor&)>& script, Editor& ed, const char* what) {
+    if (!script) {
+        ADD_FAILURE() << "unscripted " << what;
+        return;
+    }
+    script(ed);
+}
+
+}  // namespace
+
+MsgAnswer FakeHost::Message(const std::string& text, const std::string& title, MsgIcon icon,
+                            MsgButtons buttons) {
+    messages.push_back({text, title, icon, buttons});
+    if (buttons == MsgButtons::Ok) {
+        return MsgAnswer::Ok;
+    }
+    return TakeFront(answers, ("question: " + text).c_str(), MsgAnswer::No);
+}
+
+std::optional<std::string> FakeHost::OpenFile(const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    return TakeFront(openResults, "open-file dialog", std::optional<std::string>{});
+}
+
+std::optional<std::string> FakeHost::SaveFile(const FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    return TakeFront(saveResults, "save dialog", std::optional<std::string>{});
+}
+
+void FakeHost::RunParamsDialog(Editor& ed) {
+    RunScripted(paramsDialog, ed, "parameters dialog");
+}
+void FakeHost::RunScanDialog(Editor& ed) {
+    RunScripted(scanDialog, ed, "scan dialog");
+}
+void FakeHost::RunEnlargeDialog(Editor& ed) {
+    RunScripted(enlargeDialog, ed, "enlarge dialog");
+}
+void FakeHost::OpenModelDialog(Editor& ed) {
+    RunScripted(modelDialog, ed, "model dialog");
+}
+
+void FakeHost::SetBusy(bool busy) {
+    busyDepth += busy ? 1 : -1;
+    ++busyCalls;
+}
+
+std::vector<std::string> FakeHost::texts() const {
+    std::vector<std::string> result;
+    for (const auto& message : messages) {
+        result.push_back(message.text);
+    }
+    return result;
+}
+
+}  // namespace pixmora::test

@@ -1,0 +1,57 @@
+// A scripted Host for core tests: records every message and request, answers from prepared lists.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/host.h"
+
+namespace pixmora::test {
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class FakeHost : public Host {
+  public:
+    // Answers to questions (Yes/No, Yes/No/Cancel), used in order. An unscripted question fails
+    // the test and answers No; an OK-only box needs no answer.
+    std::deque<MsgAnswer> answers;
+    // Results of the file dialogs, used in order; nothing means "cancelled".
+    std::deque<std::optional<std::string>> openResults;
+    std::deque<std::optional<std::string>> saveResults;
+    // What the modal dialogs do; an unscripted dialog fails the test.
+    std::function<void(Editor&)> paramsDialog;
+    std::function<void(Editor&)> scanDialog;
+    std::function<void(Editor&)> enlargeDialog;
+    std::function<void(Editor&)> modelDialog;
+    std::string programDir = ".";
+
+    std::vector<RecordedMessage> messages;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    int busyDepth = 0;
+    int busyCalls = 0;
+
+    MsgAnswer Message(const std::string& text, const std::string& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+    void RunParamsDialog(Editor& ed) override;
+    void RunScanDialog(Editor& ed) override;
+    void RunEnlargeDialog(Editor& ed) override;
+    void OpenModelDialog(Editor& ed) override;
+    void SetBusy(bool busy) override;
+    std::string ProgramDir() override { return programDir; }
+
+    // The texts of all messages shown so far.
+    std::vector<std::string> texts() const;
+};
+
+}  // namespace pixmora::test
