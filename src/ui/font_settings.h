@@ -1,0 +1,21 @@
+// The settings of the output area: negative font, incomplete set and the output format. Each runs
+// whenever its control's value changes, whether the user or a command changed it.
+#pragma once
+
+#include <string>
+
+namespace pixmora {
+
+struct Editor;
+
+inline constexpr const char* kOutputFormats[] = {"Data code", ".Db code", "Code", "Intel HEX"};
+inline constexpr const char* kNumberNotations[] = {"&hNN", "$NN", "#NN", "0xNN", "NNh"};
+
+// "Негативный шрифт": only the polarity flag follows; the image is never changed.
+void SetNegativeFont(Editor& ed, bool checked);
+// "Неполный ЗГ": shows or hides the range fields, keeping their texts.
+void SetIncompleteSet(Editor& ed, bool checked);
+// The output format list: "Intel HEX" shows the start address instead of the number notation.
+void ChooseOutputFormat(Editor& ed, const std::string& format);
+
+}  // namespace pixmora
