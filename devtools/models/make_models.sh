@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Regenerates the model files from real fonts:  devtools/models/make_models.sh data/Model
+# Extra arguments go to the generator (--check compares instead of writing, --show draws the rows).
+set -euo pipefail
+
+if [ $# -lt 1 ]; then
+    echo "usage: $0 [--check] [--show] DIRECTORY" >&2
+    exit 2
+fi
+
+here="$(cd "$(dirname "$0")" && pwd)"
+build="$(mktemp -d)"
+trap 'rm -rf "$build"' EXIT
+
+# shellcheck disable=SC2046  # pkg-config prints several words on purpose
+g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -o "$build/make_models" \
+    "$here"/make_models.cpp "$here"/model_builder.cpp "$here"/model_fonts.cpp \
+    "$here"/glyph_render.cpp "$here"/console_font.cpp $(pkg-config --cflags --libs freetype2 zlib)
+"$build/make_models" "$@"

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "console_font.h"
+#include "glyph_render.h"
+#include "model_builder.h"
+
+namespace models {
+namespace {
+
+const CellFormat k6x8{6, 8};
+const CellFormat k16x16{16, 16};
+
+DotMatrix FromPicture(const std::vector<std::string>& rows) {
+    DotMatrix matrix(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < matrix.height; ++y) {
+        for (int x = 0; x < matrix.width; ++x) {
+            matrix.at(x, y) = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#';
+        }
+    }
+    return matrix;
+}
+
+// The "A" drawn in model_builder.h.
+const std::vector<std::string> kLetterA = {"......", ".###..", "#...#.", "#...#.",
+                                           "#...#.", "#####.", "#...#.", "#...#."};
+
+TEST(ModelBuilder, PacksTheHeaderPictureColumnByColumn) {
+    EXPECT_EQ(PackVertical1(FromPicture(kLetterA)),
+              (std::vector<std::uint8_t>{0xFC, 0x22, 0x22, 0x22, 0xFC, 0x00}));
+}
+
+TEST(ModelBuilder, SecondBandOfATallCellFollowsTheFirst) {
+    DotMatrix cell(16, 16);
+    cell.at(3, 9) = 1;  // band 1, column 3, bit 1
+    const std::vector<std::uint8_t> bytes = PackVertical1(cell);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        EXPECT_EQ(bytes[i], i == 19 ? 0x02 : 0x00) << "byte " << i;
+    }
+    EXPECT_EQ(UnpackVertical1(bytes.data(), k16x16).dots, cell.dots);
+}
+
+TEST(ModelBuilder, AlignsInkToTheBottomLeftCorner) {
+    const DotMatrix glyph = FromPicture({"...", "..#", ".#.", "..."});
+    const DotMatrix cell = AlignBottomLeft(glyph, k6x8);
+    EXPECT_EQ(PackVertical1(cell), (std::vector<std::uint8_t>{0x80, 0x40, 0, 0, 0, 0}));
+}
+
+std::vector<std::uint8_t> SoundModel(const CellFormat& cell) {
+    std::vector<std::uint8_t> bytes;
+    for (int slot = 0; slot < 64; ++slot) {
+        DotMatrix glyph(cell.width, cell.height);
+        if (slot % 16 != 0) {
+            glyph.at(0, cell.height - 1) = 1;
+            glyph.at(slot % 4, cell.height - 1 - slot % 5) = 1;
+        }
+        const std::vector<std::uint8_t> packed = PackVertical1(glyph);
+        bytes.insert(bytes.end(), packed.begin(), packed.end());
+    }
+    return bytes;
+}
+
+TEST(ModelBuilder, CheckAcceptsASoundModelAndNamesEveryFault) {
+    std::vector<std::uint8_t> bytes = SoundModel(k6x8);
+    EXPECT_TRUE(CheckModel(bytes, k6x8).empty());
+
+    bytes[5 * 6] = 0x00;  // slot 5 loses its dots
+    bytes[5 * 6 + 1] = 0x00;
+    bytes[5 * 6 + 2] = 0x00;
+    bytes[7 * 6] = 0x00;       // slot 7 loses its left column
+    bytes[16 * 6 + 3] = 0x01;  // the blank of row 1 gets a dot
+    const std::vector<std::string> faults = CheckModel(bytes, k6x8);
+    ASSERT_EQ(faults.size(), 3u);
+    EXPECT_NE(faults[0].find("slot 5 is blank"), std::string::npos);
+    EXPECT_NE(faults[1].find("slot 7 is not in the bottom-left corner"), std::string::npos);
+    EXPECT_NE(faults[2].find("slot 16 (blank) has lit dots"), std::string::npos);
+
+    bytes.pop_back();
+    EXPECT_EQ(CheckModel(bytes, k6x8).size(), 1u);
+}
+
+TEST(ModelBuilder, CheckRefusesAGlyphInTheSpacingMargin) {
+    std::vector<std::uint8_t> bytes = SoundModel(k6x8);
+    bytes[1 * 6 + 5] = 0x80;  // slot 1 reaches column 5, the margin of a 6 x 8 cell
+    const std::vector<std::string> faults = CheckModel(bytes, k6x8);
+    ASSERT_EQ(faults.size(), 1u);
+    EXPECT_NE(faults[0].find("larger than the drawing area"), std::string::npos);
+}
+
+TEST(ModelBuilder, WritesDataLinesOfSixOrEightUpperCaseValues) {
+    std::vector<std::uint8_t> six(12);
+    six[2] = 0x5F;
+    six[11] = 0xAB;
+    EXPECT_EQ(ModelFileText(six, k6x8),
+              "Data &h00,&h00,&h5F,&h00,&h00,&h00\r\nData &h00,&h00,&h00,&h00,&h00,&hAB\r\n");
+
+    const std::vector<std::uint8_t> eight(16, 0xC4);
+    const std::string text = ModelFileText(eight, CellFormat{8, 8});
+    EXPECT_EQ(text.substr(0, text.find('\r')), "Data &hC4,&hC4,&hC4,&hC4,&hC4,&hC4,&hC4,&hC4");
+    EXPECT_EQ(text.size(), 2 * (5 + 8 * 4 + 7 + 2));
+}
+
+TEST(ModelBuilder, EveryCellLeavesItsSpacingMargin) {
+    EXPECT_EQ(k6x8.areaWidth(), 5);
+    EXPECT_EQ(k6x8.areaHeight(), 7);
+    EXPECT_EQ((CellFormat{8, 8}.areaWidth()), 7);
+    EXPECT_EQ((CellFormat{12, 16}.areaWidth()), 10);
+    EXPECT_EQ((CellFormat{48, 56}.areaHeight()), 54);
+}
+
+// Uses the X11 fonts of xfonts-base; skipped where they are not installed.
+FontSource CleanBitmap(const char* file) {
+    return FontSource{std::string("/usr/share/fonts/X11/misc/") + file, "xfonts-base",
+                      Rendering::Bitmap};
+}
+
+TEST(ModelBuilder, RowWithoutCyrillicFailsLoudlyAndFallsBackWhenGivenAFont) {
+    const FontSource latinOnly = CleanBitmap("clR8x8.pcf.gz");
+    const FontSource withCyrillic = CleanBitmap("6x10.pcf.gz");
+    if (!std::filesystem::exists(latinOnly.path) || !std::filesystem::exists(withCyrillic.path)) {
+        GTEST_SKIP() << "xfonts-base is not installed";
+    }
+    const FreeTypeLibrary library;
+    const CellFormat cell = k16x16;  // room for every glyph of both fonts
+    try {
+        BuildRow(library, cell, ModelRow{"Latin only", {latinOnly}});
+        FAIL() << "a row without Б was accepted";
+    } catch (const RenderError& error) {
+        EXPECT_NE(std::string(error.what()).find("U+0411"), std::string::npos) << error.what();
+    }
+
+    const BuiltRow row = BuildRow(library, cell, ModelRow{"mixed", {latinOnly, withCyrillic}});
+    EXPECT_EQ(row.origins[12].path, latinOnly.path);  // А drawn as the row's own Latin A
+    EXPECT_EQ(row.origins[12].drawnAs, U'A');
+    EXPECT_EQ(row.origins[13].path, withCyrillic.path);  // Б from the fallback
+    EXPECT_EQ(row.cells[12].dots, row.cells[8].dots);
+    EXPECT_TRUE(row.cells[0].blank());
+    std::vector<std::uint8_t> bytes;
+    for (int copy = 0; copy < 4; ++copy) {
+        for (const DotMatrix& glyph : row.cells) {
+            const std::vector<std::uint8_t> packed = PackVertical1(glyph);
+            bytes.insert(bytes.end(), packed.begin(), packed.end());
+        }
+    }
+    EXPECT_TRUE(CheckModel(bytes, cell).empty());
+}
+
+// A PSF2 font of two 5 x 3 glyphs, "A" and "Б" (the second also listed for a sequence).
+std::vector<std::uint8_t> TinyPsf2() {
+    std::vector<std::uint8_t> bytes = {0x72, 0xB5, 0x4A, 0x86, 0, 0, 0, 0, 32, 0, 0, 0, 1, 0, 0, 0,
+                                       2,    0,    0,    0,    3, 0, 0, 0, 3,  0, 0, 0, 5, 0, 0, 0};
+    const std::uint8_t glyphs[] = {0x70, 0xF8, 0x88, 0xF8, 0x80, 0xF0};
+    bytes.insert(bytes.end(), std::begin(glyphs), std::end(glyphs));
+    const std::uint8_t table[] = {'A', 0xFF, 0xD0, 0x91, 0xFE, 'B', 0xCC, 0x81, 0xFF};
+    bytes.insert(bytes.end(), std::begin(table), std::end(table));
+    return bytes;
+}
+
+std::filesystem::path WriteGzip(const std::vector<std::uint8_t>& bytes, const char* name) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+    gzFile file = gzopen(path.c_str(), "wb");
+    gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
+    gzclose(file);
+    return path;
+}
+
+TEST(ConsoleFont, ReadsGlyphsAndTheUnicodeTableOfAGzippedPsf2) {
+    const std::filesystem::path path = WriteGzip(TinyPsf2(), "pixmora_models_test.psf.gz");
+    const ConsoleFont font = ReadConsoleFont(path.string());
+    std::filesystem::remove(path);
+    EXPECT_EQ(font.width, 5);
+    EXPECT_EQ(font.height, 3);
+    ASSERT_EQ(font.glyphOf.size(), 2u);  // the sequence B + combining acute is not a character
+    EXPECT_EQ(font.glyphOf.at(U'A'), 0);
+    EXPECT_EQ(font.glyphOf.at(U'\u0411'), 1);
+    EXPECT_TRUE(font.dot(0, 1, 0));
+    EXPECT_FALSE(font.dot(0, 0, 0));
+    EXPECT_FALSE(font.dot(1, 4, 2));
+    EXPECT_TRUE(font.dot(1, 3, 2));
+}
+
+TEST(ConsoleFont, RefusesDamagedFiles) {
+    std::vector<std::uint8_t> cut = TinyPsf2();
+    cut.erase(cut.end() - 2, cut.end());  // the table loses its end
+    const std::filesystem::path cutPath = WriteGzip(cut, "pixmora_models_cut.psf.gz");
+    EXPECT_THROW(ReadConsoleFont(cutPath.string()), RenderError);
+    std::filesystem::remove(cutPath);
+
+    std::vector<std::uint8_t> huge = TinyPsf2();
+    huge[16] = 0xFF;  // glyph count far beyond the file
+    const std::filesystem::path hugePath = WriteGzip(huge, "pixmora_models_huge.psf.gz");
+    EXPECT_THROW(ReadConsoleFont(hugePath.string()), RenderError);
+    std::filesystem::remove(hugePath);
+
+    EXPECT_THROW(ReadConsoleFont("/nonexistent/font.psf.gz"), RenderError);
+}
+
+}  // namespace
+}  // namespace models

@@ -1,0 +1,94 @@
+#include "model_fonts.h"
+
+#include <string>
+
+namespace models {
+
+namespace {
+
+FontSource X11Bitmap(const std::string& file, const char* package) {
+    return FontSource{"/usr/share/fonts/X11/" + file, package, Rendering::Bitmap};
+}
+
+FontSource Console(const std::string& file) {
+    return FontSource{"/usr/share/consolefonts/" + file, "console-setup-linux", Rendering::Console};
+}
+
+FontSource Outline(const std::string& file, const char* package, float heightShare = 1.0f,
+                   float widthScale = 1.0f) {
+    return FontSource{"/usr/share/fonts/truetype/" + file,
+                      package,
+                      Rendering::Outline,
+                      0,
+                      widthScale,
+                      heightShare};
+}
+
+// Debian packages that install the fonts.
+const char* const kBase = "xfonts-base";
+const char* const kCronyx75 = "xfonts-cronyx-75dpi";
+const char* const kTerminus = "xfonts-terminus";
+const char* const kMplus = "xfonts-mplus";
+const char* const kDejaVu = "fonts-dejavu-core";
+const char* const kLiberation = "fonts-liberation";
+const char* const kFreeFont = "fonts-freefont-ttf";
+
+ModelRow Row(const char* style, std::vector<FontSource> fonts) {
+    return ModelRow{style, std::move(fonts)};
+}
+
+}  // namespace
+
+std::vector<ModelFormat> ModelFormats() {
+    // Small cells: bitmap fonts drawn dot for dot.
+    const FontSource fixed6x10 = X11Bitmap("misc/6x10.pcf.gz", kBase);
+    const FontSource fixed6x12 = X11Bitmap("misc/6x12.pcf.gz", kBase);
+    const FontSource courierBold = X11Bitmap("75dpi/crox1cb_c.pcf.gz", kCronyx75);
+    // Larger cells: outlines. Real character generators of these sizes leave room for
+    // descenders and squeeze bold faces, hence the shares of the height and the narrowing.
+    const FontSource sans = Outline("liberation/LiberationSans-Regular.ttf", kLiberation);
+    const FontSource condensedBold = Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu, 0.86f, 0.75f);
+    const FontSource monoBold = Outline("freefont/FreeMonoBold.ttf", kFreeFont, 0.8f);
+    const FontSource serif = Outline("liberation/LiberationSerif-Regular.ttf", kLiberation, 0.8f);
+
+    return {
+        {{6, 8},
+         {Row("LCD 5 x 7", {fixed6x10}),
+          Row("rounded 5 x 7", {X11Bitmap("misc/mplus_h10r.pcf.gz", kMplus), fixed6x12}),
+          Row("bold 5 x 7", {courierBold, fixed6x10}),
+          Row("small 4 x 6", {X11Bitmap("misc/5x8.pcf.gz", kBase)})}},
+        {{8, 8},
+         {Row("bold 7 x 7", {X11Bitmap("misc/clB8x8.pcf.gz", kBase), courierBold, fixed6x10}),
+          Row("bold sans", {Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu, 0.86f)}),
+          Row("LCD 5 x 7", {fixed6x10}), Row("VGA", {Console("FullCyrSlav-VGA8.psf.gz")})}},
+        {{12, 16},
+         {Row("sans", {Outline("liberation/LiberationSans-Regular.ttf", kLiberation, 0.86f)}),
+          Row("bold sans", {Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu)}),
+          Row("terminal", {X11Bitmap("misc/ter-u16b_unicode.pcf.gz", kTerminus)}),
+          Row("serif", {Outline("liberation/LiberationSerif-Regular.ttf", kLiberation)})}},
+        {{16, 16},
+         {Row("sans", {sans}),
+          Row("bold sans", {Outline("liberation/LiberationSans-Bold.ttf", kLiberation, 0.86f)}),
+          Row("terminal", {X11Bitmap("misc/ter-u16b_unicode.pcf.gz", kTerminus)}),
+          Row("serif", {Outline("dejavu/DejaVuSerif.ttf", kDejaVu, 0.86f)})}},
+        {{16, 24},
+         {Row("sans", {sans}), Row("condensed bold sans", {condensedBold}),
+          Row("terminal", {X11Bitmap("misc/ter-u22b_unicode.pcf.gz", kTerminus)}),
+          Row("serif", {serif})}},
+        {{24, 32},
+         {Row("sans", {sans}), Row("condensed bold sans", {condensedBold}),
+          Row("terminal", {X11Bitmap("misc/ter-u32b_unicode.pcf.gz", kTerminus)}),
+          Row("serif", {serif})}},
+        {{32, 40},
+         {Row("sans", {sans}), Row("condensed bold sans", {condensedBold}),
+          Row("mono bold", {monoBold}), Row("serif", {serif})}},
+        {{40, 48},
+         {Row("sans", {sans}), Row("condensed bold sans", {condensedBold}),
+          Row("mono bold", {monoBold}), Row("serif", {serif})}},
+        {{48, 56},
+         {Row("sans", {sans}), Row("condensed bold sans", {condensedBold}),
+          Row("mono bold", {monoBold}), Row("serif", {serif})}},
+    };
+}
+
+}  // namespace models
