@@ -1,0 +1,34 @@
+// How export writes bytes as source text: the output format (which line prefix) and the number
+// notation of one value.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pixmora {
+
+// In the order of the main window's "Формат строки" list.
+enum class OutputFormat { DataCode, DbCode, Code, IntelHex };
+// In the order of the main window's "Формат числа" list.
+enum class NumberNotation { AmpH, Dollar, Hash, ZeroX, SuffixH };
+
+// The list text ("Data code", "&hNN", ...) to its value; nothing for an unknown text.
+std::optional<OutputFormat> OutputFormatFromText(std::string_view text);
+std::optional<NumberNotation> NumberNotationFromText(std::string_view text);
+
+// What begins every source line: "Data ", ".db " or nothing ("Code"; "Intel HEX" too, for the
+// model files, which are always source text).
+std::string_view LinePrefix(OutputFormat format);
+
+// One byte in a notation, upper-case digits: &h0A, $0A, #0A, 0x0A, 0Ah. "NNh" puts one more
+// leading 0 before values above 153 (0x99), so 154 is 09Ah and 165 is 0A5h.
+std::string FormatByteValue(std::uint8_t value, NumberNotation notation);
+
+// Values per source line: a 6 x 8 character (6 bytes) fills one line, everything else 8 a line.
+constexpr int ValuesPerLine(int bytesPerChar) {
+    return bytesPerChar == 6 ? 6 : 8;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,181 @@
+#include "io/export.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "io/byte_notation.h"
+#include "io/file_commit.h"
+#include "io/font_writer.h"
+#include "io/number_text.h"
+#include "model/editor.h"
+#include "model/host.h"
+#include "ui/font_settings.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kLastCode = 255;
+constexpr int kFirstCyrillicCode = 192;
+
+bool IsHexLiteralStart(std::string_view text) {
+    return text.size() >= 2 && text[0] == '&' && (text[1] == 'h' || text[1] == 'H');
+}
+
+std::string ScanNamePart(int scan) {
+    const char direction = IsVerticalScan(scan) ? 'v' : 'h';
+    const char variant = (scan == kScanVertical1 || scan == kScanHorizontal1) ? '1' : '2';
+    return {direction, variant};
+}
+
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+void RefuseWith(Host& host, std::string_view text) {
+    host.Message(std::string(text), std::string(kErrorTitle), MsgIcon::Exclamation,
+                 MsgButtons::Ok);
+}
+
+// A successful export counts as a save, and the one-shot settings go back to the whole set, not
+// inverted.
+void ResetAfterExport(Editor& ed) {
+    ed.win.nosave = 0;
+    for (CharCell& cell : ed.table.cells) {
+        cell.fontSize = ed.font.CharTableFontSize;
+        cell.bold = false;
+        cell.background = kWhite;
+    }
+    ed.table.cells[static_cast<std::size_t>(ed.font.CurrentChar)].background = kRed;
+    SetIncompleteSet(ed, false);
+    ed.win.Text2 = "32";
+    ed.win.Text3 = "255";
+    SetNegativeFont(ed, false);
+}
+
+}  // namespace
+
+std::optional<ExportRange> ExportCharRange(const Editor& ed) {
+    if (!ed.win.Check2) {
+        return ExportRange{};
+    }
+    const std::optional<std::int64_t> first = ParseWholeNumber(ed.win.Text2);
+    const std::optional<std::int64_t> last = ParseWholeNumber(ed.win.Text3);
+    if (!first || !last || *first < kFirstCode || *first >= *last || *last > kLastCode) {
+        return std::nullopt;
+    }
+    return ExportRange{static_cast<int>(*first) - kFirstCode, static_cast<int>(*last) - kFirstCode,
+                       true};
+}
+
+std::optional<std::string> ParseStartAddress(std::string_view text) {
+    if (ParseNumberText(text)) {
+        return std::string(text);
+    }
+    if (IsHexLiteralStart(text) || text.empty()) {
+        return std::nullopt;
+    }
+    if (text[0] == '$' || text[0] == '#') {
+        return "&H" + std::string(text.substr(1));
+    }
+    if (text.substr(0, 2) == "0x") {
+        return "&H" + std::string(text.substr(2));
+    }
+    if (text.back() == 'h' || text.back() == 'H') {
+        return "&H" + std::string(text.substr(0, text.size() - 1));
+    }
+    return std::nullopt;
+}
+
+std::optional<int> StartAddressValue(std::string_view text) {
+    const std::optional<std::string> normalised = ParseStartAddress(text);
+    if (!normalised) {
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> value = ParseWholeNumber(*normalised);
+    if (!value || *value < 0 || *value > kMaxStartAddress) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+std::string StartAddressText(int address) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04X", static_cast<unsigned>(address));
+    return std::string(digits) + "H";
+}
+
+std::string ExportFileName(const Editor& ed, const ExportRange& range,
+                           std::string_view addressText) {
+    std::string name = "Font" + TwoDigits(ed.params.CellWidth) + "x" +
+                       TwoDigits(ed.params.CellHeight) + ScanNamePart(ed.params.FontByteScan) +
+                       (ed.win.Check1 ? "n" : "p");
+    if (range.partial && range.last + kFirstCode < kFirstCyrillicCode) {
+        name += "LAT";
+    }
+    if (range.partial && range.first + kFirstCode == kFirstCyrillicCode) {
+        name += "RUS";
+    }
+    if (!addressText.empty()) {
+        name += "-" + std::string(addressText);
+    }
+    return name;
+}
+
+std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range) {
+    const auto perChar = static_cast<std::size_t>(ed.params.BytesPerChar);
+    const auto begin = ed.font.FontImage.begin() + static_cast<std::ptrdiff_t>(
+                                                       static_cast<std::size_t>(range.first) * perChar);
+    const auto end = begin + static_cast<std::ptrdiff_t>(
+                                 static_cast<std::size_t>(range.last - range.first + 1) * perChar);
+    std::vector<std::uint8_t> bytes(begin, end);
+    if (ed.win.Check1) {
+        for (std::uint8_t& value : bytes) {
+            value = static_cast<std::uint8_t>(255 - value);
+        }
+    }
+    return bytes;
+}
+
+void ExportFont(Editor& ed, Host& host) {
+    const std::optional<ExportRange> range = ExportCharRange(ed);
+    if (!range) {
+        RefuseWith(host, kRangeRefused);
+        return;
+    }
+    const bool hex = IsVisible(ed.win, Ctl::Text4);
+    std::optional<int> startAddress;
+    if (hex) {
+        startAddress = StartAddressValue(ed.win.Text4);
+        if (!startAddress) {
+            RefuseWith(host, kStartAddressRefused);
+            return;
+        }
+    }
+    const FileDialogRequest request{
+        std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
+        host.ProgramDir(),
+        ExportFileName(ed, *range, hex ? StartAddressText(*startAddress) : std::string())};
+    const std::optional<std::string> path = host.SaveFile(request);
+    if (!path) {
+        return;
+    }
+
+    const std::vector<std::uint8_t> bytes = ExportBytes(ed, *range);
+    std::ostringstream text;
+    if (hex) {
+        WriteIntelHex(text, bytes, static_cast<std::uint32_t>(*startAddress));
+    } else {
+        WriteSourceText(text, bytes, OutputFormatFromText(ed.win.Combo1).value_or(OutputFormat::Code),
+                        NumberNotationFromText(ed.win.Combo2).value_or(NumberNotation::AmpH),
+                        ValuesPerLine(ed.params.BytesPerChar));
+    }
+    if (const std::optional<std::string> failure = CommitFile(*path, text.str())) {
+        host.Message(std::string(kSaveFailed) + *path + ":\n" + *failure, kDefaultTitle,
+                     MsgIcon::None, MsgButtons::Ok);
+        return;
+    }
+    ResetAfterExport(ed);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,59 @@
+// "Сохранить": writes the open font, or a range of its characters, as source text or Intel HEX.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pixmora {
+
+struct Editor;
+class Host;
+
+inline constexpr std::string_view kErrorTitle = "Ошибка!";
+inline constexpr std::string_view kRangeRefused = "Некорректно задана область вывода!";
+inline constexpr std::string_view kStartAddressRefused =
+    "Начальный адрес вводится в десятичном или шестнадцатиричном"
+    " виде в диапазоне значений 0...32767. Повторите ввод.";
+inline constexpr std::string_view kSaveDialogTitle = "Сохранить знакогенератор как...";
+inline constexpr std::string_view kSourceFilter = "Знакогенератор |*.fnt";
+inline constexpr std::string_view kHexFilter = "Знакогенератор (hex-код) |*.hex";
+inline constexpr std::string_view kSaveFailed = "Не удалось сохранить файл ";
+inline constexpr int kMaxStartAddress = 32767;
+
+// The characters to write, as indices (code - 32).
+struct ExportRange {
+    int first = 0;
+    int last = 223;
+    bool partial = false;  // "Неполный ЗГ": only first..last
+};
+
+// The whole set, or with "Неполный ЗГ" the codes of the two range fields: both numbers (see
+// number_text.h), 32 <= first < last <= 255. Nothing when the range is refused.
+std::optional<ExportRange> ExportCharRange(const Editor& ed);
+
+// The start-address text in the number grammar: a number is kept as it is, "$1000", "#1000",
+// "0x1000" and "1000h" become "&H1000". Nothing for any other text (also "&hZZ" and "0X1000").
+std::optional<std::string> ParseStartAddress(std::string_view text);
+// The address a start-address text gives, rounded to whole, when it lies in 0..32767.
+std::optional<int> StartAddressValue(std::string_view text);
+// The address as it appears in a file name: four upper-case hex digits and "H" (4096: "1000H").
+std::string StartAddressText(int address);
+
+// The proposed name: "Font", width and height as two digits each, the scan (v1, v2, h1, h2), p or
+// n for the polarity, LAT for a range ending below code 192, RUS for a range from code 192, and
+// for HEX "-" and the address text. Font06x08v1p, Font16x16h1nRUS, Font08x08v2pLAT-1000H.
+std::string ExportFileName(const Editor& ed, const ExportRange& range,
+                           std::string_view addressText = {});
+
+// The bytes of the range as they are written: complemented when "Негативный шрифт" is checked.
+std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range);
+
+// The whole command: checks the range and the address, asks for the file, writes it whole or
+// not at all, and after success marks the font saved and returns the one-shot settings (range,
+// negative) to their defaults.
+void ExportFont(Editor& ed, Host& host);
+
+}  // namespace pixmora
