@@ -33,8 +33,7 @@ std::string TwoDigits(int value) {
 }
 
 void RefuseWith(Host& host, std::string_view text) {
-    host.Message(std::string(text), std::string(kErrorTitle), MsgIcon::Exclamation,
-                 MsgButtons::Ok);
+    host.Message(std::string(text), std::string(kErrorTitle), MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 // A successful export counts as a save, and the one-shot settings go back to the whole set, not
@@ -124,8 +123,8 @@ std::string ExportFileName(const Editor& ed, const ExportRange& range,
 
 std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range) {
     const auto perChar = static_cast<std::size_t>(ed.params.BytesPerChar);
-    const auto begin = ed.font.FontImage.begin() + static_cast<std::ptrdiff_t>(
-                                                       static_cast<std::size_t>(range.first) * perChar);
+    const auto begin = ed.font.FontImage.begin() +
+                       static_cast<std::ptrdiff_t>(static_cast<std::size_t>(range.first) * perChar);
     const auto end = begin + static_cast<std::ptrdiff_t>(
                                  static_cast<std::size_t>(range.last - range.first + 1) * perChar);
     std::vector<std::uint8_t> bytes(begin, end);
@@ -166,7 +165,8 @@ void ExportFont(Editor& ed, Host& host) {
     if (hex) {
         WriteIntelHex(text, bytes, static_cast<std::uint32_t>(*startAddress));
     } else {
-        WriteSourceText(text, bytes, OutputFormatFromText(ed.win.Combo1).value_or(OutputFormat::Code),
+        WriteSourceText(text, bytes,
+                        OutputFormatFromText(ed.win.Combo1).value_or(OutputFormat::Code),
                         NumberNotationFromText(ed.win.Combo2).value_or(NumberNotation::AmpH),
                         ValuesPerLine(ed.params.BytesPerChar));
     }

@@ -22,8 +22,8 @@ std::string ErrnoText(int error) {
 // A temporary name in the target's directory, so that the rename never crosses file systems.
 fs::path TemporaryName(const fs::path& target, std::mt19937& random) {
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    return dir / ("." + target.filename().string() + "." + std::to_string(random() % 1000000) +
-                  ".tmp");
+    return dir /
+           ("." + target.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp");
 }
 
 // Creates a file that did not exist before ("x": never reuses someone else's file).

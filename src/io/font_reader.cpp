@@ -85,8 +85,8 @@ ReadResult ReadFontData(std::string_view path, std::istream& file,
                            : reader::ReadSourceData(file, sink, host);
 }
 
-ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination,
-                        bool negative, Host& host) {
+ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination, bool negative,
+                        Host& host) {
     std::ifstream file;
     int error = 0;
     if (!OpenForReading(path, file, error)) {

@@ -53,8 +53,8 @@ ReadResult ReadFontData(std::string_view path, std::istream& file,
                         std::span<std::uint8_t> destination, bool negative, Host& host);
 
 // Opens `path` (binary, so CR LF and LF both arrive intact) and reads it with ReadFontData.
-ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination,
-                        bool negative, Host& host);
+ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination, bool negative,
+                        Host& host);
 
 struct ModelFileData {
     std::array<std::uint8_t, kModelBufferSize> ModelBuffer{};  // zero where the file held nothing
