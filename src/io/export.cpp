@@ -29,7 +29,9 @@ std::string ScanNamePart(int scan) {
 }
 
 std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    std::string digits = value < 10 ? "0" : "";
+    digits += std::to_string(value);
+    return digits;
 }
 
 void RefuseWith(Host& host, std::string_view text) {
@@ -106,9 +108,12 @@ std::string StartAddressText(int address) {
 
 std::string ExportFileName(const Editor& ed, const ExportRange& range,
                            std::string_view addressText) {
-    std::string name = "Font" + TwoDigits(ed.params.CellWidth) + "x" +
-                       TwoDigits(ed.params.CellHeight) + ScanNamePart(ed.params.FontByteScan) +
-                       (ed.win.Check1 ? "n" : "p");
+    std::string name = "Font";
+    name += TwoDigits(ed.params.CellWidth);
+    name += "x";
+    name += TwoDigits(ed.params.CellHeight);
+    name += ScanNamePart(ed.params.FontByteScan);
+    name += ed.win.Check1 ? "n" : "p";
     if (range.partial && range.last + kFirstCode < kFirstCyrillicCode) {
         name += "LAT";
     }
@@ -116,7 +121,8 @@ std::string ExportFileName(const Editor& ed, const ExportRange& range,
         name += "RUS";
     }
     if (!addressText.empty()) {
-        name += "-" + std::string(addressText);
+        name += '-';
+        name += addressText;
     }
     return name;
 }

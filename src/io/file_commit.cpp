@@ -22,8 +22,12 @@ std::string ErrnoText(int error) {
 // A temporary name in the target's directory, so that the rename never crosses file systems.
 fs::path TemporaryName(const fs::path& target, std::mt19937& random) {
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    return dir /
-           ("." + target.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp");
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(random() % 1000000);
+    name += ".tmp";
+    return dir / name;
 }
 
 // Creates a file that did not exist before ("x": never reuses someone else's file).

@@ -1,0 +1,125 @@
+// Export and import of the largest font: 224 characters of 48 x 56, 75264 bytes, in every kind.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "io/byte_notation.h"
+#include "io/export.h"
+#include "io/file_commit.h"
+#include "io/font_reader.h"
+#include "io/font_writer.h"
+#include "model/editor.h"
+#include "model/host.h"
+#include "ui/font_settings.h"
+
+namespace pixmora {
+namespace {
+
+// Anything a benchmark would have to show is a fault of the benchmark.
+class SilentHost : public Host {
+  public:
+    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+        std::abort();
+    }
+    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
+    void RunParamsDialog(Editor&) override {}
+    void RunScanDialog(Editor&) override {}
+    void RunEnlargeDialog(Editor&) override {}
+    void OpenModelDialog(Editor&) override {}
+    void SetBusy(bool) override {}
+    std::string ProgramDir() override { return "."; }
+};
+
+std::unique_ptr<Editor> LargestFont() {
+    auto ed = std::make_unique<Editor>();
+    ed->params.CellWidth = 48;
+    ed->params.CellHeight = 56;
+    ed->params.BytesPerChar = kMaxBytesPerChar;
+    ed->params.FontByteScan = kScanVertical1;
+    std::mt19937 random(56);
+    for (int i = 0; i < kFontBytes; ++i) {
+        ed->font.FontImage[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(random());
+    }
+    return ed;
+}
+
+// Kinds 0..14: the three source formats times the five notations; 15: Intel HEX.
+constexpr int kKinds = 16;
+
+std::string KindLabel(int kind) {
+    if (kind == kKinds - 1) {
+        return "Intel HEX";
+    }
+    std::string label = kOutputFormats[kind / 5];
+    label += ' ';
+    label += kNumberNotations[kind % 5];
+    return label;
+}
+
+std::string ExportText(const Editor& ed, int kind) {
+    const std::vector<std::uint8_t> bytes = ExportBytes(ed, ExportRange{});
+    std::ostringstream out;
+    if (kind == kKinds - 1) {
+        WriteIntelHex(out, bytes, 0x7FFF);
+    } else {
+        WriteSourceText(out, bytes, static_cast<OutputFormat>(kind / 5),
+                        static_cast<NumberNotation>(kind % 5), ValuesPerLine(kMaxBytesPerChar));
+    }
+    return out.str();
+}
+
+void BM_ExportText(benchmark::State& state) {
+    const auto ed = LargestFont();
+    const int kind = static_cast<int>(state.range(0));
+    state.SetLabel(KindLabel(kind));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ExportText(*ed, kind));
+    }
+    state.SetBytesProcessed(state.iterations() * kFontBytes);
+}
+BENCHMARK(BM_ExportText)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+
+// The whole save: formatting plus the temporary file and its rename.
+void BM_ExportToFile(benchmark::State& state) {
+    const auto ed = LargestFont();
+    const int kind = static_cast<int>(state.range(0));
+    state.SetLabel(KindLabel(kind));
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "pixmora_io_bench.out").string();
+    for (auto _ : state) {
+        if (CommitFile(path, ExportText(*ed, kind))) {
+            state.SkipWithError("the file could not be written");
+            break;
+        }
+    }
+    std::filesystem::remove(path);
+    state.SetBytesProcessed(state.iterations() * kFontBytes);
+}
+BENCHMARK(BM_ExportToFile)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+
+void BM_ReadFontData(benchmark::State& state) {
+    const auto ed = LargestFont();
+    const int kind = static_cast<int>(state.range(0));
+    state.SetLabel(KindLabel(kind));
+    const std::string text = ExportText(*ed, kind);
+    const std::string path = kind == kKinds - 1 ? "font.hex" : "font.fnt";
+    SilentHost host;
+    std::vector<std::uint8_t> destination(kImageSize);
+    for (auto _ : state) {
+        std::istringstream file(text);
+        const ReadResult result = ReadFontData(path, file, destination, false, host);
+        if (result.LastIndexRead + 1 != kFontBytes) {
+            state.SkipWithError("the file did not read back whole");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * kFontBytes);
+}
+BENCHMARK(BM_ReadFontData)->DenseRange(0, kKinds - 1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pixmora
