@@ -1,6 +1,7 @@
 #include "io/export.h"
 
 #include <cstdio>
+#include <span>
 #include <sstream>
 
 #include "io/byte_notation.h"
@@ -128,12 +129,12 @@ std::string ExportFileName(const Editor& ed, const ExportRange& range,
 }
 
 std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range) {
-    const auto perChar = static_cast<std::size_t>(ed.params.BytesPerChar);
-    const auto begin = ed.font.FontImage.begin() +
-                       static_cast<std::ptrdiff_t>(static_cast<std::size_t>(range.first) * perChar);
-    const auto end = begin + static_cast<std::ptrdiff_t>(
-                                 static_cast<std::size_t>(range.last - range.first + 1) * perChar);
-    std::vector<std::uint8_t> bytes(begin, end);
+    const std::size_t perChar = static_cast<std::size_t>(ed.params.BytesPerChar);
+    const std::span<const std::uint8_t> image(ed.font.FontImage);
+    const std::span<const std::uint8_t> chosen =
+        image.subspan(static_cast<std::size_t>(range.first) * perChar,
+                      static_cast<std::size_t>(range.last - range.first + 1) * perChar);
+    std::vector<std::uint8_t> bytes(chosen.begin(), chosen.end());
     if (ed.win.Check1) {
         for (std::uint8_t& value : bytes) {
             value = static_cast<std::uint8_t>(255 - value);
