@@ -19,10 +19,6 @@ namespace {
 constexpr int kLastCode = 255;
 constexpr int kFirstCyrillicCode = 192;
 
-bool IsHexLiteralStart(std::string_view text) {
-    return text.size() >= 2 && text[0] == '&' && (text[1] == 'h' || text[1] == 'H');
-}
-
 std::string ScanNamePart(int scan) {
     const char direction = IsVerticalScan(scan) ? 'v' : 'h';
     const char variant = (scan == kScanVertical1 || scan == kScanHorizontal1) ? '1' : '2';
@@ -74,7 +70,7 @@ std::optional<std::string> ParseStartAddress(std::string_view text) {
     if (ParseNumberText(text)) {
         return std::string(text);
     }
-    if (IsHexLiteralStart(text) || text.empty()) {
+    if (StartsWithHexPrefix(text) || text.empty()) {
         return std::nullopt;
     }
     if (text[0] == '$' || text[0] == '#') {

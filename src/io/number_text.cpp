@@ -86,7 +86,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::optional<double> ParseNumberText(std::string_view text) {
     text = TrimBlanks(text);
-    if (text.size() >= 2 && text[0] == '&' && (text[1] == 'h' || text[1] == 'H')) {
+    if (StartsWithHexPrefix(text)) {
         return ParseHexLiteral(text.substr(2));
     }
     return ParseDecimal(text);

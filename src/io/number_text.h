@@ -28,6 +28,11 @@ constexpr bool IsBlank(char c) {
 // The text without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view text);
 
+// True when the text begins with "&h" or "&H", the prefix of a hexadecimal literal.
+constexpr bool StartsWithHexPrefix(std::string_view text) {
+    return text.size() >= 2 && text[0] == '&' && (text[1] == 'h' || text[1] == 'H');
+}
+
 // The value 0..15 of a hexadecimal digit (either case), or -1.
 int HexDigitValue(char c);
 

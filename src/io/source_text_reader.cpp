@@ -39,7 +39,7 @@ std::optional<std::string_view> ValueDigits(std::string_view t) {
     if (n == 3 && (t[0] == '$' || t[0] == '#')) {
         return t.substr(1, 2);
     }
-    if (n == 4 && t[0] == '&' && (t[1] == 'h' || t[1] == 'H')) {
+    if (n == 4 && StartsWithHexPrefix(t)) {
         return t.substr(2, 2);
     }
     if (n == 4 && StartsWith(t, "0x")) {
