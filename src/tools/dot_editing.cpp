@@ -1,0 +1,177 @@
+#include "tools/dot_editing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "model/editor.h"
+#include "model/glyph_packing.h"
+#include "model/host.h"
+
+namespace pixmora {
+
+namespace {
+
+bool IsStretchOrCompress(int tool) {
+    return tool >= kToolStretchHorizontal && tool <= kToolCompressVertical;
+}
+
+// Line, polyline and circle count the clicks that place their points.
+bool CountsClicks(int tool) {
+    return tool == kToolLine || tool == kToolPolyline || tool == kToolCircle;
+}
+
+void SetDot(Editor& ed, int dot, bool lit) {
+    ed.font.DotGrid[dot] = lit ? kLit : kDark;
+    ed.font.DotColour[dot] =
+        lit ? InkOnBackground(ed.font.DotBackColor[dot]) : ed.font.DotBackColor[dot];
+    PackDot(ed.font, ed.params, dot);
+}
+
+// A stroke marks the character drawn but, unlike a click, leaves the text of its cell as it is.
+void MarkDrawnKeepingText(Editor& ed) {
+    const int index = ed.font.CurrentChar;
+    const int text = ed.table.cells[index].textCode;
+    SetDefinedLook(ed, index);
+    ed.table.cells[index].textCode = text;
+}
+
+void ToggleDot(Editor& ed, int dot) {
+    SetDefinedLook(ed, ed.font.CurrentChar);
+    ed.win.nosave = 1;
+    ed.win.nosavesimb = 1;
+    SetDot(ed, dot, ed.font.DotGrid[dot] != kLit);
+}
+
+// Exactly Shift paints, exactly Ctrl erases; any other combination does nothing.
+void StrokeOver(Editor& ed, int dot, unsigned modifiers) {
+    if (modifiers != kShift && modifiers != kCtrl) {
+        return;
+    }
+    ed.tools.StrokeOpen = true;
+    const bool paint = modifiers == kShift;
+    if ((ed.font.DotGrid[dot] == kLit) == paint) {
+        return;
+    }
+    ed.win.nosavesimb = 1;
+    SetDot(ed, dot, paint);
+    MarkDrawnKeepingText(ed);
+    ed.win.nosave = 1;
+}
+
+void FocusOn(Editor& ed, int dot) {
+    if (ed.win.focusedDot == dot) {
+        return;
+    }
+    if (ed.win.focusedDot >= 0) {
+        DotLostFocus(ed);
+    }
+    ed.win.focusedDot = dot;
+    DotFocus(ed, dot);
+}
+
+void RecolourHighlight(Editor& ed, Colour from, Colour to) {
+    const DotRange& range = ed.tools.HighlightRange;
+    if (range.empty()) {
+        return;
+    }
+    for (int dot = range.first; dot <= range.last; dot += range.step) {
+        if (ed.font.DotColour[dot] == from) {
+            ed.font.DotColour[dot] = to;
+        }
+    }
+}
+
+}  // namespace
+
+void DotClick(Editor& ed, [[maybe_unused]] Host& host, int dot) {
+    if (!ed.font.DotVisible[dot]) {
+        return;
+    }
+    const int tool = ed.tools.ActiveTool;
+    if (CountsClicks(tool)) {
+        ed.tools.ToolClicks = std::min(ed.tools.ToolClicks + 1, 2);
+    }
+    switch (tool) {
+        case kNoTool:
+            ToggleDot(ed, dot);
+            break;
+    }
+    if (tool != kNoTool) {
+        ed.win.nosavesimb = 1;
+    }
+}
+
+void DotMouseMove(Editor& ed, int dot, unsigned modifiers) {
+    if (!ed.font.DotVisible[dot]) {
+        return;
+    }
+    SetVisible(ed.win, Ctl::Label30, true);
+    UpdateStatus(ed, dot);
+    if (modifiers == kNoModifier && ed.tools.StrokeOpen) {
+        // A whole stroke is one undo step, recorded when the keys are let go.
+        ed.tools.StrokeOpen = false;
+        RecordUndoStep(ed);
+    }
+    if (ed.tools.ActiveTool != kNoTool) {
+        FocusOn(ed, dot);
+        return;
+    }
+    StrokeOver(ed, dot, modifiers);
+}
+
+void DotRightButton(Editor& ed, int dot) {
+    if (!ed.font.DotVisible[dot]) {
+        return;
+    }
+    if (ed.tools.ActiveTool == kToolCircle && ed.tools.ToolClicks != 0) {
+        ed.font.DotColour[ed.tools.AnchorDot] = ed.tools.CentreSavedColour;
+        ed.tools.ToolClicks = 0;
+    }
+}
+
+void BackgroundMouseMove(Editor& ed) {
+    SetVisible(ed.win, Ctl::Label30, false);
+    SetVisible(ed.win, Ctl::Label31, false);
+}
+
+void DotFocus(Editor& ed, int dot) {
+    const int tool = ed.tools.ActiveTool;
+    if (!IsStretchOrCompress(tool)) {
+        return;
+    }
+    DotRange& range = ed.tools.HighlightRange;
+    if (tool == kToolStretchVertical || tool == kToolCompressVertical) {
+        range = {DotIndex(DotRow(dot), 0), DotIndex(DotRow(dot), ed.params.CellWidth - 1), 1};
+    } else {
+        range = {DotColumn(dot), DotIndex(ed.params.CellHeight - 1, DotColumn(dot)), kGridColumns};
+    }
+    SetVisible(ed.win, Ctl::Label30, true);
+    RecolourHighlight(ed, kBlue, kCyan);
+    RecolourHighlight(ed, kRed, kMagenta);
+}
+
+void DotLostFocus(Editor& ed) {
+    if (!IsStretchOrCompress(ed.tools.ActiveTool)) {
+        return;
+    }
+    RecolourHighlight(ed, kCyan, kBlue);
+    RecolourHighlight(ed, kMagenta, kRed);
+}
+
+void UpdateStatus(Editor& ed, int dot) {
+    const int x = DotColumn(dot);
+    const int y = DotRow(dot);
+    ed.win.Label30 = "X=" + std::to_string(x) + "  Y=" + std::to_string(y);
+    const bool measuring = ed.tools.ActiveTool == kToolCircle && ed.tools.ToolClicks != 0;
+    if (measuring) {
+        const int dy = DotRow(ed.tools.AnchorDot) - y;
+        const int dx = DotColumn(ed.tools.AnchorDot) - x;
+        ed.tools.CircleRadius = static_cast<std::int16_t>(
+            std::nearbyint(std::sqrt(static_cast<double>(dx * dx + dy * dy))));
+        ed.win.Label31 = "R=" + std::to_string(ed.tools.CircleRadius);
+    }
+    SetVisible(ed.win, Ctl::Label31, measuring);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,54 @@
+#include "ui/commands.h"
+
+#include "model/editor.h"
+#include "ui/font_commands.h"
+#include "ui/new_font.h"
+
+namespace pixmora {
+
+namespace {
+
+int ToolOfButton(Ctl button) {
+    for (int tool = 1; tool <= kToolCount; ++tool) {
+        if (ToolTable(tool).button == button) {
+            return tool;
+        }
+    }
+    return kNoTool;
+}
+
+}  // namespace
+
+void RunCommand(Editor& ed, Host& host, Ctl button) {
+    switch (button) {
+        case Ctl::Command1:
+            NewFont(ed, host);
+            break;
+        case Ctl::Command3:
+            ClearCurrentChar(ed, host);
+            break;
+        case Ctl::Command4:
+            DeleteFont(ed, host);
+            break;
+        case Ctl::Command11:
+            UndoStep(ed);
+            break;
+        case Ctl::Command21:
+            RedoStep(ed);
+            break;
+        case Ctl::Command14:
+        case Ctl::Command15:
+        case Ctl::Command16:
+        case Ctl::Command17:
+        case Ctl::Command18:
+        case Ctl::Command19:
+        case Ctl::Command20:
+        case Ctl::Command23:
+            ToolButtonClick(ed, ToolOfButton(button));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace pixmora

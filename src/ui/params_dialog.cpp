@@ -1,0 +1,80 @@
+#include "ui/params_dialog.h"
+
+#include "model/editor.h"
+#include "model/host.h"
+#include "ui/font_settings.h"
+
+namespace pixmora {
+
+std::string ScanPicturePath(Host& host, int scan) {
+    return host.ProgramDir() + "/Pict/v" + std::to_string(scan) + ".bmp";
+}
+
+ParamsDialogState OpenParamsDialog(Editor& ed) {
+    ed.font.DialogByteScan = kScanVertical1;
+    if (ed.font.CellFormatChosen != kLit) {
+        ed.params.PositiveFont = kLit;
+    }
+    return ParamsDialogState{};
+}
+
+void ChooseDialogFormat(Editor& ed, Host& host, ParamsDialogState& dialog, int formatIndex) {
+    const CellFormat& format = kCellFormats.at(static_cast<std::size_t>(formatIndex));
+    dialog.comboText = std::string(format.name);
+    ed.params.CellFormatName = dialog.comboText;
+    dialog.pictureVisible = true;
+    dialog.pendingFormat = formatIndex;
+    dialog.scanPromptVisible = true;
+    for (int scan = 0; scan < kScanCount; ++scan) {
+        dialog.optionVisible[static_cast<std::size_t>(scan)] = ScanOffered(format.width, scan);
+    }
+    ClickScanOption(ed, host, dialog, kScanVertical1);
+    dialog.okVisible = true;
+    dialog.negativeVisible = true;
+    ed.font.CellFormatChosen = kLit;
+}
+
+void ClickScanOption(Editor& ed, Host& host, ParamsDialogState& dialog, int scan) {
+    dialog.selectedOption = scan;
+    ed.font.DialogByteScan = scan;
+    dialog.picture = ScanPicturePath(host, scan);
+}
+
+void ClickNegativeCheck(Editor& ed, ParamsDialogState& dialog, bool checked) {
+    dialog.negative = checked;
+    SetNegativeFont(ed, checked);
+}
+
+void ConfirmParamsDialog(Editor& ed, Host& host, ParamsDialogState& dialog) {
+    const BusyPointer busy(host);
+    if (dialog.comboText.empty() || !dialog.pendingFormat) {
+        host.Message(kFormatMissing, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
+        return;
+    }
+    ed.params.CellFormatName = dialog.comboText;
+    SetNegativeFont(ed, dialog.negative);
+
+    const CellFormat& format = kCellFormats.at(static_cast<std::size_t>(*dialog.pendingFormat));
+    ed.params.CellWidth = format.width;
+    ed.params.CellHeight = format.height;
+    ed.params.BytesPerChar = format.bytesPerChar;
+    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Check1, Ctl::Combo1,
+                              Ctl::Label22, Ctl::Label24, Ctl::OutputFrame}) {
+        SetVisible(ed.win, control, true);
+    }
+    // The number format or the HEX start address, whichever the output format asks for.
+    ChooseOutputFormat(ed, ed.win.Combo1);
+    ed.font.CurrentCharOffset = 0;
+    ed.font.PreviousChar = 0;
+    ed.font.CurrentChar = 0;
+    ed.font.DialogByteScan = dialog.selectedOption;
+    ed.params.FontByteScan = ed.font.DialogByteScan;
+    dialog.open = false;
+}
+
+void CancelParamsDialog(Editor& ed, ParamsDialogState& dialog) {
+    ed.font.ParamsDialogMode = "end";
+    dialog.open = false;
+}
+
+}  // namespace pixmora
