@@ -1,15 +1,149 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
+#include "model/glyph_packing.h"
+#include "ui/dot_grid_widget.h"
 #include "ui/main_window.h"
+#include "ui/params_dialog_view.h"
+
+using namespace pixmora;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+  private:
+    struct Question {
+        std::string text;
+        std::string title;
+    };
+
+    // Answers the next parameters dialog: a format, a scan, then the button named okOrCancel.
+    static void FillParamsDialogSoon(int formatIndex, int scan, const char* okOrCancel) {
+        QTimer::singleShot(0, [formatIndex, scan, okOrCancel] {
+            auto* dialog = qobject_cast<ParamsDialogView*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QVERIFY(!dialog->findChild<QWidget*>(QStringLiteral("Command1"))->isVisible());
+            dialog->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(formatIndex);
+            dialog->findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(scan))->click();
+            QVERIFY2(!dialog->close(), "the window frame does not close the dialog");
+            QVERIFY(dialog->isVisible());
+            dialog->findChild<QAbstractButton*>(QString::fromLatin1(okOrCancel))->click();
+        });
+    }
+
+    static void CreateFont(MainWindow& window, int formatIndex, int scan) {
+        FillParamsDialogSoon(formatIndex, scan, "Command1");
+        window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    }
+
+    static QColor ShownColour(DotGridWidget* grid, int dot) {
+        const QImage image = grid->grab().toImage();
+        return image.pixelColor(grid->DotRect(dot).center());
+    }
+
   private slots:
-    void opensWithItsTitle() {
-        pixmora::MainWindow window;
+    void startUpOffersOnlyCreateAndImport() {
+        MainWindow window;
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Редактор знакогенератора"));
+        QStringList shown;
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            if (button->isVisible()) {
+                shown << button->text();
+            }
+        }
+        shown.sort();
+        QCOMPARE(shown, (QStringList{QStringLiteral("Импортировать"), QStringLiteral("Создать")}));
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("OutputFrame"))->isVisible());
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Label19"))->isVisible());
+    }
+
+    void createsAFontThroughTheDialog() {
+        MainWindow window;
+        window.show();
+        CreateFont(window, 5, kScanHorizontal2);
+        QCOMPARE(window.editor().params.BytesPerChar, 96);
+        QCOMPARE(window.editor().params.FontByteScan, kScanHorizontal2);
+        auto* caption = window.findChild<QLabel*>(QStringLiteral("Label19"));
+        QVERIFY(caption->isVisible());
+        QCOMPARE(caption->text(), QStringLiteral("Шрифт 24 x 32 горизонтальный 2"));
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Command18"))->isVisible());
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("OutputFrame"))->isVisible());
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Command11"))->isVisible());
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Text4"))->isVisible());
+        auto* grid = window.findChild<DotGridWidget*>();
+        QCOMPARE(ShownColour(grid, DotIndex(31, 23)), QColor(Qt::yellow));
+        QCOMPARE(ShownColour(grid, DotIndex(0, 0)), QColor(Qt::white));
+        QCOMPARE(grid->DotAt(grid->DotRect(DotIndex(0, 24)).center()), -1);
+    }
+
+    void cancellingTheDialogCreatesNothing() {
+        MainWindow window;
+        window.show();
+        FillParamsDialogSoon(1, kScanVertical1, "Command2");
+        window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+        QCOMPARE(window.editor().params.FontByteScan, kNoScan);
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Command4"))->isVisible());
+    }
+
+    void clickOnADotChangesTheByteAndRepaints() {
+        MainWindow window;
+        window.show();
+        CreateFont(window, 3, kScanVertical1);  // 16 x 16
+        auto* grid = window.findChild<DotGridWidget*>();
+        const int dot = DotIndex(9, 3);  // byte 19, bit 1
+        QCOMPARE(ShownColour(grid, dot), QColor(Qt::white));
+        QTest::mouseClick(grid, Qt::LeftButton, {}, grid->DotRect(dot).center());
+        QCOMPARE(window.editor().font.FontImage[19], std::uint8_t{0x02});
+        QCOMPARE(ShownColour(grid, dot), QColor(Qt::blue));
+        QCOMPARE(window.editor().win.nosave, 1);
+
+        QTest::mouseMove(grid, grid->DotRect(DotIndex(7, 5)).center());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label30"))->text(),
+                 QStringLiteral("X=5  Y=7"));
+    }
+
+    void closingWithUnsavedChangesAsks() {
+        MainWindow window;
+        window.show();
+        std::vector<Question> asked;
+        MsgAnswer answer = MsgAnswer::No;
+        window.host().answerHook = [&](const std::string& text, const std::string& title, MsgIcon,
+                                       MsgButtons) {
+            asked.push_back({text, title});
+            return answer;
+        };
+        CreateFont(window, 1, kScanVertical1);
+        auto* grid = window.findChild<DotGridWidget*>();
+        QTest::mouseClick(grid, Qt::LeftButton, {}, grid->DotRect(0).center());
+
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(asked.size(), std::size_t{1});
+        QCOMPARE(asked[0].text, std::string("Несохраненные данные будут потеряны. Продолжить?"));
+        QCOMPARE(asked[0].title, std::string("Внимание!"));
+
+        answer = MsgAnswer::Yes;
+        QVERIFY(window.close());
+        QCOMPARE(asked.size(), std::size_t{2});
+    }
+
+    void closingWithoutChangesAsksNothing() {
+        MainWindow window;
+        window.show();
+        bool asked = false;
+        window.host().answerHook = [&](const std::string&, const std::string&, MsgIcon,
+                                       MsgButtons) {
+            asked = true;
+            return MsgAnswer::No;
+        };
+        QVERIFY(window.close());
+        QVERIFY(!asked);
     }
 };
 

@@ -1,0 +1,36 @@
+// The Host of the real window: Qt message boxes, file dialogs and the modal dialogs.
+#pragma once
+
+#include <functional>
+
+#include "model/host.h"
+
+class QWidget;
+
+namespace pixmora {
+
+class QtHost : public Host {
+  public:
+    explicit QtHost(QWidget* parent) : parent_(parent) {}
+
+    // When set, message boxes are answered by this instead of being shown (window tests).
+    std::function<MsgAnswer(const std::string& text, const std::string& title, MsgIcon icon,
+                            MsgButtons buttons)>
+        answerHook;
+
+    MsgAnswer Message(const std::string& text, const std::string& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+    void RunParamsDialog(Editor& ed) override;
+    void RunScanDialog(Editor& ed) override;
+    void RunEnlargeDialog(Editor& ed) override;
+    void OpenModelDialog(Editor& ed) override;
+    void SetBusy(bool busy) override;
+    std::string ProgramDir() override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace pixmora
