@@ -12,7 +12,7 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kMinDot = 8;
+constexpr int kMinDot = 10;
 constexpr int kMaxDot = 28;
 constexpr int kByteLine = 8;  // a darker line every 8 dots marks the byte boundaries
 
@@ -38,12 +38,13 @@ DotGridWidget::DotGridWidget(const Editor& ed, QWidget* parent) : QWidget(parent
     setCursor(Qt::ArrowCursor);
 }
 
+// Room for the largest cell at a readable dot size, so the window keeps its size for every format.
 QSize DotGridWidget::sizeHint() const {
-    return {kGridColumns * 10 + 1, kGridRows * 10 + 1};
+    return {kGridColumns * kMinDot + 1, kGridRows * kMinDot + 1};
 }
 
 QSize DotGridWidget::minimumSizeHint() const {
-    return {kGridColumns * kMinDot + 1, kGridRows * kMinDot + 1};
+    return sizeHint();
 }
 
 QSize DotGridWidget::CellArea() const {

@@ -223,19 +223,20 @@ QGroupBox* MainWindow::BuildOutputGroup() {
     layout->addWidget(outputFormat_, 0, 1);
     layout->addWidget(notationLabel, 1, 0);
     layout->addWidget(notation_, 1, 1);
-    layout->addWidget(offsetLabel, 2, 0);
-    layout->addWidget(hexStart_, 2, 1);
-    layout->addWidget(negative_, 3, 0, 1, 2);
-    layout->addWidget(incomplete_, 4, 0, 1, 2);
-    layout->addLayout(range, 5, 0, 1, 2);
-    layout->addWidget(TextButton(Ctl::Command5, QStringLiteral("Сохранить")), 6, 0, 1, 2);
-    for (QWidget* keep : {static_cast<QWidget*>(notationLabel), static_cast<QWidget*>(notation_),
-                          static_cast<QWidget*>(offsetLabel), static_cast<QWidget*>(hexStart_),
-                          static_cast<QWidget*>(rangeLabel), static_cast<QWidget*>(fromLabel),
+    // The number format and the HEX start address take turns in one row.
+    layout->addWidget(offsetLabel, 1, 0);
+    layout->addWidget(hexStart_, 1, 1);
+    layout->addWidget(negative_, 2, 0, 1, 2);
+    layout->addWidget(incomplete_, 3, 0, 1, 2);
+    layout->addLayout(range, 4, 0, 1, 2);
+    layout->addWidget(TextButton(Ctl::Command5, QStringLiteral("Сохранить")), 5, 0, 1, 2);
+    for (QWidget* keep : {static_cast<QWidget*>(rangeLabel), static_cast<QWidget*>(fromLabel),
                           static_cast<QWidget*>(firstCode_), static_cast<QWidget*>(toLabel),
                           static_cast<QWidget*>(lastCode_)}) {
         RetainSizeWhenHidden(keep);
     }
+    // The window keeps its size when a font is opened.
+    RetainSizeWhenHidden(group);
     return group;
 }
 
@@ -260,10 +261,6 @@ QWidget* MainWindow::BuildEditPane() {
     auto* glyphRow = new QHBoxLayout(glyphGroup);
     glyphRow->addWidget(PictureButton(Ctl::Command3, QStringLiteral("очистить знакоместо"),
                                       QStringLiteral("clear.bmp")));
-    glyphRow->addWidget(
-        PictureButton(Ctl::Command11, QStringLiteral("откат"), QStringLiteral("undo.bmp")));
-    glyphRow->addWidget(
-        PictureButton(Ctl::Command21, QStringLiteral("вернуть"), QStringLiteral("redo.bmp")));
     glyphRow->addSpacing(8);
     glyphRow->addWidget(
         PictureButton(Ctl::Command6, QStringLiteral("сдвинуть вверх"), QStringLiteral("up.bmp")));
@@ -275,6 +272,12 @@ QWidget* MainWindow::BuildEditPane() {
                                       QStringLiteral("right.bmp")));
     glyphRow->addWidget(PictureButton(Ctl::Command12, QStringLiteral("отразить по горизонтали"),
                                       QStringLiteral("mirror.bmp")));
+    // Undo and redo come and go with the history, so they sit at the end of the row.
+    glyphRow->addSpacing(8);
+    glyphRow->addWidget(
+        PictureButton(Ctl::Command11, QStringLiteral("откат"), QStringLiteral("undo.bmp")));
+    glyphRow->addWidget(
+        PictureButton(Ctl::Command21, QStringLiteral("вернуть"), QStringLiteral("redo.bmp")));
 
     auto* toolGroup = new QGroupBox(QStringLiteral("Инструменты"), pane);
     auto* toolRow = new QHBoxLayout(toolGroup);
@@ -289,6 +292,8 @@ QWidget* MainWindow::BuildEditPane() {
         }
     }
     buttonGroups_ = {glyphGroup, toolGroup};
+    RetainSizeWhenHidden(glyphGroup);
+    RetainSizeWhenHidden(toolGroup);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(glyphGroup);
