@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -363,7 +362,7 @@ const QPixmap& MainWindow::Picture(const QString& name) {
     const QString key = name.toLower();
     auto found = pictures_.find(key);
     if (found == pictures_.end()) {
-        found = pictures_.insert(key, LoadPicture(QCoreApplication::applicationDirPath(), name));
+        found = pictures_.insert(key, LoadPicture(ToQt(host_.ProgramDir()), name));
     }
     return *found;
 }
