@@ -70,12 +70,14 @@ struct MainWindowState {
     bool Check1 = false;
     bool Check2 = false;
 
-    int nosave = 0;       // 1: the font has unsaved changes
-    int nosavesimb = 0;   // 1: the current character changed since it was shown
-    int movie = 0;        // 1: copy mode is armed
-    int simb1 = 0;        // the copy source
-    std::string tex;      // the scan text of the font caption
-    int focusedDot = -1;  // the dot cell holding the input focus, -1 for none
+    int nosave = 0;      // 1: the font has unsaved changes
+    int nosavesimb = 0;  // 1: the current character changed since it was shown
+    int movie = 0;       // 1: copy mode is armed
+    int simb1 = 0;       // the copy source
+    std::string tex;     // the scan text of the font caption
+
+    // The dot cell holding the input focus, -1 for none.
+    int focusedDot = -1;
 };
 
 inline bool IsVisible(const MainWindowState& win, Ctl control) {
