@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "tools/dot_editing.h"
 #include "ui/char_selection.h"
@@ -33,15 +34,18 @@ QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Object names of the controls, in the order of Ctl.
+constexpr const char* kControlNames[] = {
+    "Command1",  "Command2",  "Command3",  "Command4",  "Command5",  "Command6",   "Command7",
+    "Command8",  "Command9",  "Command10", "Command11", "Command12", "Command13",  "Command14",
+    "Command15", "Command16", "Command17", "Command18", "Command19", "Command20",  "Command21",
+    "Command22", "Command23", "Label19",   "Label30",   "Label31",   "Label22",    "Label23",
+    "Label24",   "Label26",   "Label1",    "Label20",   "Label21",   "Text2",      "Text3",
+    "Text4",     "Combo1",    "Combo2",    "Check1",    "Check2",    "OutputFrame"};
+static_assert(std::size(kControlNames) == kCtlCount);
+
 QString ControlName(Ctl control) {
-    static const char* const kNames[kCtlCount] = {
-        "Command1",  "Command2",  "Command3",  "Command4",  "Command5",  "Command6",   "Command7",
-        "Command8",  "Command9",  "Command10", "Command11", "Command12", "Command13",  "Command14",
-        "Command15", "Command16", "Command17", "Command18", "Command19", "Command20",  "Command21",
-        "Command22", "Command23", "Label19",   "Label30",   "Label31",   "Label22",    "Label23",
-        "Label24",   "Label26",   "Label1",    "Label20",   "Label21",   "Text2",      "Text3",
-        "Text4",     "Combo1",    "Combo2",    "Check1",    "Check2",    "OutputFrame"};
-    return QString::fromLatin1(kNames[static_cast<std::size_t>(control)]);
+    return QString::fromLatin1(kControlNames[static_cast<std::size_t>(control)]);
 }
 
 QLabel* Title(const QString& text, QWidget* parent) {
