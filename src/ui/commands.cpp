@@ -1,5 +1,6 @@
 #include "ui/commands.h"
 
+#include "io/export.h"
 #include "model/editor.h"
 #include "ui/font_commands.h"
 #include "ui/new_font.h"
@@ -29,6 +30,9 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
             break;
         case Ctl::Command4:
             DeleteFont(ed, host);
+            break;
+        case Ctl::Command5:
+            ExportFont(ed, host);
             break;
         case Ctl::Command11:
             UndoStep(ed);

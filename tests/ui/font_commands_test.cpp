@@ -172,3 +172,16 @@ TEST_F(FontCommandsTest, UndoAndRedoButtonsStepThroughTheHistory) {
 
 }  // namespace
 }  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+TEST_F(FontCommandsTest, SaveButtonRunsTheExport) {
+    host.saveResults = {std::nullopt};
+    RunCommand(ed, host, Ctl::Command5);
+    ASSERT_EQ(host.saveRequests.size(), 1U);
+    EXPECT_EQ(host.saveRequests[0].title, "Сохранить знакогенератор как...");
+}
+
+}  // namespace
+}  // namespace pixmora
