@@ -1,0 +1,105 @@
+#include "import/confirm_import.h"
+
+#include <cstddef>
+
+#include "model/formats.h"
+#include "model/host.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kCyrillicBlockChars = 64;
+
+const char* ScanReportText(int scan) {
+    static constexpr const char* kTexts[] = {"вертикальная 1", "вертикальная 2", "горизонтальная 1",
+                                             "горизонтальная 2"};
+    return kTexts[scan];
+}
+
+const char* CoverageText(Coverage coverage) {
+    switch (coverage) {
+        case Coverage::Yes:
+            return "да";
+        case Coverage::Unsure:
+            return "???";
+        default:
+            return "нет";
+    }
+}
+
+MsgAnswer Ask(Host& host, const std::string& text, MsgButtons buttons) {
+    return host.Message(text, kRecognitionTitle, MsgIcon::None, buttons);
+}
+
+}  // namespace
+
+std::string RecognitionReport(const Recognition& found) {
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.candidate.formatIndex)];
+    const auto line = [](const std::string& text) { return text + "\r"; };
+    std::string report = line("Детектирован шрифт:") + line("");
+    report += line("- формат:     " + (" " + std::to_string(format.width)) + "  x " +
+                   (" " + std::to_string(format.height)));
+    report += line(std::string("- развертка:  ") + ScanReportText(found.candidate.scan));
+    report += line(std::string("- вид:             ") +
+                   (found.candidate.negative ? "негатив" : "позитив"));
+    report += line("- набор символов:  ");
+    report += line(std::string("      знаки         - ") + CoverageText(found.coverage[kSigns]));
+    report += line(std::string("      цифры       - ") + CoverageText(found.coverage[kDigits]));
+    report += line(std::string("      латиница   - ") + CoverageText(found.coverage[kLatin]));
+    report += line(std::string("      кириллица - ") + CoverageText(found.coverage[kCyrillic]));
+    return report;
+}
+
+bool OverlayAllowed(const Candidate& candidate, const OpenFontBefore& before) {
+    if (before.ImageEmpty != 0) {
+        return true;
+    }
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(candidate.formatIndex)];
+    const bool beforeNegative = before.PositiveFont == 0;
+    return candidate.scan == before.FontByteScan && candidate.negative == beforeNegative &&
+           format.width == before.CellWidth && format.height == before.CellHeight;
+}
+
+Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
+                           const OpenFontBefore& before) {
+    if (importAborted) {
+        return {false, ImportDecision::Cancel};
+    }
+    const int bytesPerChar =
+        kCellFormats[static_cast<std::size_t>(found.candidate.formatIndex)].bytesPerChar;
+    if (found.CharSetClass == 3 && lastIndexRead > kCyrillicBlockChars * bytesPerChar) {
+        found.CharSetClass = 1;
+    }
+    if (!found.Recognised) {
+        host.Message(kNotRecognisedText, kInformationTitle, MsgIcon::Information, MsgButtons::Ok);
+        return {false, ImportDecision::Load};
+    }
+    const std::string report = RecognitionReport(found);
+    if (found.CharSetClass < 3) {
+        switch (Ask(host, report + kLoadPrompt, MsgButtons::YesNoCancel)) {
+            case MsgAnswer::No:
+                return {false, ImportDecision::Load};
+            case MsgAnswer::Cancel:
+                return {true, ImportDecision::Cancel};
+            default:
+                return {true, ImportDecision::Load};
+        }
+    }
+    if (OverlayAllowed(found.candidate, before)) {
+        switch (Ask(host, report + kOverlayPrompt, MsgButtons::YesNoCancel)) {
+            case MsgAnswer::No:
+                return {true, ImportDecision::Load};
+            case MsgAnswer::Cancel:
+                return {true, ImportDecision::Cancel};
+            default:
+                return {true, ImportDecision::Overlay};
+        }
+    }
+    if (Ask(host, report + kReplacePrompt, MsgButtons::YesNo) == MsgAnswer::No) {
+        return {true, ImportDecision::Cancel};
+    }
+    return {true, ImportDecision::Load};
+}
+
+}  // namespace pixmora

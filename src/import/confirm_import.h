@@ -1,0 +1,58 @@
+// What the user is told about a recognised font file and what they decide: load it with the
+// recognised parameters, lay a Cyrillic block over the open font, enter the parameters by hand, or
+// cancel the import.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "import/recognition.h"
+
+namespace pixmora {
+
+class Host;
+
+inline constexpr const char* kRecognitionTitle = "Распознавание";
+inline constexpr const char* kInformationTitle = "Информация";
+inline constexpr const char* kNotRecognisedText =
+    "Параметры  шрифта из данного файла \nраспознать не удалось. Попробуйте\n"
+    "задать их в ручном режиме.";
+inline constexpr const char* kLoadPrompt = "Загрузить с этими параметрами?\n\n";
+inline constexpr const char* kOverlayPrompt =
+    "Неполный кириллический знакогенератор.\nДопустимо наложение на текущий образ.\n"
+    "Наложить?\n";
+inline constexpr const char* kReplacePrompt =
+    "Неполный кириллический знакогенератор.\nНаложение на текущий образ недопустимо\n"
+    "ввиду несовпадения параметров данного\nфайла и знакогенератора, загруженного \n"
+    "в образ ранее. Загрузка приведет к \nудалению исходного образа. Загрузить?\n";
+
+enum class ImportDecision { Load, Overlay, Cancel };
+
+// The open font as it was when the import started.
+struct OpenFontBefore {
+    int CellWidth = 0;
+    int CellHeight = 0;
+    std::int16_t PositiveFont = -1;
+    int FontByteScan = 0;
+    std::int16_t ImageEmpty = -1;
+};
+
+struct Confirmation {
+    bool Recognised = false;
+    ImportDecision decision = ImportDecision::Load;
+};
+
+// The report of a recognition: format, scan, polarity and the coverage of the four listed groups,
+// each line ended by a carriage return.
+std::string RecognitionReport(const Recognition& found);
+
+// A Cyrillic block may be laid over the open font when both have the same format, scan and
+// polarity, or over an empty image whatever the parameters.
+bool OverlayAllowed(const Candidate& candidate, const OpenFontBefore& before);
+
+// Shows the report and asks. A Cyrillic block of more than 64 characters' bytes is demoted to an
+// ordinary set (found.CharSetClass becomes 1).
+Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
+                           const OpenFontBefore& before);
+
+}  // namespace pixmora
