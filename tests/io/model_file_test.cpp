@@ -1,0 +1,282 @@
+#include "io/model_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "import/scratch_dir.h"
+#include "io/byte_notation.h"
+#include "io/font_reader.h"
+#include "io/font_writer.h"
+#include "support/fake_host.h"
+#include "support/test_font.h"
+
+namespace pixmora {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(AlignModelGlyph, WorkedExampleInOneBand) {
+    Bytes glyph{0x00, 0x00, 0x7E, 0x09, 0x09, 0x7E};
+    AlignModelGlyph(glyph, 6, 8);
+    EXPECT_EQ(glyph, (Bytes{0xFC, 0x12, 0x12, 0xFC, 0x00, 0x00}));
+    Bytes blank(6);
+    AlignModelGlyph(blank, 6, 8);
+    EXPECT_EQ(blank, Bytes(6));
+}
+
+TEST(AlignModelGlyph, DotsCrossFromOneBandIntoTheNext) {
+    // 12 x 16: one dot in row 0 of the right column moves to row 15 of column 0.
+    Bytes glyph(24);
+    glyph[11] = 0x01;
+    AlignModelGlyph(glyph, 12, 16);
+    Bytes expected(24);
+    expected[12] = 0x80;
+    EXPECT_EQ(glyph, expected);
+    // A bar over rows 6..9 of column 3 ends in rows 12..15 of column 0.
+    Bytes bar(24);
+    bar[3] = 0xC0;
+    bar[12 + 3] = 0x03;
+    AlignModelGlyph(bar, 12, 16);
+    Bytes aligned(24);
+    aligned[12] = 0xF0;
+    EXPECT_EQ(bar, aligned);
+}
+
+TEST(ModelRowNumber, AcceptsAndRefuses) {
+    EXPECT_EQ(ModelRowNumber("0"), 0);
+    EXPECT_EQ(ModelRowNumber("3"), 3);
+    EXPECT_EQ(ModelRowNumber("2.5"), 2);
+    EXPECT_EQ(ModelRowNumber("-0.4"), 0);
+    for (const char* refused : {"", "4", "3.6", "-1", "x", "3.4"}) {
+        EXPECT_EQ(ModelRowNumber(refused), std::nullopt) << refused;
+    }
+}
+
+TEST(ModelFileNames, OnePerFormat) {
+    for (int n = 0; n < 9; ++n) {
+        EXPECT_EQ(ModelFileName(n), "t" + std::to_string(n) + ".mod");
+    }
+    EXPECT_EQ(BackupFileName("t3.mod"), "t3.old");
+    EXPECT_EQ(ModelFilePath("/opt/p", "t1.mod"), "/opt/p/Model/t1.mod");
+}
+
+// A font with something drawn in every test character: a dot in the top-right corner plus a
+// pattern that differs per character.
+void DrawTestChars(Editor& ed) {
+    const int width = ed.params.CellWidth;
+    const int height = ed.params.CellHeight;
+    for (int position = 1; position < kModelRowLength; ++position) {
+        DotMatrix dots{};
+        dots[DotIndex(0, width - 1)] = 1;
+        for (int k = 0; k < 4; ++k) {
+            if ((position >> k) & 1) {
+                dots[DotIndex(height / 2, k)] = 1;
+            }
+        }
+        auto glyph = test::CharBytes(ed, kModelRowChars[static_cast<std::size_t>(position)]);
+        PackMatrix(dots, glyph, ed.params.FontByteScan, width, height);
+    }
+}
+
+int CountLines(const std::string& text, int valuesPerLine) {
+    std::istringstream lines(text);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), ','), valuesPerLine - 1) << line;
+        EXPECT_EQ(line.back(), '\r');
+        ++count;
+    }
+    return count;
+}
+
+class CorrectModelFileTest : public test::ScratchProgramDir {
+  protected:
+    void SetUp() override {
+        ScratchProgramDir::SetUp();
+        host.programDir = Dir();
+    }
+    std::string ModelPath(int n) const { return PathOf("Model/" + ModelFileName(n)); }
+    // A model file whose every value is `value`, written as "Code" with "NNh" and a comment.
+    void WriteModel(int n, std::uint8_t value) {
+        const Bytes bytes(static_cast<std::size_t>(64 * kCellFormats[n].bytesPerChar), value);
+        std::ostringstream text;
+        text << "; reference glyphs\r\n";
+        WriteSourceText(text, bytes, OutputFormat::Code, NumberNotation::SuffixH,
+                        ValuesPerLine(kCellFormats[n].bytesPerChar));
+        test::WriteWholeFile(ModelPath(n), text.str());
+    }
+    Bytes ReadModel(int n) {
+        auto data = ReadModelFile(ModelPath(n), host);
+        EXPECT_FALSE(data.failure);
+        return {data.ModelBuffer.begin(),
+                data.ModelBuffer.begin() + 64 * kCellFormats[n].bytesPerChar};
+    }
+    ModelDialogState Dialog(const char* row) {
+        ModelDialogState dialog = StartModelDialog(ed);
+        dialog.Text1 = row;
+        return dialog;
+    }
+    Editor ed;
+    test::FakeHost host;
+};
+
+TEST_F(CorrectModelFileTest, ReplacesOneRowAndKeepsABackup) {
+    test::OpenTestFont(ed, 0, kScanVertical1);
+    DrawTestChars(ed);
+    ed.font.CurrentChar = 40;
+    ed.win.nosave = 1;
+    const auto imageBefore = ed.font.FontImage;
+    WriteModel(0, 0xA5);
+    ed.win.Combo1 = "Data code";
+    ed.win.Combo2 = "0xNN";
+
+    ModelDialogState dialog = Dialog("1");
+    EXPECT_EQ(dialog.Label1,
+              "Будет выполнена замена указанной ниже строки\nв файле моделей t0.mod на "
+              "сформированную из \nсимволов текущего шрифта.");
+    CorrectModelFile(ed, host, dialog);
+
+    EXPECT_FALSE(dialog.open);
+    ASSERT_EQ(host.texts(), std::vector<std::string>{"Файл моделей обновлен."});
+    EXPECT_EQ(host.messages[0].title, kDefaultTitle);
+    const std::string written = test::ReadWholeFile(ModelPath(0));
+    EXPECT_EQ(CountLines(written, 6), 64);
+    EXPECT_EQ(written.substr(0, 10), "Data 0xA5,");
+    const Bytes model = ReadModel(0);
+    for (int slot = 0; slot < 64; ++slot) {
+        const Bytes glyph(model.begin() + slot * 6, model.begin() + slot * 6 + 6);
+        if (slot / 16 != 1) {
+            EXPECT_EQ(glyph, Bytes(6, 0xA5)) << slot;
+        } else if (slot == 16) {
+            EXPECT_EQ(glyph, Bytes(6, 0)) << "the blank stays blank";
+        } else {
+            // Moved from the top-right corner: bottom row and left column lit.
+            EXPECT_NE(glyph[0], 0) << slot;
+            EXPECT_TRUE(std::any_of(glyph.begin(), glyph.end(), [](auto b) { return b & 0x80; }));
+        }
+    }
+    // The backup holds the old values in the current notation.
+    const std::string backup = test::ReadWholeFile(PathOf("Model/t0.old"));
+    EXPECT_EQ(backup.substr(0, 36), "Data 0xA5,0xA5,0xA5,0xA5,0xA5,0xA5\r\n");
+    EXPECT_EQ(CountLines(backup, 6), 64);
+    // The font is untouched, character 0 is current.
+    EXPECT_EQ(ed.font.FontImage, imageBefore);
+    EXPECT_EQ(ed.font.CurrentChar, 0);
+    EXPECT_EQ(ed.font.PreviousChar, 40);
+    EXPECT_EQ(ed.table.cells[0].background, kRed);
+    EXPECT_EQ(ed.table.cells[40].background, kWhite);
+    EXPECT_EQ(ed.win.nosave, 1);
+}
+
+TEST_F(CorrectModelFileTest, AnyScanGivesTheSameModelFile) {
+    WriteModel(4, 0);
+    std::string first;
+    for (int scan = 0; scan < kScanCount; ++scan) {
+        Editor font;
+        test::OpenTestFont(font, 4, scan);
+        DrawTestChars(font);
+        const auto imageBefore = font.font.FontImage;
+        ModelDialogState dialog = StartModelDialog(font);
+        dialog.Text1 = "3";
+        dialog.Check1 = false;
+        CorrectModelFile(font, host, dialog);
+        const std::string written = test::ReadWholeFile(ModelPath(4));
+        EXPECT_EQ(CountLines(written, 8), 384);
+        if (scan == 0) {
+            first = written;
+        }
+        EXPECT_EQ(written, first) << "scan " << scan;
+        EXPECT_EQ(font.font.FontImage, imageBefore);
+        EXPECT_EQ(font.params.FontByteScan, scan);
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Model/t4.old")));
+}
+
+TEST_F(CorrectModelFileTest, RefusalsAndFailuresChangeNothing) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    DrawTestChars(ed);
+    ed.font.CurrentChar = 7;
+    WriteModel(1, 0x11);
+    const std::string before = test::ReadWholeFile(ModelPath(1));
+
+    for (const char* row : {"", "4", "3.6", "-1", "x"}) {
+        ModelDialogState dialog = Dialog(row);
+        CorrectModelFile(ed, host, dialog);
+        EXPECT_TRUE(dialog.open);
+    }
+    EXPECT_EQ(host.texts(), std::vector<std::string>(5, "Недопустимый номер строки!"));
+
+    // A syntax error: the reader's message, nothing written.
+    host.messages.clear();
+    test::WriteWholeFile(ModelPath(1), "Data &h01,12\r\n");
+    ModelDialogState dialog = Dialog("0");
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_TRUE(dialog.open);
+    EXPECT_EQ(host.texts(),
+              std::vector<std::string>{
+                  "Нераспознанный синтаксис данных.Загрузка файла модели прекращена."});
+    EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), "Data &h01,12\r\n");
+    EXPECT_FALSE(std::filesystem::exists(PathOf("Model/t1.old")));
+
+    // A missing file.
+    host.messages.clear();
+    std::filesystem::remove(ModelPath(1));
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_TRUE(dialog.open);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("Файл моделей не изменен."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(ModelPath(1)));
+
+    // A backup that cannot be written (a directory is in its place): the model file stays.
+    host.messages.clear();
+    test::WriteWholeFile(ModelPath(1), before);
+    std::filesystem::create_directory(PathOf("Model/t1.old"));
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_TRUE(dialog.open);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("Файл моделей не изменен."), std::string::npos);
+    EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), before);
+
+    // Too many values.
+    host.messages.clear();
+    std::string tooLong;
+    for (int line = 0; line < 32257 / 8 + 1; ++line) {
+        tooLong += "&h01,&h01,&h01,&h01,&h01,&h01,&h01,&h01\r\n";
+    }
+    test::WriteWholeFile(ModelPath(1), tooLong);
+    dialog.Check1 = false;
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_TRUE(dialog.open);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), tooLong);
+    EXPECT_EQ(ed.font.CurrentChar, 7);
+}
+
+TEST_F(CorrectModelFileTest, AFormatChangeWhileOpenNamesTheNewFileFirst) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    WriteModel(1, 0x22);
+    WriteModel(3, 0x33);
+    const std::string eightByEight = test::ReadWholeFile(ModelPath(1));
+    ModelDialogState dialog = Dialog("2");
+    dialog.Check1 = false;
+
+    test::OpenTestFont(ed, 3, kScanHorizontal1);
+    DrawTestChars(ed);
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_TRUE(dialog.open);
+    EXPECT_NE(dialog.Label1.find("t3.mod"), std::string::npos);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("t3.mod"), std::string::npos);
+    EXPECT_EQ(ReadModel(3), Bytes(64 * 32, 0x33));
+
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_FALSE(dialog.open);
+    EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), eightByEight);
+    EXPECT_NE(ReadModel(3), Bytes(64 * 32, 0x33));
+}
+
+}  // namespace
+}  // namespace pixmora
