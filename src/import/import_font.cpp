@@ -1,0 +1,205 @@
+#include "import/import_font.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "import/confirm_import.h"
+#include "import/recognise_font.h"
+#include "io/font_reader.h"
+#include "model/editor.h"
+#include "model/glyph_packing.h"
+#include "model/host.h"
+#include "ui/cell_view.h"
+#include "ui/exit_check.h"
+#include "ui/font_settings.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kCyrillicBlockIndex = 160;  // code 192
+
+void TellFailure(Host& host, const std::string& text) {
+    host.Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
+}
+
+// Puts the state from before the import back; the dialog's first format choice stays made.
+void RestoreEditor(Editor& ed, const Editor& before) {
+    const auto formatChosen = ed.font.CellFormatChosen;
+    ed = before;
+    ed.font.CellFormatChosen = formatChosen;
+}
+
+std::uint8_t Stored(std::uint8_t value, bool negative) {
+    return negative ? static_cast<std::uint8_t>(255 - value) : value;
+}
+
+// Copies the bytes read to FontImage from `target` on, complemented for a negative font.
+void CopyRead(Editor& ed, std::span<const std::uint8_t> read, int target, bool negative) {
+    auto& image = ed.font.FontImage;
+    const auto start = static_cast<std::size_t>(target);
+    const std::size_t count = std::min(read.size(), image.size() - start);
+    for (std::size_t i = 0; i < count; ++i) {
+        image[start + i] = Stored(read[i], negative);
+    }
+}
+
+// The parameters of a recognised file become the font's.
+void InstallCandidate(Editor& ed, const Candidate& candidate) {
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(candidate.formatIndex)];
+    ed.params.CellFormatName = std::string(format.name);
+    ed.params.CellWidth = format.width;
+    ed.params.CellHeight = format.height;
+    ed.params.FontByteScan = candidate.scan;
+    ed.font.DialogByteScan = candidate.scan;
+    SetNegativeFont(ed, candidate.negative);
+}
+
+// Everything a loaded font shows: the editing controls, the caption, the marks of the characters
+// that hold dots, and character 0 on the grid with a fresh history.
+void FinishLoad(Editor& ed) {
+    const int width = ed.params.CellWidth;
+    const int height = ed.params.CellHeight;
+    const int bytesPerChar = ed.params.BytesPerChar;
+    ed.font.ImageEmpty = kDark;
+    for (auto control = static_cast<std::size_t>(Ctl::Command3);
+         control <= static_cast<std::size_t>(Ctl::Command23); ++control) {
+        const auto ctl = static_cast<Ctl>(control);
+        if (ctl != Ctl::Command11 && ctl != Ctl::Command21) {
+            SetVisible(ed.win, ctl, true);
+        }
+    }
+    for (const Ctl control :
+         {Ctl::Check1, Ctl::Check2, Ctl::Combo1, Ctl::Label22, Ctl::Label24, Ctl::OutputFrame}) {
+        SetVisible(ed.win, control, true);
+    }
+    ChooseOutputFormat(ed, ed.win.Combo1);
+
+    ed.win.tex =
+        std::string(ScanCaptionText(ed.params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
+    ed.win.Label19 = FontCaption(width, height, ed.win.tex);
+    SetVisible(ed.win, Ctl::Label19, true);
+
+    for (int index = 0; index < kCharCount; ++index) {
+        const auto* first = ed.font.FontImage.data() + index * bytesPerChar;
+        if (std::any_of(first, first + bytesPerChar, [](std::uint8_t byte) { return byte != 0; })) {
+            CharCell& cell = ed.table.cells[static_cast<std::size_t>(index)];
+            ed.font.CharDefined[static_cast<std::size_t>(index)] = kLit;
+            cell.textColour = kBlack;
+            if (IsLetterlessChar(index)) {
+                cell.textCode = kBulletCode;
+            }
+        }
+    }
+    ed.table.locked = false;
+
+    ed.font.PreviousChar = 0;
+    ed.font.CurrentChar = 0;
+    ed.font.CurrentCharOffset = 0;
+    ed.win.nosave = 0;
+    ed.win.movie = 0;
+    ed.table.cells[0].background = kRed;
+    ShowGlyph(ed.font, 0, bytesPerChar, width, ed.params.FontByteScan);
+    ed.win.nosavesimb = 0;
+    ResetUndoHistory(ed);
+}
+
+// Lays the grid out for the new cell and puts the bytes into FontImage: the manual read as it is,
+// or the recognised bytes from code 32 on, or a Cyrillic block at code 192 with or without the
+// open font's other characters.
+void LoadImage(Editor& ed, const FontRecognition& recognition, ImportDecision decision,
+               const std::vector<std::uint8_t>* manualRead) {
+    const int width = ed.params.CellWidth;
+    const int height = ed.params.CellHeight;
+    ed.params.BytesPerChar = width * height / 8;
+    const int bytesPerChar = ed.params.BytesPerChar;
+    ed.font.DotGrid.fill(kDark);
+    ShowCellArea(ed.font, width, height);
+    for (CharCell& cell : ed.table.cells) {
+        cell.fontSize = ed.font.CharTableFontSize;
+        cell.bold = false;
+        cell.background = kWhite;
+    }
+    ed.table.locked = true;
+    ed.font.CurrentCharOffset = 0;
+
+    if (manualRead != nullptr) {
+        ClearCell(ed, 0, bytesPerChar, width, height);
+        ResetFontModel(ed);
+        SetNegativeFont(ed, ed.win.Check1);
+        CopyRead(ed, *manualRead, 0, false);
+        return;
+    }
+    PaintCellBackground(ed, width, height);
+    const bool negative = ed.params.PositiveFont == kDark;
+    const auto read = std::span(recognition.ImportBuffer)
+                          .first(static_cast<std::size_t>(recognition.LastIndexRead + 1));
+    if (recognition.found.CharSetClass == 3) {
+        if (decision != ImportDecision::Overlay) {
+            ResetFontModel(ed);
+        }
+        CopyRead(ed, read, kCyrillicBlockIndex * bytesPerChar, negative);
+        return;
+    }
+    ResetFontModel(ed);
+    CopyRead(ed, read, 0, negative);
+}
+
+}  // namespace
+
+void ImportFont(Editor& ed, Host& host) {
+    if (!ConfirmDiscardUnsaved(ed, host)) {
+        return;
+    }
+    DeselectTool(ed);
+    const auto before = std::make_unique<Editor>(ed);
+    const OpenFontBefore saved{ed.params.CellWidth, ed.params.CellHeight, ed.params.PositiveFont,
+                               ed.params.FontByteScan, ed.font.ImageEmpty};
+    const std::optional<std::string> path =
+        host.OpenFile({kImportDialogTitle, kImportFilter, host.ProgramDir(), ""});
+    if (!path) {
+        return;
+    }
+    const BusyPointer busy(host);
+    FontRecognition recognition = RecogniseFont(*path, host);
+    if (recognition.failure) {
+        TellFailure(host, *recognition.failure);
+        return;
+    }
+    const Confirmation confirmation = ConfirmImport(
+        host, recognition.found, recognition.LastIndexRead, recognition.ImportAborted, saved);
+    if (confirmation.decision == ImportDecision::Cancel) {
+        RestoreEditor(ed, *before);
+        return;
+    }
+    if (confirmation.Recognised) {
+        InstallCandidate(ed, recognition.found.candidate);
+        LoadImage(ed, recognition, confirmation.decision, nullptr);
+        FinishLoad(ed);
+        return;
+    }
+
+    ed.font.ParamsDialogMode = "load";
+    host.RunParamsDialog(ed);
+    if (ed.font.ParamsDialogMode == "end") {
+        RestoreEditor(ed, *before);
+        return;
+    }
+    // Read again with the parameters given, into a buffer of its own so that a file gone in the
+    // meantime leaves the open font intact. A syntax error or too much data only cut it short.
+    std::vector<std::uint8_t> manualRead(kFontBytes, 0);
+    const ReadResult read = ReadFontFile(*path, manualRead, ed.win.Check1, host);
+    if (read.failure) {
+        TellFailure(host, *read.failure);
+        RestoreEditor(ed, *before);
+        return;
+    }
+    LoadImage(ed, recognition, ImportDecision::Load, &manualRead);
+    FinishLoad(ed);
+}
+
+}  // namespace pixmora

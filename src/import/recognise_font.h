@@ -1,0 +1,31 @@
+// Recognition of a font file: reads its data and the nine model files, then scores every format,
+// scan and polarity (recognition.h).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "import/recognition.h"
+
+namespace pixmora {
+
+class Host;
+
+inline constexpr const char* kTooMuchData =
+    "Формат знакогенератора не поддерживается. \nВозможно файл содержит лишние данные.";
+
+struct FontRecognition {
+    std::vector<std::uint8_t> ImportBuffer;  // the file's bytes as written, zero beyond
+    int LastIndexRead = -1;
+    bool ImportAborted = false;  // a syntax error in the file or a model file (already told)
+    // The file or a model file could not be read: what went wrong, for the caller to show.
+    std::optional<std::string> failure;
+    Recognition found;
+};
+
+// A file of more than 75264 data bytes is told as unsupported and left unrecognised.
+FontRecognition RecogniseFont(const std::string& path, Host& host);
+
+}  // namespace pixmora

@@ -1,0 +1,336 @@
+#include "import/import_font.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "import/recognise_font.h"
+#include "io/font_writer.h"
+#include "io/model_file.h"
+#include "model/editor.h"
+#include "scratch_dir.h"
+#include "support/fake_host.h"
+#include "support/test_font.h"
+#include "synthetic_font.h"
+#include "ui/font_settings.h"
+#include "ui/params_dialog.h"
+
+namespace pixmora {
+namespace {
+
+using test::Bytes;
+
+std::string SourceText(const Bytes& bytes, int bytesPerChar) {
+    std::ostringstream text;
+    WriteSourceText(text, bytes, OutputFormat::DataCode, NumberNotation::AmpH,
+                    ValuesPerLine(bytesPerChar));
+    return text.str();
+}
+
+std::string HexText(const Bytes& bytes) {
+    std::ostringstream text;
+    WriteIntelHex(text, bytes, 0);
+    return text.str();
+}
+
+const char* kNotRecognised =
+    "Параметры  шрифта из данного файла \nраспознать не удалось. Попробуйте\n"
+    "задать их в ручном режиме.";
+
+class ImportTest : public test::ScratchProgramDir {
+  protected:
+    void SetUp() override {
+        ScratchProgramDir::SetUp();
+        host.programDir = Dir();
+        for (int n = 0; n < kFormatCount; ++n) {
+            test::WriteWholeFile(
+                PathOf("Model/" + ModelFileName(n)),
+                SourceText(models[static_cast<std::size_t>(n)], kCellFormats[n].bytesPerChar));
+        }
+        StartUp(ed);
+    }
+    // Writes the bytes as an exported file and offers it to the next open-file dialog.
+    std::string Offer(const Bytes& bytes, int bytesPerChar, bool hex) {
+        const std::string path = PathOf(hex ? "font.hex" : "font.fnt");
+        test::WriteWholeFile(path, hex ? HexText(bytes) : SourceText(bytes, bytesPerChar));
+        host.openResults.push_back(path);
+        return path;
+    }
+    Bytes ImageBytes(int from, int count) const {
+        return {ed.font.FontImage.begin() + from, ed.font.FontImage.begin() + from + count};
+    }
+
+    std::mt19937 random{11};
+    std::array<Bytes, kFormatCount> models = test::RandomModels(random);
+    test::FakeHost host;
+    Editor ed;
+};
+
+TEST_F(ImportTest, ExportedFontsAreRecognisedInEveryFormatScanAndPolarity) {
+    for (int formatIndex = 0; formatIndex < kFormatCount; ++formatIndex) {
+        const CellFormat& format = kCellFormats[formatIndex];
+        for (int scan = 0; scan < kScanCount; ++scan) {
+            if (!ScanOffered(format.width, scan)) {
+                continue;
+            }
+            for (bool negative : {false, true}) {
+                SCOPED_TRACE(::testing::Message()
+                             << format.name << " scan " << scan << " negative " << negative);
+                const bool hex = (formatIndex + scan) % 2 == 0;
+                const Bytes font =
+                    test::FontFromModel(models[static_cast<std::size_t>(formatIndex)], formatIndex,
+                                        scan % kModelRows, scan, negative);
+                const std::string path = Offer(font, format.bytesPerChar, hex);
+                const FontRecognition got = RecogniseFont(path, host);
+                ASSERT_FALSE(got.failure);
+                EXPECT_EQ(got.LastIndexRead, 224 * format.bytesPerChar - 1);
+                EXPECT_TRUE(got.found.Recognised);
+                EXPECT_EQ(got.found.candidate.formatIndex, formatIndex);
+                EXPECT_EQ(got.found.candidate.scan, scan);
+                EXPECT_EQ(got.found.candidate.negative, negative);
+                for (Group group : {kSigns, kDigits, kLatin, kCyrillic}) {
+                    EXPECT_EQ(got.found.coverage[group], Coverage::Yes);
+                }
+                host.openResults.clear();
+            }
+        }
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ImportTest, LoadsARecognisedHexFont) {
+    Bytes font = test::FontFromModel(models[1], 1, 2, kScanVertical1, false);
+    Offer(font, 8, true);
+    host.answers = {MsgAnswer::Yes};
+    ed.win.nosave = 0;
+    ImportFont(ed, host);
+
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("- формат:      8  x  8\r"), std::string::npos);
+    EXPECT_EQ(ed.params.CellWidth, 8);
+    EXPECT_EQ(ed.params.BytesPerChar, 8);
+    EXPECT_EQ(ed.params.FontByteScan, kScanVertical1);
+    EXPECT_EQ(ed.params.PositiveFont, kLit);
+    EXPECT_EQ(ImageBytes(0, 1792), font);
+    EXPECT_EQ(ed.font.FontImage[1792], 0);
+    EXPECT_EQ(ed.win.Label19, "Шрифт 8 x 8 вертикальный 1  ");
+    EXPECT_EQ(ed.win.nosave, 0);
+    EXPECT_EQ(ed.font.CurrentChar, 0);
+    EXPECT_EQ(ed.font.ImageEmpty, kDark);
+    EXPECT_FALSE(ed.table.locked);
+    EXPECT_EQ(ed.table.cells[0].background, kRed);
+    for (int index = 0; index < kCharCount; ++index) {
+        const bool drawn = std::any_of(font.begin() + index * 8, font.begin() + index * 8 + 8,
+                                       [](auto byte) { return byte != 0; });
+        EXPECT_EQ(ed.font.CharDefined[index], drawn ? kLit : kDark) << index;
+    }
+    EXPECT_EQ(ed.table.cells[kModelRowChars[1]].textColour, kBlack);
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command22));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command5));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_TRUE(ed.font.DotVisible[DotIndex(7, 7)]);
+    EXPECT_FALSE(ed.font.DotVisible[DotIndex(8, 0)]);
+}
+
+// An open 8 x 8 font with a dot in every character.
+void OpenDottedFont(Editor& ed) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    for (int index = 0; index < kCharCount; ++index) {
+        test::CharBytes(ed, index)[0] = 0x01;
+    }
+}
+
+Bytes CyrillicBlock(const Bytes& model, int chars) {
+    Bytes block(static_cast<std::size_t>(chars * 8));
+    for (int k = 0; k < chars; ++k) {
+        test::PutGlyph(block, UnpackModelGlyph(model, 12 + k % 4, 8, 8), k, 1, kScanVertical1,
+                       false);
+    }
+    return block;
+}
+
+TEST_F(ImportTest, CyrillicBlockLaidOverTheOpenFont) {
+    OpenDottedFont(ed);
+    const Bytes block = CyrillicBlock(models[1], 64);
+    Offer(block, 8, false);
+    host.answers = {MsgAnswer::Yes};
+    ImportFont(ed, host);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("Наложить?"), std::string::npos);
+    for (int index = 0; index < 160; ++index) {
+        EXPECT_EQ(ImageBytes(index * 8, 8), (Bytes{1, 0, 0, 0, 0, 0, 0, 0})) << index;
+    }
+    EXPECT_EQ(ImageBytes(160 * 8, 64 * 8), block);
+}
+
+TEST_F(ImportTest, CyrillicBlockReplacingTheOpenFont) {
+    OpenDottedFont(ed);
+    const Bytes block = CyrillicBlock(models[1], 64);
+    Offer(block, 8, false);
+    host.answers = {MsgAnswer::No};
+    ImportFont(ed, host);
+    EXPECT_EQ(ImageBytes(0, 160 * 8), Bytes(160 * 8));
+    EXPECT_EQ(ImageBytes(160 * 8, 64 * 8), block);
+    EXPECT_EQ(ed.font.CharDefined[0], kDark);
+    EXPECT_EQ(ed.font.CharDefined[160], kLit);
+}
+
+TEST_F(ImportTest, SixtyFiveCyrillicCharactersLoadFromCode32) {
+    OpenDottedFont(ed);
+    const Bytes block = CyrillicBlock(models[1], 65);
+    Offer(block, 8, false);
+    host.answers = {MsgAnswer::Yes};
+    ImportFont(ed, host);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("Загрузить с этими параметрами?"), std::string::npos);
+    EXPECT_EQ(ImageBytes(0, 65 * 8), block);
+    EXPECT_EQ(ImageBytes(65 * 8, 8), Bytes(8));
+}
+
+TEST_F(ImportTest, CancelShowsThePreviousFontIntact) {
+    test::OpenTestFont(ed, 3, kScanHorizontal2);
+    SetNegativeFont(ed, true);
+    test::CharBytes(ed, 4)[3] = 0x5A;
+    ed.font.CurrentChar = 4;
+    ed.font.CurrentCharOffset = 4 * 32;
+    ShowGlyph(ed.font, 4 * 32, 32, 16, kScanHorizontal2);
+    const Editor before = ed;
+
+    Offer(test::FontFromModel(models[1], 1, 0, kScanVertical2, true), 8, true);
+    host.answers = {MsgAnswer::Cancel};
+    ImportFont(ed, host);
+    EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
+    EXPECT_EQ(ed.font.DotGrid, before.font.DotGrid);
+    EXPECT_EQ(ed.font.DotColour, before.font.DotColour);
+    EXPECT_EQ(ed.params.CellWidth, 16);
+    EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal2);
+    EXPECT_EQ(ed.params.PositiveFont, kDark);
+    EXPECT_TRUE(ed.win.Check1);
+    EXPECT_EQ(ed.font.CurrentChar, 4);
+    EXPECT_EQ(ed.win.visible, before.win.visible);
+}
+
+// The parameters dialog as the user fills it: a format, a scan, maybe negative, "ОК".
+std::function<void(Editor&)> FillParams(test::FakeHost& host, int formatIndex, int scan,
+                                        bool negative) {
+    return [&host, formatIndex, scan, negative](Editor& ed) {
+        ParamsDialogState dialog = OpenParamsDialog(ed);
+        ChooseDialogFormat(ed, host, dialog, formatIndex);
+        ClickScanOption(ed, host, dialog, scan);
+        ClickNegativeCheck(ed, dialog, negative);
+        ConfirmParamsDialog(ed, host, dialog);
+    };
+}
+
+Bytes Noise(int count) {
+    std::mt19937 noise{3};
+    std::uniform_int_distribution<int> byte(0, 255);
+    Bytes bytes(static_cast<std::size_t>(count));
+    for (auto& value : bytes) {
+        value = static_cast<std::uint8_t>(byte(noise));
+    }
+    return bytes;
+}
+
+TEST_F(ImportTest, ManualPathReadsANegativeFontStraightIntoTheImage) {
+    const Bytes noise = Noise(224 * 32);
+    Offer(noise, 32, false);
+    host.paramsDialog = FillParams(host, 3, kScanHorizontal1, true);
+    ImportFont(ed, host);
+    EXPECT_EQ(host.texts(), std::vector<std::string>{kNotRecognised});
+    EXPECT_EQ(ed.params.CellWidth, 16);
+    EXPECT_EQ(ed.params.CellHeight, 16);
+    EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal1);
+    EXPECT_EQ(ed.params.PositiveFont, kDark);
+    EXPECT_TRUE(ed.win.Check1);
+    for (std::size_t i = 0; i < noise.size(); ++i) {
+        ASSERT_EQ(ed.font.FontImage[i], 255 - noise[i]) << i;
+    }
+    EXPECT_EQ(ed.win.Label19, "Шрифт 16 x 16 горизонтальный 1");
+}
+
+TEST_F(ImportTest, TooMuchDataIsToldThenTheManualPathOpens) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    const auto imageBefore = ed.font.FontImage;
+    Offer(Noise(75265), 8, true);
+    bool dialogShown = false;
+    host.paramsDialog = [&](Editor& editor) {
+        dialogShown = true;
+        editor.font.ParamsDialogMode = "end";
+    };
+    ImportFont(ed, host);
+    EXPECT_EQ(
+        host.texts(),
+        (std::vector<std::string>{
+            "Формат знакогенератора не поддерживается. \nВозможно файл содержит лишние данные.",
+            kNotRecognised}));
+    EXPECT_EQ(host.messages[0].title, "Информация");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(ed.font.FontImage, imageBefore);
+}
+
+TEST_F(ImportTest, AFileGoneBeforeTheSecondReadLosesNothing) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    test::CharBytes(ed, 3)[2] = 0x77;
+    const Editor before = ed;
+    const std::string path = Offer(Noise(1000), 8, false);
+    host.paramsDialog = [&](Editor& editor) {
+        std::filesystem::remove(path);
+        FillParams(host, 5, kScanVertical2, true)(editor);
+    };
+    ImportFont(ed, host);
+    ASSERT_EQ(host.messages.size(), 2U);
+    EXPECT_NE(host.messages[1].text.find(path), std::string::npos);
+    EXPECT_EQ(host.messages[1].title, kDefaultTitle);
+    EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
+    EXPECT_EQ(ed.params.CellWidth, 8);
+    EXPECT_EQ(ed.params.FontByteScan, kScanVertical1);
+    EXPECT_EQ(ed.params.PositiveFont, kLit);
+    EXPECT_FALSE(ed.win.Check1);
+    EXPECT_EQ(ed.win.visible, before.win.visible);
+}
+
+TEST_F(ImportTest, UnsavedChangesAreAskedAboutFirst) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    ed.win.nosave = 1;
+    host.answers = {MsgAnswer::No};
+    ImportFont(ed, host);
+    EXPECT_EQ(host.texts(),
+              std::vector<std::string>{"Несохраненные данные будут потеряны. Продолжить?"});
+    EXPECT_EQ(host.messages[0].title, "Внимание!");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(host.openRequests.empty());
+    EXPECT_EQ(ed.win.nosave, 1);
+}
+
+TEST_F(ImportTest, CancelledFileDialogChangesNothing) {
+    host.openResults.push_back(std::nullopt);
+    ImportFont(ed, host);
+    ASSERT_EQ(host.openRequests.size(), 1U);
+    EXPECT_EQ(host.openRequests[0].title, "Загрузить файл знакогенератора");
+    EXPECT_EQ(host.openRequests[0].filter,
+              "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|"
+              "Все файлы(*.*)|*.*");
+    EXPECT_EQ(host.openRequests[0].initialDir, Dir());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(ed.params.FontByteScan, kNoScan);
+    EXPECT_EQ(host.busyDepth, 0);
+}
+
+TEST_F(ImportTest, AMissingModelFileEndsTheImportWithAMessage) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    const auto imageBefore = ed.font.FontImage;
+    std::filesystem::remove(PathOf("Model/t6.mod"));
+    Offer(test::FontFromModel(models[1], 1, 0, kScanVertical1, false), 8, false);
+    ImportFont(ed, host);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("t6.mod"), std::string::npos);
+    EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(ed.font.FontImage, imageBefore);
+    EXPECT_EQ(host.busyDepth, 0);
+}
+
+}  // namespace
+}  // namespace pixmora
