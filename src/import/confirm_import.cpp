@@ -38,8 +38,11 @@ std::string RecognitionReport(const Recognition& found) {
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.candidate.formatIndex)];
     const auto line = [](const std::string& text) { return text + "\r"; };
     std::string report = line("Детектирован шрифт:") + line("");
-    report += line("- формат:     " + (" " + std::to_string(format.width)) + "  x " +
-                   (" " + std::to_string(format.height)));
+    std::string size = "- формат:      ";
+    size += std::to_string(format.width);
+    size += "  x  ";
+    size += std::to_string(format.height);
+    report += line(size);
     report += line(std::string("- развертка:  ") + ScanReportText(found.candidate.scan));
     report += line(std::string("- вид:             ") +
                    (found.candidate.negative ? "негатив" : "позитив"));

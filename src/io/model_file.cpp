@@ -44,7 +44,10 @@ void SelectFirstChar(Editor& ed) {
 }  // namespace
 
 std::string ModelFileName(int formatIndex) {
-    return "t" + std::to_string(formatIndex) + ".mod";
+    std::string name = "t";
+    name += std::to_string(formatIndex);
+    name += ".mod";
+    return name;
 }
 
 std::string BackupFileName(std::string_view modelName) {
