@@ -280,3 +280,39 @@ TEST_F(CorrectModelFileTest, AFormatChangeWhileOpenNamesTheNewFileFirst) {
 
 }  // namespace
 }  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+// The model files shipped with the program: 64 glyphs each, every one drawn except the blank, and
+// every one already in the bottom-left corner.
+TEST(ShippedModelFiles, FullAlignedAndNoBlankButTheSpace) {
+    const std::filesystem::path dir = std::filesystem::path(PIXMORA_SOURCE_DIR) / "data" / "Model";
+    if (!std::filesystem::exists(dir)) {
+        GTEST_SKIP() << "no data/Model in this tree";
+    }
+    test::FakeHost host;
+    for (int n = 0; n < 9; ++n) {
+        SCOPED_TRACE(ModelFileName(n));
+        const CellFormat& format = kCellFormats[static_cast<std::size_t>(n)];
+        const ModelFileData data = ReadModelFile((dir / ModelFileName(n)).string(), host);
+        ASSERT_FALSE(data.failure);
+        ASSERT_FALSE(data.ImportAborted);
+        EXPECT_EQ(data.valuesRead, 64 * format.bytesPerChar);
+        const auto bpc = static_cast<std::size_t>(format.bytesPerChar);
+        for (int slot = 0; slot < 64; ++slot) {
+            const auto first = data.ModelBuffer.begin() + static_cast<std::ptrdiff_t>(slot * bpc);
+            const Bytes glyph(first, first + static_cast<std::ptrdiff_t>(bpc));
+            const bool blank =
+                std::all_of(glyph.begin(), glyph.end(), [](auto b) { return b == 0; });
+            EXPECT_EQ(blank, slot % 16 == 0) << "slot " << slot;
+            Bytes aligned = glyph;
+            AlignModelGlyph(aligned, format.width, format.height);
+            EXPECT_EQ(aligned, glyph) << "slot " << slot;
+        }
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+}  // namespace
+}  // namespace pixmora
