@@ -1,7 +1,9 @@
 #include "ui/commands.h"
 
+#include "import/import_font.h"
 #include "io/export.h"
 #include "model/editor.h"
+#include "model/host.h"
 #include "ui/font_commands.h"
 #include "ui/new_font.h"
 
@@ -25,6 +27,9 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
         case Ctl::Command1:
             NewFont(ed, host);
             break;
+        case Ctl::Command2:
+            ImportFont(ed, host);
+            break;
         case Ctl::Command3:
             ClearCurrentChar(ed, host);
             break;
@@ -33,6 +38,9 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
             break;
         case Ctl::Command5:
             ExportFont(ed, host);
+            break;
+        case Ctl::Command22:
+            host.OpenModelDialog(ed);
             break;
         case Ctl::Command11:
             UndoStep(ed);

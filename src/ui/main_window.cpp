@@ -72,6 +72,7 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
+    host_.stateChanged = [this] { Render(); };
     setWindowTitle(QStringLiteral("Редактор знакогенератора"));
     StartUp(editor_);
 

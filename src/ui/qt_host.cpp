@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "io/model_dialog_view.h"
 #include "ui/params_dialog_view.h"
 
 namespace pixmora {
@@ -121,7 +122,19 @@ void QtHost::RunScanDialog(Editor&) {}
 
 void QtHost::RunEnlargeDialog(Editor&) {}
 
-void QtHost::OpenModelDialog(Editor&) {}
+void QtHost::OpenModelDialog(Editor& ed) {
+    if (modelDialog_ == nullptr) {
+        modelDialog_ = new ModelDialogView(
+            ed, *this,
+            [this] {
+                if (stateChanged) {
+                    stateChanged();
+                }
+            },
+            parent_);
+    }
+    modelDialog_->Start();
+}
 
 void QtHost::SetBusy(bool busy) {
     if (busy) {

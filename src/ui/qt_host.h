@@ -9,6 +9,8 @@ class QWidget;
 
 namespace pixmora {
 
+class ModelDialogView;
+
 class QtHost : public Host {
   public:
     explicit QtHost(QWidget* parent) : parent_(parent) {}
@@ -17,6 +19,8 @@ class QtHost : public Host {
     std::function<MsgAnswer(const std::string& text, const std::string& title, MsgIcon icon,
                             MsgButtons buttons)>
         answerHook;
+    // Runs after a window that is not modal changed the editor state, so the main window shows it.
+    std::function<void()> stateChanged;
 
     MsgAnswer Message(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons) override;
@@ -31,6 +35,7 @@ class QtHost : public Host {
 
   private:
     QWidget* parent_;
+    ModelDialogView* modelDialog_ = nullptr;  // owned by parent_, made on first use
 };
 
 }  // namespace pixmora

@@ -185,3 +185,21 @@ TEST_F(FontCommandsTest, SaveButtonRunsTheExport) {
 
 }  // namespace
 }  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+TEST_F(FontCommandsTest, ImportAndModelButtonsReachTheirCommands) {
+    host.openResults = {std::nullopt};
+    RunCommand(ed, host, Ctl::Command2);
+    ASSERT_EQ(host.openRequests.size(), 1U);
+    EXPECT_EQ(host.openRequests[0].title, "Загрузить файл знакогенератора");
+
+    bool opened = false;
+    host.modelDialog = [&](Editor&) { opened = true; };
+    RunCommand(ed, host, Ctl::Command22);
+    EXPECT_TRUE(opened);
+}
+
+}  // namespace
+}  // namespace pixmora
