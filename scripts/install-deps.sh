@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libfreetype-dev
+    libfreetype-dev libpng-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth
 )
 
