@@ -34,10 +34,6 @@ void ShowReleased(Editor& ed, int tool, bool releasedItself) {
                                                               : ToolTable(tool).releasedPicture;
 }
 
-bool CentrePlaced(const Editor& ed) {
-    return ed.tools.ActiveTool == kToolCircle && ed.tools.ToolClicks >= 1;
-}
-
 void RestoreCentreColour(Editor& ed) {
     ed.font.DotColour[ed.tools.AnchorDot] = ed.tools.CentreSavedColour;
 }
@@ -64,14 +60,14 @@ const ToolInfo& ToolTable(int tool) {
 void ToolButtonClick(Editor& ed, int tool) {
     ToolState& tools = ed.tools;
     if (tools.ActiveTool == tool) {
-        if (CentrePlaced(ed)) {
+        if (CircleCentrePlaced(ed.tools)) {
             RestoreCentreColour(ed);
         }
         tools.ActiveTool = kNoTool;
         ShowReleased(ed, tool, true);
         return;
     }
-    if (CentrePlaced(ed)) {
+    if (CircleCentrePlaced(ed.tools)) {
         RestoreCentreColour(ed);
     }
     if ((tools.ActiveTool == kToolLine || tools.ActiveTool == kToolPolyline) &&
@@ -91,8 +87,19 @@ void ToolButtonClick(Editor& ed, int tool) {
     }
 }
 
+bool CircleCentrePlaced(const ToolState& tools) {
+    return tools.ActiveTool == kToolCircle && tools.ToolClicks >= 1;
+}
+
+void DropCircleCentre(Editor& ed) {
+    if (CircleCentrePlaced(ed.tools)) {
+        RestoreCentreColour(ed);
+        ed.tools.ToolClicks = 0;
+    }
+}
+
 void DeselectTool(Editor& ed) {
-    if (CentrePlaced(ed)) {
+    if (CircleCentrePlaced(ed.tools)) {
         RestoreCentreColour(ed);
     }
     ed.tools.ActiveTool = kNoTool;

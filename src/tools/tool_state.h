@@ -60,4 +60,11 @@ void ToolButtonClick(Editor& ed, int tool);
 // Releases whatever tool is armed and drops a placed circle centre.
 void DeselectTool(Editor& ed);
 
+// The circle tool is armed and its centre is marked on the grid.
+bool CircleCentrePlaced(const ToolState& tools);
+
+// The right mouse button: a placed circle centre gets back its own colour and the next click
+// places a new one; the tool stays armed.
+void DropCircleCentre(Editor& ed);
+
 }  // namespace pixmora
