@@ -3,7 +3,9 @@
 
 #include <compare>
 #include <ostream>
+#include <random>
 #include <set>
+#include <vector>
 
 #include "model/editor.h"
 #include "model/glyph_packing.h"
@@ -59,6 +61,75 @@ inline void SetGlyph(Editor& ed, const DotSet& dots) {
     std::fill(glyph.begin(), glyph.end(), std::uint8_t{0});
     for (const Dot& dot : dots) {
         SetGlyphDot(glyph, ed.params.FontByteScan, ed.params.CellWidth, dot.row, dot.column, true);
+    }
+    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
+              ed.params.FontByteScan);
+    ResetUndoHistory(ed);
+}
+
+// A glyph as a plain picture, picture[row][column], for checking reshapes against their
+// definition dot by dot.
+using Picture = std::vector<std::vector<bool>>;
+
+inline Picture EmptyPicture(const Editor& ed) {
+    return Picture(static_cast<std::size_t>(ed.params.CellHeight),
+                   std::vector<bool>(static_cast<std::size_t>(ed.params.CellWidth)));
+}
+
+// The current character as its bytes hold it.
+inline Picture ReadPicture(Editor& ed) {
+    const auto glyph = CharBytes(ed, ed.font.CurrentChar);
+    Picture picture = EmptyPicture(ed);
+    for (int row = 0; row < ed.params.CellHeight; ++row) {
+        for (int column = 0; column < ed.params.CellWidth; ++column) {
+            picture[row][column] =
+                GlyphDot(glyph, ed.params.FontByteScan, ed.params.CellWidth, row, column);
+        }
+    }
+    return picture;
+}
+
+// The cell area as the grid shows it.
+inline Picture GridPicture(const Editor& ed) {
+    Picture picture = EmptyPicture(ed);
+    for (int row = 0; row < ed.params.CellHeight; ++row) {
+        for (int column = 0; column < ed.params.CellWidth; ++column) {
+            picture[row][column] = ed.font.DotGrid[DotIndex(row, column)] == kLit;
+        }
+    }
+    return picture;
+}
+
+// Fills the current character with random bytes, optionally darkens its top row and left
+// column, and shows it with a fresh history.
+inline Picture ShowRandomGlyph(Editor& ed, std::mt19937& random, bool darkLeadingEdges) {
+    const auto glyph = CharBytes(ed, ed.font.CurrentChar);
+    const auto bytes = RandomBytes(random, ed.params.BytesPerChar);
+    std::copy(bytes.begin(), bytes.end(), glyph.begin());
+    if (darkLeadingEdges) {
+        const int scan = ed.params.FontByteScan;
+        const int width = ed.params.CellWidth;
+        for (int row = 0; row < ed.params.CellHeight; ++row) {
+            SetGlyphDot(glyph, scan, width, row, 0, false);
+        }
+        for (int column = 0; column < width; ++column) {
+            SetGlyphDot(glyph, scan, width, 0, column, false);
+        }
+    }
+    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
+              ed.params.FontByteScan);
+    ResetUndoHistory(ed);
+    return ReadPicture(ed);
+}
+
+// Makes `picture` the current character, shown on the grid, with a fresh history.
+inline void ShowPicture(Editor& ed, const Picture& picture) {
+    const auto glyph = CharBytes(ed, ed.font.CurrentChar);
+    for (int row = 0; row < ed.params.CellHeight; ++row) {
+        for (int column = 0; column < ed.params.CellWidth; ++column) {
+            SetGlyphDot(glyph, ed.params.FontByteScan, ed.params.CellWidth, row, column,
+                        picture[row][column]);
+        }
     }
     ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
               ed.params.FontByteScan);
