@@ -1,12 +1,15 @@
 #include "tools/dot_editing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "model/editor.h"
 #include "model/glyph_packing.h"
 #include "model/host.h"
+#include "tools/circle.h"
+#include "tools/flood_fill.h"
+#include "tools/line.h"
+#include "tools/stretch.h"
 
 namespace pixmora {
 
@@ -84,7 +87,7 @@ void RecolourHighlight(Editor& ed, Colour from, Colour to) {
 
 }  // namespace
 
-void DotClick(Editor& ed, [[maybe_unused]] Host& host, int dot) {
+void DotClick(Editor& ed, Host& host, int dot) {
     if (!ed.font.DotVisible[dot]) {
         return;
     }
@@ -95,6 +98,30 @@ void DotClick(Editor& ed, [[maybe_unused]] Host& host, int dot) {
     switch (tool) {
         case kNoTool:
             ToggleDot(ed, dot);
+            break;
+        case kToolStretchHorizontal:
+            StretchHorizontal(ed, DotColumn(dot));
+            break;
+        case kToolCompressHorizontal:
+            CompressHorizontal(ed, DotColumn(dot));
+            break;
+        case kToolStretchVertical:
+            StretchVertical(ed, DotRow(dot));
+            break;
+        case kToolCompressVertical:
+            CompressVertical(ed, DotRow(dot));
+            break;
+        case kToolLine:
+            DrawLine(ed, ed.tools.ToolClicks, dot);
+            break;
+        case kToolFill:
+            FloodFill(ed, host, dot);
+            break;
+        case kToolPolyline:
+            DrawPolylineSegment(ed, ed.tools.ToolClicks, dot);
+            break;
+        case kToolCircle:
+            DrawCircle(ed, ed.tools.ToolClicks, dot);
             break;
     }
     if (tool != kNoTool) {
@@ -124,10 +151,7 @@ void DotRightButton(Editor& ed, int dot) {
     if (!ed.font.DotVisible[dot]) {
         return;
     }
-    if (ed.tools.ActiveTool == kToolCircle && ed.tools.ToolClicks != 0) {
-        ed.font.DotColour[ed.tools.AnchorDot] = ed.tools.CentreSavedColour;
-        ed.tools.ToolClicks = 0;
-    }
+    DropCircleCentre(ed);
 }
 
 void BackgroundMouseMove(Editor& ed) {
@@ -163,12 +187,9 @@ void UpdateStatus(Editor& ed, int dot) {
     const int x = DotColumn(dot);
     const int y = DotRow(dot);
     ed.win.Label30 = "X=" + std::to_string(x) + "  Y=" + std::to_string(y);
-    const bool measuring = ed.tools.ActiveTool == kToolCircle && ed.tools.ToolClicks != 0;
+    const bool measuring = CircleCentrePlaced(ed.tools);
     if (measuring) {
-        const int dy = DotRow(ed.tools.AnchorDot) - y;
-        const int dx = DotColumn(ed.tools.AnchorDot) - x;
-        ed.tools.CircleRadius = static_cast<std::int16_t>(
-            std::nearbyint(std::sqrt(static_cast<double>(dx * dx + dy * dy))));
+        ed.tools.CircleRadius = static_cast<std::int16_t>(CircleRadiusTo(ed.tools.AnchorDot, dot));
         ed.win.Label31 = "R=" + std::to_string(ed.tools.CircleRadius);
     }
     SetVisible(ed.win, Ctl::Label31, measuring);

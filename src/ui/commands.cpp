@@ -4,6 +4,7 @@
 #include "io/export.h"
 #include "model/editor.h"
 #include "model/host.h"
+#include "tools/shift_and_mirror.h"
 #include "ui/font_commands.h"
 #include "ui/new_font.h"
 
@@ -39,14 +40,29 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
         case Ctl::Command5:
             ExportFont(ed, host);
             break;
-        case Ctl::Command22:
-            host.OpenModelDialog(ed);
+        case Ctl::Command6:
+            ShiftGlyph(ed, Direction::Up);
+            break;
+        case Ctl::Command7:
+            ShiftGlyph(ed, Direction::Down);
+            break;
+        case Ctl::Command8:
+            ShiftGlyph(ed, Direction::Left);
+            break;
+        case Ctl::Command9:
+            ShiftGlyph(ed, Direction::Right);
             break;
         case Ctl::Command11:
             UndoStep(ed);
             break;
+        case Ctl::Command12:
+            MirrorGlyph(ed);
+            break;
         case Ctl::Command21:
             RedoStep(ed);
+            break;
+        case Ctl::Command22:
+            host.OpenModelDialog(ed);
             break;
         case Ctl::Command14:
         case Ctl::Command15:

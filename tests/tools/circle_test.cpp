@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "drawing_support.h"
-#include "tools/tool_clicks.h"
+#include "support/fake_host.h"
+#include "tools/dot_editing.h"
 #include "tools/tool_state.h"
 
 namespace pixmora {
@@ -46,10 +47,11 @@ class CircleTest : public ::testing::Test {
         ToolButtonClick(ed, kToolCircle);
     }
 
-    void Click(Dot dot) { DrawCircle(ed, CountToolClick(ed.tools), test::IndexOf(dot)); }
+    void Click(Dot dot) { DotClick(ed, host, test::IndexOf(dot)); }
     Colour Shows(Dot dot) const { return ed.font.DotColour[test::IndexOf(dot)]; }
 
     Editor ed;
+    test::FakeHost host;
 };
 
 TEST_F(CircleTest, SmallRadiiDrawTheOffsetTable) {
@@ -106,7 +108,7 @@ TEST_F(CircleTest, CentreMarkerIsOnlyAColour) {
     EXPECT_EQ(ed.font.DotGrid[test::IndexOf({10, 10})], kLit);
     EXPECT_EQ(test::LitInBytes(ed), bytesBefore);
     EXPECT_EQ(test::RecordedSteps(ed), 0);
-    DropCircleCentre(ed);
+    DotRightButton(ed, test::IndexOf({30, 30}));
     EXPECT_EQ(Shows({10, 10}), kBlue) << "a lit centre gets its blue back";
     EXPECT_EQ(ed.tools.ToolClicks, 0);
     EXPECT_EQ(ed.tools.ActiveTool, kToolCircle);
@@ -136,7 +138,7 @@ TEST_F(CircleTest, ZeroRadiusLightsTheCentreBlueEvenInTheMargin) {
     Click(margin);
     EXPECT_EQ(Shows(margin), kBlue) << "it showed cyan, not yellow";
     EXPECT_EQ(test::LitInBytes(ed), (DotSet{margin}));
-    DropCircleCentre(ed);
+    DotRightButton(ed, test::IndexOf(margin));
     EXPECT_EQ(Shows(margin), kBlue) << "dropped, the centre still shows it is lit";
 }
 

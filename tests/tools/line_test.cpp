@@ -8,7 +8,8 @@
 #include <random>
 
 #include "drawing_support.h"
-#include "tools/tool_clicks.h"
+#include "support/fake_host.h"
+#include "tools/dot_editing.h"
 #include "tools/tool_state.h"
 
 namespace pixmora {
@@ -93,15 +94,13 @@ class LineTest : public ::testing::Test {
         ToolButtonClick(ed, kToolLine);
     }
 
-    void LineClick(Dot dot) { DrawLine(ed, CountToolClick(ed.tools), test::IndexOf(dot)); }
-    void PolylineClick(Dot dot) {
-        DrawPolylineSegment(ed, CountToolClick(ed.tools), test::IndexOf(dot));
-    }
+    // A click on the grid, handed to the armed line or polyline tool.
+    void Click(Dot dot) { DotClick(ed, host, test::IndexOf(dot)); }
 
     DotSet Line(Dot from, Dot to) {
         test::SetGlyph(ed, {});
-        LineClick(from);
-        LineClick(to);
+        Click(from);
+        Click(to);
         EXPECT_EQ(LitOnGrid(), test::LitInBytes(ed)) << "the grid and the bytes agree";
         return LitOnGrid();
     }
@@ -109,6 +108,7 @@ class LineTest : public ::testing::Test {
     DotSet LitOnGrid() const { return test::LitOnGrid(ed); }
 
     Editor ed;
+    test::FakeHost host;
 };
 
 TEST_F(LineTest, WorkedExamples) {
@@ -157,15 +157,15 @@ TEST_F(LineTest, AgreesWithExactModelOnRandomSegments) {
 }
 
 TEST_F(LineTest, FirstPointWaitsAndClickingItAgainChangesNothing) {
-    LineClick({3, 4});
+    Click({3, 4});
     EXPECT_EQ(ed.tools.ToolClicks, 1);
     EXPECT_EQ(LitOnGrid(), (DotSet{{3, 4}}));
     EXPECT_TRUE(test::LitInBytes(ed).empty()) << "the first point is not packed";
     EXPECT_EQ(test::RecordedSteps(ed), 0);
-    LineClick({3, 4});
+    Click({3, 4});
     EXPECT_EQ(ed.tools.ToolClicks, 1) << "still waiting for the second point";
     EXPECT_EQ(test::RecordedSteps(ed), 0);
-    LineClick({5, 4});
+    Click({5, 4});
     EXPECT_EQ(ed.tools.ToolClicks, 0) << "the next click starts a new line";
     EXPECT_EQ(test::LitInBytes(ed), (DotSet{{3, 4}, {4, 4}, {5, 4}}));
     EXPECT_EQ(test::RecordedSteps(ed), 1);
@@ -173,10 +173,10 @@ TEST_F(LineTest, FirstPointWaitsAndClickingItAgainChangesNothing) {
 
 TEST_F(LineTest, PolylineChainsSegmentsUntilReleased) {
     ToolButtonClick(ed, kToolPolyline);
-    PolylineClick({0, 0});
-    PolylineClick({2, 0});
-    PolylineClick({2, 0});  // the current start: nothing
-    PolylineClick({2, 2});
+    Click({0, 0});
+    Click({2, 0});
+    Click({2, 0});  // the current start: nothing
+    Click({2, 2});
     EXPECT_EQ(ed.tools.ToolClicks, 2);
     EXPECT_EQ(ed.tools.AnchorDot, test::IndexOf({2, 2}));
     EXPECT_EQ(test::RecordedSteps(ed), 2) << "one step per segment";
@@ -189,8 +189,8 @@ TEST_F(LineTest, InkFollowsWhatTheDotShows) {
     Open(4);  // 16 x 24: columns 14, 15 and rows 22, 23 are the margin
     test::SetGlyph(ed, {{14, 3}});
     ASSERT_EQ(ed.font.DotColour[test::IndexOf({14, 3})], kRed);
-    LineClick({10, 3});
-    LineClick({15, 3});
+    Click({10, 3});
+    Click({15, 3});
     EXPECT_EQ(ed.font.DotColour[test::IndexOf({14, 3})], kRed) << "a red dot stays red";
     EXPECT_EQ(ed.font.DotColour[test::IndexOf({15, 3})], kRed);
     EXPECT_EQ(ed.font.DotColour[test::IndexOf({13, 3})], kBlue);
@@ -200,9 +200,9 @@ TEST_F(LineTest, InkFollowsWhatTheDotShows) {
 TEST_F(LineTest, FinishedLineMarksTheCharacterAndTheFont) {
     ed.font.CurrentChar = 100;  // a letterless cell
     ed.font.CurrentCharOffset = 100 * ed.params.BytesPerChar;
-    LineClick({1, 1});
+    Click({1, 1});
     EXPECT_EQ(ed.win.nosave, 0);
-    LineClick({1, 3});
+    Click({1, 3});
     EXPECT_EQ(ed.win.nosave, 1);
     EXPECT_EQ(ed.font.CharDefined[100], kLit);
     EXPECT_TRUE(ed.table.cells[100].bold);
@@ -211,10 +211,10 @@ TEST_F(LineTest, FinishedLineMarksTheCharacterAndTheFont) {
 }
 
 TEST_F(LineTest, StartRepaintedAwayStillBelongsToTheLine) {
-    LineClick({6, 6});
+    Click({6, 6});
     ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
               ed.params.FontByteScan);  // as a shift repaints the grid
-    LineClick({6, 8});
+    Click({6, 8});
     EXPECT_EQ(test::LitInBytes(ed), (DotSet{{6, 6}, {6, 7}, {6, 8}}));
 }
 

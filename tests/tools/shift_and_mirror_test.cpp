@@ -5,9 +5,10 @@
 #include <random>
 
 #include "drawing_support.h"
-#include "tools/circle.h"
-#include "tools/tool_clicks.h"
+#include "support/fake_host.h"
+#include "tools/dot_editing.h"
 #include "tools/tool_state.h"
+#include "ui/commands.h"
 
 namespace pixmora {
 namespace {
@@ -74,6 +75,7 @@ class ShiftAndMirrorTest : public ::testing::Test {
     Colour Shows(Dot dot) const { return ed.font.DotColour[test::IndexOf(dot)]; }
 
     Editor ed;
+    test::FakeHost host;
     std::mt19937 random{7};
 };
 
@@ -170,20 +172,20 @@ TEST_F(ShiftAndMirrorTest, CircleCentreMovesWithTheGlyph) {
     Open(4, kScanVertical1);
     test::SetGlyph(ed, {{6, 6}});
     ToolButtonClick(ed, kToolCircle);
-    DrawCircle(ed, CountToolClick(ed.tools), test::IndexOf({6, 6}));
+    DotClick(ed, host, test::IndexOf({6, 6}));
     ShiftGlyph(ed, Direction::Up);
     EXPECT_EQ(ed.tools.AnchorDot, test::IndexOf({6, 5}));
     EXPECT_EQ(Shows({6, 5}), kCyan);
     EXPECT_EQ(Shows({6, 6}), kWhite) << "the old centre shows what it is";
     EXPECT_EQ(ed.tools.CentreSavedColour, kBlue) << "the glyph's dot moved under the centre";
-    DropCircleCentre(ed);
+    DotRightButton(ed, test::IndexOf({0, 0}));
     EXPECT_EQ(Shows({6, 5}), kBlue);
 }
 
 TEST_F(ShiftAndMirrorTest, CentreShiftedOffTheCellIsDropped) {
     Open(4, kScanHorizontal1);
     ToolButtonClick(ed, kToolCircle);
-    DrawCircle(ed, CountToolClick(ed.tools), test::IndexOf({15, 3}));
+    DotClick(ed, host, test::IndexOf({15, 3}));
     ShiftGlyph(ed, Direction::Right);
     EXPECT_EQ(ed.tools.ToolClicks, 0);
     EXPECT_EQ(ed.tools.ActiveTool, kToolCircle) << "the tool stays armed";
@@ -191,7 +193,7 @@ TEST_F(ShiftAndMirrorTest, CentreShiftedOffTheCellIsDropped) {
     for (int dot = 0; dot < kGridDots; ++dot) {
         EXPECT_NE(ed.font.DotColour[dot], kCyan) << "no marker left at " << dot;
     }
-    DrawCircle(ed, CountToolClick(ed.tools), test::IndexOf({4, 4}));
+    DotClick(ed, host, test::IndexOf({4, 4}));
     EXPECT_EQ(Shows({4, 4}), kCyan) << "the next click places a new centre";
 }
 
@@ -199,12 +201,29 @@ TEST_F(ShiftAndMirrorTest, MirrorUnmarksTheCentreButKeepsItsColourTrue) {
     Open(4, kScanVertical1);
     test::SetGlyph(ed, {{12, 4}});
     ToolButtonClick(ed, kToolCircle);
-    DrawCircle(ed, CountToolClick(ed.tools), test::IndexOf({3, 4}));
+    DotClick(ed, host, test::IndexOf({3, 4}));
     MirrorGlyph(ed);
     EXPECT_EQ(Shows({3, 4}), kBlue) << "the repaint removes the marker";
     EXPECT_EQ(ed.tools.ToolClicks, 1) << "the centre stays placed";
-    DropCircleCentre(ed);
+    DotRightButton(ed, test::IndexOf({0, 0}));
     EXPECT_EQ(Shows({3, 4}), kBlue);
+}
+
+TEST_F(ShiftAndMirrorTest, ButtonsLeaveAnArmedToolArmed) {
+    Open(4, kScanHorizontal1);
+    test::SetGlyph(ed, {{2, 3}});
+    ToolButtonClick(ed, kToolFill);
+    const std::pair<Ctl, Dot> buttons[] = {{Ctl::Command6, {2, 2}},
+                                           {Ctl::Command9, {3, 2}},
+                                           {Ctl::Command7, {3, 3}},
+                                           {Ctl::Command8, {2, 3}},
+                                           {Ctl::Command12, {13, 3}}};
+    for (const auto& [button, lit] : buttons) {
+        RunCommand(ed, host, button);
+        EXPECT_EQ(test::LitInBytes(ed), (DotSet{lit}));
+    }
+    EXPECT_EQ(ed.tools.ActiveTool, kToolFill);
+    EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace

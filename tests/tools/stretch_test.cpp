@@ -6,6 +6,9 @@
 #include <random>
 
 #include "drawing_support.h"
+#include "support/fake_host.h"
+#include "tools/dot_editing.h"
+#include "tools/tool_state.h"
 
 namespace pixmora {
 namespace {
@@ -177,6 +180,25 @@ TEST_F(StretchTest, StretchAtTheEdgeIsStillAStep) {
     test::SetGlyph(ed, {{0, 3}, {0, 9}, {1, 9}});
     CompressHorizontal(ed, 0);
     EXPECT_EQ(test::LitInBytes(ed), (DotSet{{1, 9}}));
+}
+
+TEST_F(StretchTest, ArmedToolWorksAtTheClickedLine) {
+    Open(4, kScanVertical2);
+    test::FakeHost host;
+    test::SetGlyph(ed, {{3, 5}, {3, 6}});
+    ToolButtonClick(ed, kToolStretchVertical);
+    DotClick(ed, host, DotIndex(6, 9));
+    EXPECT_EQ(test::LitInBytes(ed), (DotSet{{3, 4}, {3, 5}, {3, 6}}));
+    EXPECT_EQ(ed.tools.ActiveTool, kToolStretchVertical) << "the tool stays armed";
+    ToolButtonClick(ed, kToolCompressHorizontal);
+    DotClick(ed, host, DotIndex(0, 3));
+    EXPECT_TRUE(test::LitInBytes(ed).empty());
+    test::SetGlyph(ed, {{0, 5}});
+    ed.win.nosavesimb = 0;
+    ToolButtonClick(ed, kToolStretchHorizontal);
+    DotClick(ed, host, DotIndex(5, 4));
+    EXPECT_EQ(test::LitInBytes(ed), (DotSet{{0, 5}})) << "refused";
+    EXPECT_EQ(ed.win.nosavesimb, 1) << "set by the click all the same";
 }
 
 }  // namespace
