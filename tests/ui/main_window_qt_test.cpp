@@ -108,6 +108,47 @@ class MainWindowTest : public QObject {
                  QStringLiteral("X=5  Y=7"));
     }
 
+    // The letter "Ф" with a filled left half: a line for the stem, a circle around its middle and
+    // a fill of the closed region left of the stem.
+    void drawsWithLineCircleAndFill() {
+        MainWindow window;
+        window.show();
+        CreateFont(window, 4, kScanVertical1);  // 16 x 24
+        auto* grid = window.findChild<DotGridWidget*>();
+        const auto click = [&](const char* button) {
+            window.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+        };
+        const auto clickDot = [&](int column, int row) {
+            const QPoint centre = grid->DotRect(DotIndex(row, column)).center();
+            QTest::mouseMove(grid, centre);
+            QTest::mouseClick(grid, Qt::LeftButton, {}, centre);
+        };
+        click("Command18");
+        clickDot(6, 1);
+        clickDot(6, 20);
+        click("Command23");
+        clickDot(6, 10);
+        QTest::mouseMove(grid, grid->DotRect(DotIndex(10, 11)).center());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label31"))->text(),
+                 QStringLiteral("R=5"));
+        clickDot(11, 10);
+        click("Command19");
+        clickDot(4, 10);
+
+        const Editor& ed = window.editor();
+        const auto lit = [&](int column, int row) {
+            return GlyphDot({ed.font.FontImage.data(), 48}, kScanVertical1, 16, row, column);
+        };
+        QVERIFY(lit(6, 1) && lit(6, 20));                               // the stem
+        QVERIFY(lit(1, 10) && lit(11, 10) && lit(6, 5) && lit(6, 15));  // the circle
+        QVERIFY(lit(4, 10) && lit(2, 9));                               // the filled half
+        QVERIFY(!lit(8, 10) && !lit(0, 10));
+        QCOMPARE(ShownColour(grid, DotIndex(10, 4)), QColor(Qt::blue));
+        QCOMPARE(ed.undo.UndoPosition, 2);  // line, circle, fill
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Command11"))->isVisible());
+        QCOMPARE(ed.win.nosave, 1);
+    }
+
     void closingWithUnsavedChangesAsks() {
         MainWindow window;
         window.show();
