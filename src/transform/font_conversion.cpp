@@ -1,0 +1,128 @@
+#include "transform/font_conversion.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "model/editor.h"
+#include "model/glyph_packing.h"
+#include "model/host.h"
+#include "transform/enlarge_dialog.h"
+#include "transform/line_mapping.h"
+#include "ui/cell_view.h"
+#include "ui/font_settings.h"
+
+namespace pixmora {
+
+namespace {
+
+// The enlarged font is shown like a newly created one: the output area, the range check box and
+// the font caption.
+constexpr Ctl kFontControls[] = {Ctl::Command3, Ctl::Command4,    Ctl::Command5, Ctl::Check1,
+                                 Ctl::Combo1,   Ctl::Combo2,      Ctl::Label22,  Ctl::Label23,
+                                 Ctl::Label24,  Ctl::OutputFrame, Ctl::Check2,   Ctl::Label19};
+
+bool IsDrawn(const Editor& ed, std::span<const std::uint8_t> glyph, int index) {
+    return ed.font.CharDefined[static_cast<std::size_t>(index)] == kLit ||
+           std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t byte) { return byte != 0; });
+}
+
+void ShowConvertedFont(Editor& ed) {
+    const FontParams& params = ed.params;
+    ed.font.ImageEmpty = kDark;
+    for (const Ctl control : kFontControls) {
+        SetVisible(ed.win, control, true);
+    }
+    // The notation list and the HEX address share a place; the chosen format decides.
+    ChooseOutputFormat(ed, ed.win.Combo1);
+    ed.win.tex = std::string(ScanCaptionText(params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
+    ed.win.Label19 = FontCaption(params.CellWidth, params.CellHeight, ed.win.tex);
+
+    ed.table.locked = false;
+    for (int index = 0; index < kCharCount; ++index) {
+        const auto* glyph = ed.font.FontImage.data() + index * params.BytesPerChar;
+        ed.table.cells[static_cast<std::size_t>(index)].background = kWhite;
+        if (std::any_of(glyph, glyph + params.BytesPerChar,
+                        [](std::uint8_t b) { return b != 0; })) {
+            SetDefinedLook(ed, index);
+        }
+    }
+    ed.font.PreviousChar = 0;
+    ed.font.CurrentChar = 0;
+    ed.font.CurrentCharOffset = 0;
+    ed.table.cells[0].background = kRed;
+    PaintCellBackground(ed, params.CellWidth, params.CellHeight);
+    ResetUndoHistory(ed);
+    ShowGlyph(ed.font, 0, params.BytesPerChar, params.CellWidth, params.FontByteScan);
+}
+
+}  // namespace
+
+void EnlargeGlyph(std::span<const std::uint8_t> from, std::span<std::uint8_t> to, int scan,
+                  int oldWidth, int oldHeight, int newWidth, int newHeight) {
+    std::fill(to.begin(), to.end(), std::uint8_t{0});
+    const LineMapping columns = MapLines(oldWidth, newWidth);
+    for (int row = 0; row < oldHeight; ++row) {
+        for (int column = 0; column < newWidth; ++column) {
+            if (GlyphDot(from, scan, oldWidth, row, SourceLine(columns, column))) {
+                SetGlyphDot(to, scan, newWidth, row, column, true);
+            }
+        }
+    }
+    const LineMapping rows = MapLines(oldHeight, newHeight);
+    std::array<bool, kGridRows> oldColumn{};
+    for (int column = 0; column < newWidth; ++column) {
+        for (int row = 0; row < oldHeight; ++row) {
+            oldColumn[static_cast<std::size_t>(row)] = GlyphDot(to, scan, newWidth, row, column);
+        }
+        for (int row = 0; row < newHeight; ++row) {
+            SetGlyphDot(to, scan, newWidth, row, column,
+                        oldColumn[static_cast<std::size_t>(SourceLine(rows, row))]);
+        }
+    }
+}
+
+void ConvertFont(Editor& ed, int formatIndex) {
+    const CellFormat& target = kCellFormats.at(static_cast<std::size_t>(formatIndex));
+    FontParams& params = ed.params;
+    const int oldWidth = params.CellWidth;
+    const int oldHeight = params.CellHeight;
+    const int oldBytesPerChar = params.BytesPerChar;
+
+    const std::vector<std::uint8_t> oldImage(ed.font.FontImage.begin(), ed.font.FontImage.end());
+    ed.font.FontImage.fill(0);
+    std::fill_n(ed.font.DotGrid.begin(), kGridDots, kDark);
+    ShowCellArea(ed.font, target.width, target.height);
+    params.CellWidth = target.width;
+    params.CellHeight = target.height;
+    params.BytesPerChar = target.bytesPerChar;
+
+    for (int index = 0; index < kCharCount; ++index) {
+        const std::span<const std::uint8_t> from(oldImage.data() + index * oldBytesPerChar,
+                                                 static_cast<std::size_t>(oldBytesPerChar));
+        if (!IsDrawn(ed, from, index)) {
+            continue;
+        }
+        const std::span<std::uint8_t> to(ed.font.FontImage.data() + index * target.bytesPerChar,
+                                         static_cast<std::size_t>(target.bytesPerChar));
+        EnlargeGlyph(from, to, params.FontByteScan, oldWidth, oldHeight, target.width,
+                     target.height);
+    }
+    ShowConvertedFont(ed);
+}
+
+void EnlargeFont(Editor& ed, Host& host) {
+    DeselectTool(ed);
+    // A dialog closed without "ОК" must not convert with the choice of an earlier enlargement.
+    ed.font.ParamsDialogMode = kDialogCancelled;
+    const std::vector<std::string> offered = OfferedEnlargements(ed.params);
+    host.RunEnlargeDialog(ed);
+    if (ed.font.ParamsDialogMode != kEnlargeAccepted ||
+        std::find(offered.begin(), offered.end(), ed.params.CellFormatName) == offered.end()) {
+        return;
+    }
+    const BusyPointer busy(host);
+    ConvertFont(ed, *FormatIndexByListText(ed.params.CellFormatName));
+}
+
+}  // namespace pixmora

@@ -1,0 +1,50 @@
+#include "transform/scan_change.h"
+
+#include <string>
+
+#include "model/editor.h"
+#include "model/glyph_packing.h"
+#include "model/host.h"
+#include "transform/scan_dialog.h"
+
+namespace pixmora {
+
+void RepackFont(std::span<std::uint8_t, kImageSize> image, int width, int height, int fromScan,
+                int toScan) {
+    const int bytesPerChar = width * height / 8;
+    for (int index = 0; index < kCharCount; ++index) {
+        const auto glyph = image.subspan(static_cast<std::size_t>(index * bytesPerChar),
+                                         static_cast<std::size_t>(bytesPerChar));
+        PackMatrix(UnpackGlyph(glyph, fromScan, width, height), glyph, toScan, width, height);
+    }
+}
+
+void ChangeByteScan(Editor& ed, Host& host) {
+    const int keptChar = ed.font.CurrentChar;
+    host.RunScanDialog(ed);
+    const int oldScan = ed.params.FontByteScan;
+    const int newScan = ed.font.DialogByteScan;
+    if (newScan == oldScan || !ScanOffered(ed.params.CellWidth, newScan)) {
+        return;
+    }
+    DeselectTool(ed);
+    RepackFont(ed.font.FontImage, ed.params.CellWidth, ed.params.CellHeight, oldScan, newScan);
+
+    ed.font.CurrentChar = keptChar;
+    ed.font.PreviousChar = 0;
+    ed.table.cells[0].background = kWhite;
+    ed.table.cells[static_cast<std::size_t>(keptChar)].background = kRed;
+    ed.params.FontByteScan = newScan;
+    ed.font.CurrentCharOffset = keptChar * ed.params.BytesPerChar;
+    ResetUndoHistory(ed);
+    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
+              newScan);
+
+    ed.win.tex = std::string(ScanCaptionText(newScan, CaptionOrigin::NewOrRescan));
+    ed.win.Label19 = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);
+    host.Message(std::string(kScanChangedText) + "\n" + kScanChangedNameLead +
+                     std::string(ByteScanName(newScan)),
+                 kScanChangedTitle, MsgIcon::Information, MsgButtons::Ok);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,39 @@
+// The rules of the scan dialog ("Укажите требуемый вид развертки байтов"): which scans it offers
+// for the open font, which one is selected and the picture that explains it. The choice reaches
+// the command through FontModel::DialogByteScan.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "model/formats.h"
+
+namespace pixmora {
+
+struct Editor;
+class Host;
+
+inline constexpr const char* kScanDialogTitle = "Укажите требуемый вид развертки байтов";
+
+struct ScanDialogState {
+    std::array<bool, kScanCount> optionVisible{};
+    int selected = kScanVertical1;
+    std::string picturePath;  // the drawing of the selected scan; it may not exist
+};
+
+// "Вертикальная 1" .. "Горизонтальная 2": the scan's name in the confirmation message.
+std::string_view ByteScanName(int scan);
+
+// Pict/v<scan>.bmp beside the program.
+std::string ScanPicturePath(const std::string& programDir, int scan);
+
+// The dialog opens: horizontal scans only for widths that are multiples of 8, the font's own scan
+// selected.
+ScanDialogState OpenScanDialog(Editor& ed, Host& host);
+
+// An option is clicked: it becomes the chosen scan and its picture is shown. Hidden options
+// cannot be chosen.
+void SelectScanOption(ScanDialogState& state, Editor& ed, Host& host, int scan);
+
+}  // namespace pixmora
