@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "model/editor.h"
@@ -82,8 +84,13 @@ void EnlargeGlyph(std::span<const std::uint8_t> from, std::span<std::uint8_t> to
     }
 }
 
-void ConvertFont(Editor& ed, int formatIndex) {
-    const CellFormat& target = kCellFormats.at(static_cast<std::size_t>(formatIndex));
+bool ConvertFont(Editor& ed, int formatIndex) {
+    const std::vector<std::string> offered = OfferedEnlargements(ed.params);
+    if (formatIndex < 0 || formatIndex >= static_cast<int>(kCellFormats.size()) ||
+        std::find(offered.begin(), offered.end(), EnlargeListText(formatIndex)) == offered.end()) {
+        return false;
+    }
+    const CellFormat& target = kCellFormats[static_cast<std::size_t>(formatIndex)];
     FontParams& params = ed.params;
     const int oldWidth = params.CellWidth;
     const int oldHeight = params.CellHeight;
@@ -109,20 +116,20 @@ void ConvertFont(Editor& ed, int formatIndex) {
                      target.height);
     }
     ShowConvertedFont(ed);
+    return true;
 }
 
 void EnlargeFont(Editor& ed, Host& host) {
     DeselectTool(ed);
     // A dialog closed without "ОК" must not convert with the choice of an earlier enlargement.
     ed.font.ParamsDialogMode = kDialogCancelled;
-    const std::vector<std::string> offered = OfferedEnlargements(ed.params);
     host.RunEnlargeDialog(ed);
-    if (ed.font.ParamsDialogMode != kEnlargeAccepted ||
-        std::find(offered.begin(), offered.end(), ed.params.CellFormatName) == offered.end()) {
+    const std::optional<int> target = FormatIndexByListText(ed.params.CellFormatName);
+    if (ed.font.ParamsDialogMode != kEnlargeAccepted || !target) {
         return;
     }
     const BusyPointer busy(host);
-    ConvertFont(ed, *FormatIndexByListText(ed.params.CellFormatName));
+    ConvertFont(ed, *target);
 }
 
 }  // namespace pixmora

@@ -17,8 +17,9 @@ void EnlargeGlyph(std::span<const std::uint8_t> from, std::span<std::uint8_t> to
 
 // Converts every drawn character to the cell format kCellFormats[formatIndex] and shows the font
 // anew with character 0 current. A character counts as drawn when it is marked defined or holds
-// any lit dot; the others come out empty.
-void ConvertFont(Editor& ed, int formatIndex);
+// any lit dot; the others come out empty. A format the enlargement dialog would not offer for
+// this font changes nothing and gives false.
+bool ConvertFont(Editor& ed, int formatIndex);
 
 // The command: asks for the target format and converts when the dialog was accepted.
 void EnlargeFont(Editor& ed, Host& host);

@@ -277,6 +277,28 @@ TEST(ConvertFont, NothingHappensUnlessTheDialogEndsWithOk) {
     EXPECT_EQ(host.busyCalls, 0);
 }
 
+TEST(ConvertFont, RefusesFormatsTheDialogWouldNotOffer) {
+    struct Case {
+        int from;
+        int scan;
+        int to;
+    };
+    const Case cases[] = {{k16x16, kScanVertical1, k8x8}, {k16x16, kScanVertical1, k16x16},
+                          {k8x8, kScanHorizontal1, 2},    {8, kScanVertical2, 8},
+                          {k8x8, kScanVertical1, -1},     {k8x8, kScanVertical1, 9}};
+    std::mt19937 random(3);
+    for (const Case& c : cases) {
+        Editor ed;
+        test::OpenTestFont(ed, c.from, c.scan);
+        PutChar(ed, 0, test::RandomBytes(random, ed.params.BytesPerChar));
+        const Bytes before(ed.font.FontImage.begin(), ed.font.FontImage.end());
+        EXPECT_FALSE(ConvertFont(ed, c.to)) << c.from << " -> " << c.to;
+        EXPECT_EQ(ed.params.BytesPerChar,
+                  kCellFormats[static_cast<std::size_t>(c.from)].bytesPerChar);
+        EXPECT_EQ(Bytes(ed.font.FontImage.begin(), ed.font.FontImage.end()), before);
+    }
+}
+
 // Every format into every larger one it offers, in every scan both have: random glyphs come out
 // as the dot-by-dot enlargement of their pictures, and the empty characters stay empty.
 TEST(ConvertFont, EveryConversionMatchesTheDotPicture) {

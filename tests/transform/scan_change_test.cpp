@@ -68,9 +68,10 @@ TEST(ScanDialog, OptionShowsItsPictureFromBesideTheProgram) {
     EXPECT_EQ(state.picturePath, "/opt/pixmora/Pict/v3.bmp");
     EXPECT_EQ(ed.font.DialogByteScan, kScanHorizontal2);
 
-    // The build puts the four pictures beside the test program.
+    // The pictures the build places beside the program are named so.
     for (int scan = 0; scan < kScanCount; ++scan) {
-        EXPECT_TRUE(std::filesystem::exists(ScanPicturePath(".", scan))) << scan;
+        EXPECT_TRUE(std::filesystem::exists(ScanPicturePath(PIXMORA_SOURCE_DIR "/data", scan)))
+            << scan;
     }
 }
 
