@@ -19,14 +19,18 @@ namespace pixmora {
 namespace {
 
 // The enlarged font is shown like a newly created one: the output area, the range check box and
-// the font caption.
-constexpr Ctl kFontControls[] = {Ctl::Command3, Ctl::Command4,    Ctl::Command5, Ctl::Check1,
-                                 Ctl::Combo1,   Ctl::Combo2,      Ctl::Label22,  Ctl::Label23,
-                                 Ctl::Label24,  Ctl::OutputFrame, Ctl::Check2,   Ctl::Label19};
+// the font caption. The notation list and the HEX address share a place and follow the chosen
+// output format.
+constexpr Ctl kFontControls[] = {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Check1,
+                                 Ctl::Combo1,   Ctl::Label22,  Ctl::Label24,  Ctl::OutputFrame,
+                                 Ctl::Check2,   Ctl::Label19};
 
-bool IsDrawn(const Editor& ed, std::span<const std::uint8_t> glyph, int index) {
-    return ed.font.CharDefined[static_cast<std::size_t>(index)] == kLit ||
-           std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t byte) { return byte != 0; });
+bool HasDots(std::span<const std::uint8_t> glyph) {
+    return std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t byte) { return byte != 0; });
+}
+
+std::span<const std::uint8_t> Glyph(const std::uint8_t* image, int index, int bytesPerChar) {
+    return {image + index * bytesPerChar, static_cast<std::size_t>(bytesPerChar)};
 }
 
 void ShowConvertedFont(Editor& ed) {
@@ -35,17 +39,14 @@ void ShowConvertedFont(Editor& ed) {
     for (const Ctl control : kFontControls) {
         SetVisible(ed.win, control, true);
     }
-    // The notation list and the HEX address share a place; the chosen format decides.
     ChooseOutputFormat(ed, ed.win.Combo1);
     ed.win.tex = std::string(ScanCaptionText(params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
     ed.win.Label19 = FontCaption(params.CellWidth, params.CellHeight, ed.win.tex);
 
     ed.table.locked = false;
     for (int index = 0; index < kCharCount; ++index) {
-        const auto* glyph = ed.font.FontImage.data() + index * params.BytesPerChar;
         ed.table.cells[static_cast<std::size_t>(index)].background = kWhite;
-        if (std::any_of(glyph, glyph + params.BytesPerChar,
-                        [](std::uint8_t b) { return b != 0; })) {
+        if (HasDots(Glyph(ed.font.FontImage.data(), index, params.BytesPerChar))) {
             SetDefinedLook(ed, index);
         }
     }
@@ -105,9 +106,9 @@ bool ConvertFont(Editor& ed, int formatIndex) {
     params.BytesPerChar = target.bytesPerChar;
 
     for (int index = 0; index < kCharCount; ++index) {
-        const std::span<const std::uint8_t> from(oldImage.data() + index * oldBytesPerChar,
-                                                 static_cast<std::size_t>(oldBytesPerChar));
-        if (!IsDrawn(ed, from, index)) {
+        const auto from = Glyph(oldImage.data(), index, oldBytesPerChar);
+        // The flag alone would miss a character cleared and then brought back by undo.
+        if (ed.font.CharDefined[static_cast<std::size_t>(index)] != kLit && !HasDots(from)) {
             continue;
         }
         const std::span<std::uint8_t> to(ed.font.FontImage.data() + index * target.bytesPerChar,
