@@ -4,6 +4,7 @@
 
 #include "model/editor.h"
 #include "model/host.h"
+#include "ui/params_dialog.h"
 
 namespace pixmora {
 
@@ -68,7 +69,7 @@ void ChooseEnlargeFormat(EnlargeDialogState& state, Editor& ed, const std::strin
 
 bool AcceptEnlargeDialog(const EnlargeDialogState& state, Editor& ed, Host& host) {
     if (!IsOffered(state, state.chosen)) {
-        host.Message(kNoFormatChosen, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
+        host.Message(kFormatMissing, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
         return false;
     }
     ed.params.CellFormatName = state.chosen;

@@ -17,7 +17,6 @@ class Host;
 inline constexpr const char* kEnlargeDialogTitle = "Выбор данных для конвертирования";
 inline constexpr const char* kEnlargePrompt =
     "Выберите требуемый формат знакоместа выходного файла";
-inline constexpr const char* kNoFormatChosen = "Укажите формат знакоместа!";
 // ParamsDialogMode after "ОК" and after "Отмена".
 inline constexpr const char* kEnlargeAccepted = "Авто";
 inline constexpr const char* kDialogCancelled = "end";

@@ -2,6 +2,7 @@
 
 #include "model/editor.h"
 #include "model/host.h"
+#include "ui/params_dialog.h"
 
 namespace pixmora {
 
@@ -9,10 +10,6 @@ std::string_view ByteScanName(int scan) {
     static constexpr std::array<std::string_view, kScanCount> kNames{
         "Вертикальная 1", "Вертикальная 2", "Горизонтальная 1", "Горизонтальная 2"};
     return kNames.at(static_cast<std::size_t>(scan));
-}
-
-std::string ScanPicturePath(const std::string& programDir, int scan) {
-    return programDir + "/Pict/v" + std::to_string(scan) + ".bmp";
 }
 
 ScanDialogState OpenScanDialog(Editor& ed, Host& host) {
@@ -30,7 +27,7 @@ void SelectScanOption(ScanDialogState& state, Editor& ed, Host& host, int scan) 
         return;
     }
     state.selected = scan;
-    state.picturePath = ScanPicturePath(host.ProgramDir(), scan);
+    state.picturePath = ScanPicturePath(host, scan);
     ed.font.DialogByteScan = scan;
 }
 

@@ -25,9 +25,6 @@ struct ScanDialogState {
 // "Вертикальная 1" .. "Горизонтальная 2": the scan's name in the confirmation message.
 std::string_view ByteScanName(int scan);
 
-// Pict/v<scan>.bmp beside the program.
-std::string ScanPicturePath(const std::string& programDir, int scan);
-
 // The dialog opens: horizontal scans only for widths that are multiples of 8, the font's own scan
 // selected.
 ScanDialogState OpenScanDialog(Editor& ed, Host& host);

@@ -5,6 +5,8 @@
 #include "model/editor.h"
 #include "model/host.h"
 #include "tools/shift_and_mirror.h"
+#include "transform/font_conversion.h"
+#include "transform/scan_change.h"
 #include "ui/font_commands.h"
 #include "ui/new_font.h"
 
@@ -52,11 +54,17 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
         case Ctl::Command9:
             ShiftGlyph(ed, Direction::Right);
             break;
+        case Ctl::Command10:
+            ChangeByteScan(ed, host);
+            break;
         case Ctl::Command11:
             UndoStep(ed);
             break;
         case Ctl::Command12:
             MirrorGlyph(ed);
+            break;
+        case Ctl::Command13:
+            EnlargeFont(ed, host);
             break;
         case Ctl::Command21:
             RedoStep(ed);

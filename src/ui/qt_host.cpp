@@ -8,6 +8,8 @@
 #include <QStringList>
 
 #include "io/model_dialog_view.h"
+#include "transform/enlarge_dialog_view.h"
+#include "transform/scan_dialog_view.h"
 #include "ui/params_dialog_view.h"
 
 namespace pixmora {
@@ -118,9 +120,13 @@ void QtHost::RunParamsDialog(Editor& ed) {
     dialog.exec();
 }
 
-void QtHost::RunScanDialog(Editor&) {}
+void QtHost::RunScanDialog(Editor& ed) {
+    RunScanDialogView(parent_, ed, *this);
+}
 
-void QtHost::RunEnlargeDialog(Editor&) {}
+void QtHost::RunEnlargeDialog(Editor& ed) {
+    RunEnlargeDialogView(parent_, ed, *this);
+}
 
 void QtHost::OpenModelDialog(Editor& ed) {
     if (modelDialog_ == nullptr) {

@@ -10,6 +10,7 @@
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "transform/enlarge_dialog.h"
+#include "ui/commands.h"
 #include "ui/font_settings.h"
 
 namespace pixmora {
@@ -251,6 +252,16 @@ TEST(ConvertFont, ShowsCharacterZeroOfTheNewFormat) {
     }
     EXPECT_EQ(ed.font.DotBackColor[DotIndex(15, 15)], kYellow);
     EXPECT_EQ(ed.font.DotBackColor[DotIndex(13, 13)], kWhite);
+}
+
+TEST(ConvertFont, RunsFromItsButton) {
+    Editor ed;
+    test::OpenTestFont(ed, k6x8, kScanVertical2);
+    test::FakeHost host;
+    ScriptEnlargeChoice(host, "12 х 16");
+    RunCommand(ed, host, Ctl::Command13);
+    EXPECT_EQ(ed.params.BytesPerChar, 24);
+    EXPECT_EQ(ed.win.Label19, "Шрифт 12 x 16 вертикальный 2  ");
 }
 
 TEST(ConvertFont, NothingHappensUnlessTheDialogEndsWithOk) {

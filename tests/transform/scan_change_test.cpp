@@ -11,6 +11,7 @@
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "transform/scan_dialog.h"
+#include "ui/commands.h"
 
 namespace pixmora {
 namespace {
@@ -69,9 +70,10 @@ TEST(ScanDialog, OptionShowsItsPictureFromBesideTheProgram) {
     EXPECT_EQ(ed.font.DialogByteScan, kScanHorizontal2);
 
     // The pictures the build places beside the program are named so.
+    host.programDir = PIXMORA_SOURCE_DIR "/data";
     for (int scan = 0; scan < kScanCount; ++scan) {
-        EXPECT_TRUE(std::filesystem::exists(ScanPicturePath(PIXMORA_SOURCE_DIR "/data", scan)))
-            << scan;
+        SelectScanOption(state, ed, host, scan);
+        EXPECT_TRUE(std::filesystem::exists(state.picturePath)) << scan;
     }
 }
 
@@ -117,6 +119,16 @@ TEST(ChangeByteScan, LetterLReversesEachByteAndLooksTheSame) {
     EXPECT_EQ(host.messages[0].title, "Информация");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
+}
+
+TEST(ChangeByteScan, RunsFromItsButton) {
+    Editor ed;
+    test::OpenTestFont(ed, k8x8, kScanVertical1);
+    test::FakeHost host;
+    ScriptScanChoice(host, kScanHorizontal2);
+    RunCommand(ed, host, Ctl::Command10);
+    EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal2);
+    EXPECT_EQ(host.messages.size(), 1U);
 }
 
 TEST(ChangeByteScan, SameScanChangesNothingAndSaysNothing) {
