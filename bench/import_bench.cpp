@@ -9,38 +9,16 @@
 #include <sstream>
 #include <vector>
 
+#include "bench_host.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "model/editor.h"
-#include "model/host.h"
 #include "ui/startup.h"
 
 namespace pixmora {
 namespace {
-
-// Answers every question with Yes and offers one file.
-class BenchHost : public Host {
-  public:
-    explicit BenchHost(std::string dir, std::string file)
-        : dir_(std::move(dir)), file_(std::move(file)) {}
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Yes;
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return file_; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
-    void RunParamsDialog(Editor& ed) override { ed.font.ParamsDialogMode = "end"; }
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override { return dir_; }
-
-  private:
-    std::string dir_;
-    std::string file_;
-};
 
 std::vector<std::uint8_t> RandomBytes(std::mt19937& random, int count) {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
@@ -90,7 +68,9 @@ struct ImportScene {
 
 void BM_ImportFont48x56(benchmark::State& state) {
     const ImportScene scene;
-    BenchHost host(scene.dir.string(), scene.font);
+    bench::BenchHost host;
+    host.programDir = scene.dir.string();
+    host.openResult = scene.font;
     auto ed = std::make_unique<Editor>();
     StartUp(*ed);
     for (auto _ : state) {
@@ -102,7 +82,9 @@ BENCHMARK(BM_ImportFont48x56)->Unit(benchmark::kMillisecond);
 
 void BM_RecogniseFont48x56(benchmark::State& state) {
     const ImportScene scene;
-    BenchHost host(scene.dir.string(), scene.font);
+    bench::BenchHost host;
+    host.programDir = scene.dir.string();
+    host.openResult = scene.font;
     for (auto _ : state) {
         const FontRecognition found = RecogniseFont(scene.font, host);
         benchmark::DoNotOptimize(found.found.bestScore);

@@ -6,33 +6,17 @@
 #include <random>
 #include <sstream>
 
+#include "bench_host.h"
 #include "io/byte_notation.h"
 #include "io/export.h"
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
 #include "model/editor.h"
-#include "model/host.h"
 #include "ui/font_settings.h"
 
 namespace pixmora {
 namespace {
-
-// Anything a benchmark would have to show is a fault of the benchmark.
-class SilentHost : public Host {
-  public:
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        std::abort();
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
-    void RunParamsDialog(Editor&) override {}
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override { return "."; }
-};
 
 std::unique_ptr<Editor> LargestFont() {
     auto ed = std::make_unique<Editor>();
@@ -107,7 +91,7 @@ void BM_ReadFontData(benchmark::State& state) {
     state.SetLabel(KindLabel(kind));
     const std::string text = ExportText(*ed, kind);
     const std::string path = kind == kKinds - 1 ? "font.hex" : "font.fnt";
-    SilentHost host;
+    bench::BenchHost host;
     std::vector<std::uint8_t> destination(kImageSize);
     for (auto _ : state) {
         std::istringstream file(text);

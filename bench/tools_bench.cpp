@@ -2,31 +2,15 @@
 // 2484 dots, with the packing and the undo step that follow it.
 #include <benchmark/benchmark.h>
 
+#include "bench_host.h"
 #include "model/editor.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
 #include "tools/flood_fill.h"
 #include "tools/undo_history.h"
 #include "ui/cell_view.h"
 
 namespace pixmora {
 namespace {
-
-// A closed region asks nothing; any question would be a fault of the set-up.
-class SilentHost : public Host {
-  public:
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Yes;
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
-    void RunParamsDialog(Editor&) override {}
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override { return "."; }
-};
 
 void OpenFramedCell(Editor& ed, int scan) {
     ed.params = {"48 x 56", 48, 56, 336, scan, kLit};
@@ -47,7 +31,7 @@ void OpenFramedCell(Editor& ed, int scan) {
 
 void BM_FloodFillWholeCell48x56(benchmark::State& state) {
     Editor ed;
-    SilentHost host;
+    bench::BenchHost host;
     OpenFramedCell(ed, static_cast<int>(state.range(0)));
     const auto grid = ed.font.DotGrid;
     const auto colours = ed.font.DotColour;

@@ -5,32 +5,14 @@
 #include <memory>
 #include <random>
 
+#include "bench_host.h"
 #include "model/editor.h"
-#include "model/host.h"
 #include "transform/font_conversion.h"
 #include "transform/scan_change.h"
 #include "ui/startup.h"
 
 namespace pixmora {
 namespace {
-
-// Answers the scan dialog with the scan it is told and ignores everything else.
-class BenchHost : public Host {
-  public:
-    int nextScan = kScanVertical1;
-
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
-    void RunParamsDialog(Editor&) override {}
-    void RunScanDialog(Editor& ed) override { ed.font.DialogByteScan = nextScan; }
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override { return "."; }
-};
 
 // A font of the given format whose 224 characters are all drawn with random dots.
 std::unique_ptr<Editor> FullFont(int formatIndex, int scan) {
@@ -54,11 +36,11 @@ std::unique_ptr<Editor> FullFont(int formatIndex, int scan) {
 
 void BM_ChangeByteScan48x56(benchmark::State& state) {
     const auto ed = FullFont(8, kScanVertical1);
-    BenchHost host;
+    bench::BenchHost host;
     const int scans[] = {kScanHorizontal1, kScanVertical2, kScanHorizontal2, kScanVertical1};
     int turn = 0;
     for (auto _ : state) {
-        host.nextScan = scans[turn++ % 4];
+        host.scanChoice = scans[turn++ % 4];
         ChangeByteScan(*ed, host);
         benchmark::DoNotOptimize(ed->font.FontImage.data());
     }

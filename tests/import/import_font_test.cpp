@@ -9,7 +9,7 @@
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "model/editor.h"
-#include "scratch_dir.h"
+#include "support/scratch_dir.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "synthetic_font.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "io/io_test_support.h"
+#include "support/scratch_dir.h"
 #include "support/fake_host.h"
 
 namespace pixmora {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "import/scratch_dir.h"
+#include "support/scratch_dir.h"
 #include "io/byte_notation.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"

@@ -4,7 +4,7 @@
 
 #include "io/export.h"
 #include "io/font_reader.h"
-#include "io/io_test_support.h"
+#include "support/scratch_dir.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "ui/font_settings.h"

@@ -1,32 +1,43 @@
-// Helpers of the io tests: a scratch directory per test and whole-file reads.
+// A fresh directory under the system's temporary directory for each test, removed afterwards, and
+// whole-file reads and writes.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
+#include <vector>
 
 namespace pixmora::test {
 
-// A fresh directory under the system's temporary directory, removed after the test.
 class ScratchDirTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::random_device seed;
         dir_ = std::filesystem::temp_directory_path() /
-               ("pixmora_io_" + std::to_string(seed()) + std::to_string(seed()));
+               ("pixmora_test_" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(dir_, ignored);
     }
+    std::string Dir() const { return dir_.string(); }
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
     std::filesystem::path dir_;
+};
+
+// A scratch directory that stands for the program's own directory, with an empty Model/ in it.
+class ScratchProgramDir : public ScratchDirTest {
+  protected:
+    void SetUp() override {
+        ScratchDirTest::SetUp();
+        std::filesystem::create_directories(dir_ / "Model");
+    }
 };
 
 inline std::string ReadWholeFile(const std::string& path) {
