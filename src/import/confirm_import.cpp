@@ -64,16 +64,20 @@ bool OverlayAllowed(const Candidate& candidate, const OpenFontBefore& before) {
            format.width == before.CellWidth && format.height == before.CellHeight;
 }
 
-Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
-                           const OpenFontBefore& before) {
-    if (importAborted) {
-        return {false, ImportDecision::Cancel};
-    }
+void DemoteLongCyrillicBlock(Recognition& found, int lastIndexRead) {
     const int bytesPerChar =
         kCellFormats[static_cast<std::size_t>(found.candidate.formatIndex)].bytesPerChar;
     if (found.CharSetClass == 3 && lastIndexRead > kCyrillicBlockChars * bytesPerChar) {
         found.CharSetClass = 1;
     }
+}
+
+Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
+                           const OpenFontBefore& before) {
+    if (importAborted) {
+        return {false, ImportDecision::Cancel};
+    }
+    DemoteLongCyrillicBlock(found, lastIndexRead);
     if (!found.Recognised) {
         host.Message(kNotRecognisedText, kInformationTitle, MsgIcon::Information, MsgButtons::Ok);
         return {false, ImportDecision::Load};

@@ -50,8 +50,11 @@ std::string RecognitionReport(const Recognition& found);
 // polarity, or over an empty image whatever the parameters.
 bool OverlayAllowed(const Candidate& candidate, const OpenFontBefore& before);
 
-// Shows the report and asks. A Cyrillic block of more than 64 characters' bytes is demoted to an
-// ordinary set (found.CharSetClass becomes 1).
+// A Cyrillic block holds codes 192..255 only: with more than 64 characters' bytes read the file is
+// an ordinary set (found.CharSetClass becomes 1).
+void DemoteLongCyrillicBlock(Recognition& found, int lastIndexRead);
+
+// Shows the report and asks, after DemoteLongCyrillicBlock.
 Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
                            const OpenFontBefore& before);
 

@@ -108,15 +108,11 @@ void FinishLoad(Editor& ed) {
     ResetUndoHistory(ed);
 }
 
-// Lays the grid out for the new cell and puts the bytes into FontImage: the manual read as it is,
-// or the recognised bytes from code 32 on, or a Cyrillic block at code 192 with or without the
-// open font's other characters.
-void LoadImage(Editor& ed, const FontRecognition& recognition, ImportDecision decision,
-               const std::vector<std::uint8_t>* manualRead) {
+// Lays the grid out for the new cell and locks the table while the bytes go in.
+void LayOutCell(Editor& ed) {
     const int width = ed.params.CellWidth;
     const int height = ed.params.CellHeight;
     ed.params.BytesPerChar = width * height / 8;
-    const int bytesPerChar = ed.params.BytesPerChar;
     ed.font.DotGrid.fill(kDark);
     ShowCellArea(ed.font, width, height);
     for (CharCell& cell : ed.table.cells) {
@@ -126,30 +122,31 @@ void LoadImage(Editor& ed, const FontRecognition& recognition, ImportDecision de
     }
     ed.table.locked = true;
     ed.font.CurrentCharOffset = 0;
+}
 
-    if (manualRead != nullptr) {
-        ClearCell(ed, 0, bytesPerChar, width, height);
-        ResetFontModel(ed);
-        SetNegativeFont(ed, ed.win.Check1);
-        CopyRead(ed, *manualRead, 0, false);
-        return;
-    }
-    PaintCellBackground(ed, width, height);
-    const bool negative = ed.params.PositiveFont == kDark;
-    const auto read = std::span(recognition.ImportBuffer)
-                          .first(static_cast<std::size_t>(recognition.LastIndexRead + 1));
-    if (recognition.found.CharSetClass == 3) {
-        if (decision != ImportDecision::Overlay) {
-            ResetFontModel(ed);
-        }
-        CopyRead(ed, read, kCyrillicBlockIndex * bytesPerChar, negative);
-        return;
-    }
+// The manual path's bytes were read with the dialog's polarity already applied.
+void LoadManualImage(Editor& ed, const std::vector<std::uint8_t>& manualRead) {
+    LayOutCell(ed);
+    ClearCell(ed, 0, ed.params.BytesPerChar, ed.params.CellWidth, ed.params.CellHeight);
     ResetFontModel(ed);
-    CopyRead(ed, read, 0, negative);
+    SetNegativeFont(ed, ed.win.Check1);
+    CopyRead(ed, manualRead, 0, false);
 }
 
 }  // namespace
+
+void LoadFontData(Editor& ed, const Candidate& candidate, std::span<const std::uint8_t> read,
+                  bool cyrillicBlock, ImportDecision decision) {
+    InstallCandidate(ed, candidate);
+    LayOutCell(ed);
+    PaintCellBackground(ed, ed.params.CellWidth, ed.params.CellHeight);
+    if (!(cyrillicBlock && decision == ImportDecision::Overlay)) {
+        ResetFontModel(ed);
+    }
+    CopyRead(ed, read, cyrillicBlock ? kCyrillicBlockIndex * ed.params.BytesPerChar : 0,
+             candidate.negative);
+    FinishLoad(ed);
+}
 
 void ImportFont(Editor& ed, Host& host) {
     if (!ConfirmDiscardUnsaved(ed, host)) {
@@ -177,9 +174,10 @@ void ImportFont(Editor& ed, Host& host) {
         return;
     }
     if (confirmation.Recognised) {
-        InstallCandidate(ed, recognition.found.candidate);
-        LoadImage(ed, recognition, confirmation.decision, nullptr);
-        FinishLoad(ed);
+        LoadFontData(ed, recognition.found.candidate,
+                     std::span(recognition.ImportBuffer)
+                         .first(static_cast<std::size_t>(recognition.LastIndexRead + 1)),
+                     recognition.found.CharSetClass == 3, confirmation.decision);
         return;
     }
 
@@ -198,7 +196,7 @@ void ImportFont(Editor& ed, Host& host) {
         RestoreEditor(ed, *before);
         return;
     }
-    LoadImage(ed, recognition, ImportDecision::Load, &manualRead);
+    LoadManualImage(ed, manualRead);
     FinishLoad(ed);
 }
 

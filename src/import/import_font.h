@@ -3,6 +3,12 @@
 // laid over the open font. Whatever ends the import early leaves the previous font as it was.
 #pragma once
 
+#include <cstdint>
+#include <span>
+
+#include "import/confirm_import.h"
+#include "import/recognition.h"
+
 namespace pixmora {
 
 struct Editor;
@@ -13,5 +19,13 @@ inline constexpr const char* kImportFilter =
     "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|Все файлы(*.*)|*.*";
 
 void ImportFont(Editor& ed, Host& host);
+
+// The load step for parameters already known: they become the font's, and the bytes read (as the
+// file holds them, complemented here for a negative font) go into FontImage from code 32 on, or for
+// a Cyrillic block alone from code 192, laid over the open font's other characters when the
+// decision is Overlay and over an empty image otherwise. The font is then shown with character 0
+// current, as after an import.
+void LoadFontData(Editor& ed, const Candidate& candidate, std::span<const std::uint8_t> read,
+                  bool cyrillicBlock, ImportDecision decision);
 
 }  // namespace pixmora

@@ -12,6 +12,10 @@
 namespace pixmora {
 
 FontRecognition RecogniseFont(const std::string& path, Host& host) {
+    return RecogniseFont(path, ModelDirPath(host.ProgramDir()), host);
+}
+
+FontRecognition RecogniseFont(const std::string& path, const std::string& modelDir, Host& host) {
     FontRecognition result;
     result.ImportBuffer.assign(kImageSize, 0);
     const ReadResult read = ReadFontFile(
@@ -19,6 +23,7 @@ FontRecognition RecogniseFont(const std::string& path, Host& host) {
         host);
     result.LastIndexRead = read.LastIndexRead;
     result.ImportAborted = read.ImportAborted;
+    result.ChecksumError = read.ChecksumError;
     if (read.failure) {
         result.failure = read.failure;
         return result;
@@ -34,8 +39,8 @@ FontRecognition RecogniseFont(const std::string& path, Host& host) {
     std::vector<std::unique_ptr<ModelFileData>> models;
     std::array<std::span<const std::uint8_t>, kFormatCount> modelBytes;
     for (int n = 0; n < kFormatCount; ++n) {
-        auto model = std::make_unique<ModelFileData>(
-            ReadModelFile(ModelFilePath(host.ProgramDir(), ModelFileName(n)), host));
+        auto model =
+            std::make_unique<ModelFileData>(ReadModelFile(modelDir + "/" + ModelFileName(n), host));
         if (model->failure) {
             result.failure = model->failure;
             return result;

@@ -20,12 +20,16 @@ struct FontRecognition {
     std::vector<std::uint8_t> ImportBuffer;  // the file's bytes as written, zero beyond
     int LastIndexRead = -1;
     bool ImportAborted = false;  // a syntax error in the file or a model file (already told)
+    bool ChecksumError = false;  // a HEX record's checksum did not match (already told)
     // The file or a model file could not be read: what went wrong, for the caller to show.
     std::optional<std::string> failure;
     Recognition found;
 };
 
-// A file of more than 75264 data bytes is told as unsupported and left unrecognised.
+// A file of more than 75264 data bytes is told as unsupported and left unrecognised. The model
+// files are read from the directory Model beside the program.
 FontRecognition RecogniseFont(const std::string& path, Host& host);
+// The same with the model files t0.mod .. t8.mod of another directory.
+FontRecognition RecogniseFont(const std::string& path, const std::string& modelDir, Host& host);
 
 }  // namespace pixmora

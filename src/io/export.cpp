@@ -139,41 +139,53 @@ std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range
     return bytes;
 }
 
-void ExportFont(Editor& ed, Host& host) {
+std::optional<ExportPlan> PlanExport(const Editor& ed, Host& host) {
     const std::optional<ExportRange> range = ExportCharRange(ed);
     if (!range) {
         RefuseWith(host, kRangeRefused);
-        return;
+        return std::nullopt;
     }
-    const bool hex = IsVisible(ed.win, Ctl::Text4);
-    std::optional<int> startAddress;
-    if (hex) {
-        startAddress = StartAddressValue(ed.win.Text4);
-        if (!startAddress) {
+    ExportPlan plan{*range, std::nullopt};
+    if (IsVisible(ed.win, Ctl::Text4)) {
+        plan.startAddress = StartAddressValue(ed.win.Text4);
+        if (!plan.startAddress) {
             RefuseWith(host, kStartAddressRefused);
-            return;
+            return std::nullopt;
         }
     }
-    const FileDialogRequest request{
-        std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
-        host.ProgramDir(),
-        ExportFileName(ed, *range, hex ? StartAddressText(*startAddress) : std::string())};
-    const std::optional<std::string> path = host.SaveFile(request);
-    if (!path) {
-        return;
-    }
+    return plan;
+}
 
-    const std::vector<std::uint8_t> bytes = ExportBytes(ed, *range);
+std::string ExportText(const Editor& ed, const ExportPlan& plan) {
+    const std::vector<std::uint8_t> bytes = ExportBytes(ed, plan.range);
     std::ostringstream text;
-    if (hex) {
-        WriteIntelHex(text, bytes, static_cast<std::uint32_t>(*startAddress));
+    if (plan.startAddress) {
+        WriteIntelHex(text, bytes, static_cast<std::uint32_t>(*plan.startAddress));
     } else {
         WriteSourceText(text, bytes,
                         OutputFormatFromText(ed.win.Combo1).value_or(OutputFormat::Code),
                         NumberNotationFromText(ed.win.Combo2).value_or(NumberNotation::AmpH),
                         ValuesPerLine(ed.params.BytesPerChar));
     }
-    if (const std::optional<std::string> failure = CommitFile(*path, text.str())) {
+    return text.str();
+}
+
+void ExportFont(Editor& ed, Host& host) {
+    const std::optional<ExportPlan> plan = PlanExport(ed, host);
+    if (!plan) {
+        return;
+    }
+    const bool hex = plan->startAddress.has_value();
+    const FileDialogRequest request{
+        std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
+        host.ProgramDir(),
+        ExportFileName(ed, plan->range,
+                       hex ? StartAddressText(*plan->startAddress) : std::string())};
+    const std::optional<std::string> path = host.SaveFile(request);
+    if (!path) {
+        return;
+    }
+    if (const std::optional<std::string> failure = CommitFile(*path, ExportText(ed, *plan))) {
         host.Message(std::string(kSaveFailed) + *path + ":\n" + *failure, kDefaultTitle,
                      MsgIcon::None, MsgButtons::Ok);
         return;

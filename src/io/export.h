@@ -51,6 +51,20 @@ std::string ExportFileName(const Editor& ed, const ExportRange& range,
 // The bytes of the range as they are written: complemented when "Негативный шрифт" is checked.
 std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range);
 
+// What the window's settings ask export to write: the range, and for "Intel HEX" the start
+// address.
+struct ExportPlan {
+    ExportRange range;
+    std::optional<int> startAddress;  // set exactly for HEX
+};
+
+// Checks the range and, for HEX, the start address; a refusal is told and gives nothing.
+std::optional<ExportPlan> PlanExport(const Editor& ed, Host& host);
+
+// The file's whole text: the plan's bytes as HEX records, or as source text in the window's output
+// format and number notation.
+std::string ExportText(const Editor& ed, const ExportPlan& plan);
+
 // The whole command: checks the range and the address, asks for the file, writes it whole or
 // not at all, and after success marks the font saved and returns the one-shot settings (range,
 // negative) to their defaults.

@@ -39,6 +39,7 @@ struct ReadResult {
     int LastIndexRead = -1;      // index of the last byte stored; bytes stored = this + 1
     bool ImportAborted = false;  // a syntax error stopped the read (the user has been told)
     bool Overflow = false;       // the file held more data than the capacity
+    bool ChecksumError = false;  // a HEX record's checksum did not match (the user has been told)
     // Set when the read failed for another reason: what went wrong, for the caller to show.
     std::optional<std::string> failure;
 };

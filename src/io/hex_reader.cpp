@@ -84,6 +84,7 @@ ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host) {
     }
     result.LastIndexRead = static_cast<int>(sink.next) - 1;
     if (checksumError && !result.failure) {
+        result.ChecksumError = true;
         host.Message(std::string(kChecksumMessage), std::string(kChecksumMessageTitle),
                      MsgIcon::Information, MsgButtons::Ok);
     }

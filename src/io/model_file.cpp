@@ -54,8 +54,12 @@ std::string BackupFileName(std::string_view modelName) {
     return std::string(modelName.substr(0, 2)) + ".old";
 }
 
+std::string ModelDirPath(const std::string& programDir) {
+    return programDir + "/Model";
+}
+
 std::string ModelFilePath(const std::string& programDir, std::string_view name) {
-    return programDir + "/Model/" + std::string(name);
+    return ModelDirPath(programDir) + "/" + std::string(name);
 }
 
 std::optional<int> ModelRowNumber(std::string_view text) {

@@ -30,6 +30,8 @@ inline constexpr const char* kModelFileKept = "Файл моделей не из
 std::string ModelFileName(int formatIndex);
 // The backup of a model file: "t3.mod" gives "t3.old".
 std::string BackupFileName(std::string_view modelName);
+// <program directory>/Model: where the model files lie.
+std::string ModelDirPath(const std::string& programDir);
 // <program directory>/Model/<name>.
 std::string ModelFilePath(const std::string& programDir, std::string_view name);
 

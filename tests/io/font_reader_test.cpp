@@ -86,6 +86,7 @@ TEST(HexReader, SkipsOtherRecordTypesAndIgnoresAddresses) {
         ":00000001FF\r\n",
         host);
     EXPECT_EQ(read.bytes, (Bytes{0xAA, 0xBB, 0xCC, 0xDD})) << "file order, not address order";
+    EXPECT_FALSE(read.result.ChecksumError);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -98,6 +99,7 @@ TEST(HexReader, WrongChecksumsKeepTheDataAndAreToldOnceAtTheEnd) {
         ":00000001FF\r\n",
         host);
     EXPECT_EQ(read.bytes, (Bytes{0x41, 0x42, 0x43}));
+    EXPECT_TRUE(read.result.ChecksumError);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "В загружаемом HEX-файле\nошибка контрольной суммы !");
     EXPECT_EQ(host.messages[0].title, "Информация");
