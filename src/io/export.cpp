@@ -170,6 +170,10 @@ std::string ExportText(const Editor& ed, const ExportPlan& plan) {
     return text.str();
 }
 
+std::string SaveFailedText(const std::string& path, const std::string& failure) {
+    return std::string(kSaveFailed) + path + ":\n" + failure;
+}
+
 void ExportFont(Editor& ed, Host& host) {
     const std::optional<ExportPlan> plan = PlanExport(ed, host);
     if (!plan) {
@@ -186,8 +190,7 @@ void ExportFont(Editor& ed, Host& host) {
         return;
     }
     if (const std::optional<std::string> failure = CommitFile(*path, ExportText(ed, *plan))) {
-        host.Message(std::string(kSaveFailed) + *path + ":\n" + *failure, kDefaultTitle,
-                     MsgIcon::None, MsgButtons::Ok);
+        host.Message(SaveFailedText(*path, *failure), kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
         return;
     }
     ResetAfterExport(ed);

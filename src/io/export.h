@@ -65,6 +65,9 @@ std::optional<ExportPlan> PlanExport(const Editor& ed, Host& host);
 // format and number notation.
 std::string ExportText(const Editor& ed, const ExportPlan& plan);
 
+// "Не удалось сохранить файл <path>:" and on the next line why.
+std::string SaveFailedText(const std::string& path, const std::string& failure);
+
 // The whole command: checks the range and the address, asks for the file, writes it whole or
 // not at all, and after success marks the font saved and returns the one-shot settings (range,
 // negative) to their defaults.

@@ -1,0 +1,139 @@
+#include "cli/cli.h"
+
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <filesystem>
+#include <iterator>
+
+#include "cli/cli_host.h"
+#include "cli/convert_command.h"
+#include "cli/exit_codes.h"
+#include "cli/info_command.h"
+#include "cli/render_command.h"
+#include "io/model_file.h"
+#include "ui/font_settings.h"
+
+namespace pixmora::cli {
+
+namespace {
+
+constexpr const char* kDescription =
+    "Batch companion of the Pixmora editor of character generators: recognises font files, "
+    "converts them to other scans, formats and notations, and draws them as PNG.";
+constexpr const char* kFooter =
+    "Exit status: 0 success; 1 input not recognised or an option's value refused; "
+    "2 usage error, unreadable input, syntax error in it, or output not written.";
+
+const std::vector<std::string> kKinds = {"data", "db", "code", "hex"};
+
+// The options every command that loads a font shares.
+void AddLoadOptions(CLI::App& command, LoadOptions& load) {
+    command
+        .add_option("INPUT", load.input,
+                    "Font file: Intel HEX when the name ends in hex, Hex "
+                    "or HEX, source text otherwise")
+        ->required();
+    CLI::Option* format = command.add_option(
+        "--format", load.format,
+        "Cell format \"W x H\" (6 x 8 .. 48 x 56); skips recognition and reads the data as given");
+    command.add_option("--scan", load.scan, "Byte scan of --format: 0..3 (default 0)")
+        ->needs(format);
+    command.add_flag("--negative", load.negative, "The data of --format are a negative font")
+        ->needs(format);
+}
+
+void AddModelOption(CLI::App& command, std::string& modelDir) {
+    command.add_option("--models", modelDir,
+                       "Directory of the model files t0.mod .. t8.mod (default: Model beside "
+                       "the executable)");
+}
+
+}  // namespace
+
+std::string ExecutableDir(const char* argv0) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        return self.parent_path().string();
+    }
+    return std::filesystem::absolute(argv0, error).parent_path().string();
+}
+
+int RunCli(int argc, const char* const* argv, const std::string& programDir, std::ostream& out,
+           std::ostream& err) {
+    CLI::App app{kDescription, "pixmora-cli"};
+    app.set_version_flag("--version", std::string("pixmora-cli ") + PIXMORA_VERSION);
+    app.require_subcommand(1);
+    app.footer(kFooter);
+
+    const std::string defaultModels = ModelDirPath(programDir);
+    InfoOptions info{{}, false, defaultModels};
+    CLI::App* infoCommand =
+        app.add_subcommand("info", "Recognise a font file's cell format, byte scan and polarity");
+    infoCommand->add_option("FILE", info.file, "Font file")->required();
+    infoCommand->add_flag("--json", info.json, "Print one JSON object instead of the report");
+    AddModelOption(*infoCommand, info.modelDir);
+
+    ConvertOptions convert;
+    convert.load.modelDir = defaultModels;
+    CLI::App* convertCommand =
+        app.add_subcommand("convert", "Write a font file again as the editor's export writes it");
+    AddLoadOptions(*convertCommand, convert.load);
+    convertCommand->add_option("OUTPUT", convert.output, "File to write, whole or not at all")
+        ->required();
+    convertCommand
+        ->add_option("--kind", convert.kind,
+                     "data (\"Data code\"), db (\".Db code\"), code (\"Code\") or hex (Intel HEX); "
+                     "default hex for an OUTPUT ending in hex, else data")
+        ->check(CLI::IsMember(kKinds));
+    convertCommand
+        ->add_option("--notation", convert.notation,
+                     "Number notation of source text (default &hNN)")
+        ->check(CLI::IsMember(
+            std::vector<std::string>(std::begin(kNumberNotations), std::end(kNumberNotations))));
+    convertCommand->add_option("--range", convert.range,
+                               "First and last character code, e.g. 192-255");
+    convertCommand->add_option("--address", convert.address,
+                               "Start address of the HEX records, 0..32767 (4096, &h1000, $1000, "
+                               "#1000, 0x1000, 1000h)");
+    CLI::Option* outNegative = convertCommand->add_flag("--out-negative", convert.outNegative,
+                                                        "Write every byte inverted");
+    CLI::Option* outPositive =
+        convertCommand->add_flag("--out-positive", convert.outPositive, "Write the bytes as drawn");
+    outNegative->excludes(outPositive);
+    AddModelOption(*convertCommand, convert.load.modelDir);
+
+    RenderOptions render;
+    render.load.modelDir = defaultModels;
+    CLI::App* renderCommand = app.add_subcommand(
+        "render", "Draw the 224 characters as a PNG sheet of 16 x 14 cells, lit dots dark");
+    AddLoadOptions(*renderCommand, render.load);
+    renderCommand->add_option("OUTPUT", render.output, "PNG file to write")->required();
+    renderCommand->add_option("--scale", render.scale,
+                              "Pixels per dot, 1..16 (default 4); the sheet is 16*W*scale+15 by "
+                              "14*H*scale+13 pixels");
+    AddModelOption(*renderCommand, render.load.modelDir);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error, out, err) == 0 ? kExitOk : kExitFailed;
+    }
+
+    CliHost host(err, programDir);
+    try {
+        if (infoCommand->parsed()) {
+            return RunInfo(info, host, out);
+        }
+        if (convertCommand->parsed()) {
+            return RunConvert(convert, host);
+        }
+        return RunRender(render, host);
+    } catch (const std::exception& error) {
+        host.Tell(error.what());
+        return kExitFailed;
+    }
+}
+
+}  // namespace pixmora::cli

@@ -1,0 +1,45 @@
+// The Host of the command-line companion: no window, so every message the core shows goes to the
+// error stream, and a question is answered as a build script wants it answered: go on.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "model/host.h"
+
+namespace pixmora::cli {
+
+class CliHost : public Host {
+  public:
+    CliHost(std::ostream& err, std::string programDir)
+        : err_(err), programDir_(std::move(programDir)) {}
+
+    // Prints the text, each line break or carriage return a new line; questions get Yes.
+    MsgAnswer Message(const std::string& text, const std::string& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    // There is nobody to choose a file or fill in a dialog: files are cancelled, dialogs closed
+    // without a choice.
+    std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
+    void RunParamsDialog(Editor& ed) override;
+    void RunScanDialog(Editor& ed) override;
+    void RunEnlargeDialog(Editor& ed) override;
+    void OpenModelDialog(Editor& ed) override;
+    void SetBusy(bool busy) override;
+    std::string ProgramDir() override;
+
+    // A message of the command-line companion itself.
+    void Tell(const std::string& text) {
+        Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
+    }
+
+  private:
+    std::ostream& err_;
+    std::string programDir_;
+};
+
+// A text of the core as lines for a terminal: "\r\n", "\r" and "\n" each end a line.
+std::string TerminalLines(const std::string& text);
+
+}  // namespace pixmora::cli

@@ -1,0 +1,100 @@
+#include "cli/convert_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+#include <memory>
+
+#include "cli/cli_host.h"
+#include "cli/exit_codes.h"
+#include "io/byte_notation.h"
+#include "io/export.h"
+#include "io/file_commit.h"
+#include "model/editor.h"
+#include "ui/font_settings.h"
+
+namespace pixmora::cli {
+
+namespace {
+
+constexpr const char* kKindWords[] = {"data", "db", "code", "hex"};
+
+bool EndsInHex(const std::string& name) {
+    if (name.size() < 3) {
+        return false;
+    }
+    std::string last = name.substr(name.size() - 3);
+    std::transform(last.begin(), last.end(), last.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return last == "hex";
+}
+
+// The export settings of the window, as a user would set them before "Сохранить".
+void SetExportSettings(Editor& ed, const ConvertOptions& options, const std::string& format,
+                       const std::pair<std::string, std::string>* range) {
+    ChooseOutputFormat(ed, format);
+    ed.win.Combo2 = options.notation;
+    if (options.address) {
+        ed.win.Text4 = *options.address;
+    }
+    if (range != nullptr) {
+        SetIncompleteSet(ed, true);
+        ed.win.Text2 = range->first;
+        ed.win.Text3 = range->second;
+    }
+    if (options.outNegative || options.outPositive) {
+        SetNegativeFont(ed, options.outNegative);
+    }
+}
+
+}  // namespace
+
+std::string OutputFormatOfKind(const std::optional<std::string>& kind, const std::string& output) {
+    const std::string word = kind.value_or(EndsInHex(output) ? "hex" : "data");
+    const auto* found = std::find(std::begin(kKindWords), std::end(kKindWords), word);
+    const auto index = found == std::end(kKindWords) ? 0 : found - std::begin(kKindWords);
+    return kOutputFormats[index];
+}
+
+std::optional<std::pair<std::string, std::string>> SplitRange(const std::string& range) {
+    const std::size_t dash = range.find('-', 1);
+    if (range.empty() || dash == std::string::npos) {
+        return std::nullopt;
+    }
+    return std::pair{range.substr(0, dash), range.substr(dash + 1)};
+}
+
+int RunConvert(const ConvertOptions& options, CliHost& host) {
+    const std::string format = OutputFormatOfKind(options.kind, options.output);
+    if (options.address && OutputFormatFromText(format) != OutputFormat::IntelHex) {
+        host.Tell(kAddressOnlyForHex);
+        return kExitFailed;
+    }
+    std::optional<std::pair<std::string, std::string>> range;
+    if (options.range) {
+        range = SplitRange(*options.range);
+        if (!range) {
+            host.Message(std::string(kRangeRefused), std::string(kErrorTitle), MsgIcon::Exclamation,
+                         MsgButtons::Ok);
+            return kExitRefused;
+        }
+    }
+
+    const auto ed = std::make_unique<Editor>();
+    if (const int loaded = LoadInputFont(*ed, options.load, host); loaded != kExitOk) {
+        return loaded;
+    }
+    SetExportSettings(*ed, options, format, range ? &*range : nullptr);
+    const std::optional<ExportPlan> plan = PlanExport(*ed, host);
+    if (!plan) {
+        return kExitRefused;
+    }
+    if (const std::optional<std::string> failure =
+            CommitFile(options.output, ExportText(*ed, *plan))) {
+        host.Tell(SaveFailedText(options.output, *failure));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace pixmora::cli

@@ -1,0 +1,37 @@
+// pixmora-cli convert: loads a font file and writes it again exactly as export writes it, in
+// another output format, number notation, range, start address or polarity.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "cli/load_font.h"
+
+namespace pixmora::cli {
+
+struct ConvertOptions {
+    LoadOptions load;
+    std::string output;
+    std::optional<std::string> kind;  // data, db, code, hex; by default from the output's name
+    std::string notation = "&hNN";
+    std::optional<std::string> range;    // "FIRST-LAST", codes
+    std::optional<std::string> address;  // HEX start address
+    bool outNegative = false;
+    bool outPositive = false;
+};
+
+inline constexpr const char* kAddressOnlyForHex = "--address applies to HEX output only";
+
+// The export's output format for a --kind word: "data" is "Data code", "db" ".Db code", "code"
+// "Code", "hex" "Intel HEX". Without a word: HEX for a name ending in "hex" in any case, else
+// "Data code".
+std::string OutputFormatOfKind(const std::optional<std::string>& kind, const std::string& output);
+
+// The two codes of "FIRST-LAST"; the dash that splits them is the first after the first
+// character, so a signed first code stays whole for the range check to refuse.
+std::optional<std::pair<std::string, std::string>> SplitRange(const std::string& range);
+
+int RunConvert(const ConvertOptions& options, CliHost& host);
+
+}  // namespace pixmora::cli

@@ -1,0 +1,33 @@
+// pixmora-cli info: what recognition finds in a font file, as the import reports it or as JSON.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace pixmora {
+struct FontRecognition;
+}
+
+namespace pixmora::cli {
+
+class CliHost;
+
+struct InfoOptions {
+    std::string file;
+    bool json = false;
+    std::string modelDir;
+};
+
+inline constexpr const char* kBytesReadLabel = "Bytes read: ";
+
+// The recognition as one JSON object: the file, the bytes read, whether a HEX checksum was wrong,
+// the class after the Cyrillic-block length rule, and the winning trial's format, scan, polarity,
+// coverage and group products (null when no trial scored above 0).
+nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& recognition);
+
+// Succeeds whenever the file was read, recognised or not.
+int RunInfo(const InfoOptions& options, CliHost& host, std::ostream& out);
+
+}  // namespace pixmora::cli

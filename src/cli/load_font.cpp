@@ -1,0 +1,78 @@
+#include "cli/load_font.h"
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "cli/cli_host.h"
+#include "cli/exit_codes.h"
+#include "import/confirm_import.h"
+#include "import/import_font.h"
+#include "import/recognise_font.h"
+#include "io/font_reader.h"
+#include "model/editor.h"
+#include "ui/startup.h"
+
+namespace pixmora::cli {
+
+namespace {
+
+std::span<const std::uint8_t> BytesRead(const std::vector<std::uint8_t>& buffer, int lastIndex) {
+    return std::span(buffer).first(static_cast<std::size_t>(lastIndex + 1));
+}
+
+// The manual path: the data are read with the given parameters, from code 32 on.
+int LoadGiven(Editor& ed, const LoadOptions& options, CliHost& host) {
+    const std::optional<int> format = FormatIndexByName(*options.format);
+    if (!format) {
+        host.Tell(kUnknownFormat + *options.format);
+        return kExitRefused;
+    }
+    const CellFormat& cell = kCellFormats[static_cast<std::size_t>(*format)];
+    if (!ScanOffered(cell.width, options.scan)) {
+        host.Tell(kScanNotOffered + std::string(cell.name) + ", " + std::to_string(options.scan));
+        return kExitRefused;
+    }
+    std::vector<std::uint8_t> buffer(kFontBytes, 0);
+    const ReadResult read = ReadFontFile(options.input, buffer, false, host);
+    if (read.failure) {
+        host.Tell(*read.failure);
+        return kExitFailed;
+    }
+    if (read.ImportAborted) {
+        return kExitFailed;
+    }
+    LoadFontData(ed, {*format, options.scan, options.negative},
+                 BytesRead(buffer, read.LastIndexRead), false, ImportDecision::Load);
+    return kExitOk;
+}
+
+int LoadRecognised(Editor& ed, const LoadOptions& options, CliHost& host) {
+    FontRecognition recognition = RecogniseFont(options.input, options.modelDir, host);
+    if (recognition.failure) {
+        host.Tell(*recognition.failure);
+        return kExitFailed;
+    }
+    if (recognition.ImportAborted) {
+        return kExitFailed;
+    }
+    Recognition& found = recognition.found;
+    DemoteLongCyrillicBlock(found, recognition.LastIndexRead);
+    if (!found.Recognised) {
+        host.Tell(kNotRecognisedText);
+        return kExitRefused;
+    }
+    LoadFontData(ed, found.candidate,
+                 BytesRead(recognition.ImportBuffer, recognition.LastIndexRead),
+                 found.CharSetClass == 3, ImportDecision::Load);
+    return kExitOk;
+}
+
+}  // namespace
+
+int LoadInputFont(Editor& ed, const LoadOptions& options, CliHost& host) {
+    StartUp(ed);
+    return options.format ? LoadGiven(ed, options, host) : LoadRecognised(ed, options, host);
+}
+
+}  // namespace pixmora::cli

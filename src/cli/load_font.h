@@ -1,0 +1,33 @@
+// Makes a font file the open font as the import does, without asking: the parameters are
+// recognised against the model files, or given on the command line and read as the manual path
+// reads them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pixmora {
+struct Editor;
+}
+
+namespace pixmora::cli {
+
+class CliHost;
+
+struct LoadOptions {
+    std::string input;
+    std::optional<std::string> format;  // "8 x 8" ..; recognition is skipped when given
+    int scan = 0;
+    bool negative = false;
+    std::string modelDir;  // where t0.mod .. t8.mod lie
+};
+
+inline constexpr const char* kUnknownFormat =
+    "Unknown cell format (one of \"6 x 8\" .. \"48 x 56\"): ";
+inline constexpr const char* kScanNotOffered =
+    "This byte scan does not exist for the cell format: ";
+
+// An exit code: 0 when `ed` holds the loaded font; otherwise what went wrong has been told.
+int LoadInputFont(Editor& ed, const LoadOptions& options, CliHost& host);
+
+}  // namespace pixmora::cli
