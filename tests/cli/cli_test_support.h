@@ -1,0 +1,109 @@
+// Runs pixmora-cli for a test, either as the built executable or in-process, in a scratch
+// directory of its own, and writes the font files the runs read.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "cli/cli_host.h"
+#include "io/font_writer.h"
+
+namespace pixmora::test {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadFileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+// One word for /bin/sh, whatever it holds.
+inline std::string ShellQuoted(const std::string& word) {
+    std::string quoted = "'";
+    for (const char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// A command line run inside the test; the model files are those of the runtime directory.
+inline CliRun RunInProcess(const std::vector<std::string>& args) {
+    std::vector<const char*> argv{"pixmora-cli"};
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun run;
+    run.status = cli::RunCli(static_cast<int>(argv.size()), argv.data(),
+                             std::filesystem::current_path().string(), out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::random_device seed;
+        dir_ = std::filesystem::temp_directory_path() /
+               ("pixmora_cli_" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+    // The built executable, with the model files beside it.
+    CliRun RunExecutable(const std::vector<std::string>& args) const {
+        std::string command = ShellQuoted(PIXMORA_CLI_EXE);
+        for (const std::string& arg : args) {
+            command += " " + ShellQuoted(arg);
+        }
+        const std::string out = PathOf(".stdout");
+        const std::string err = PathOf(".stderr");
+        command += " >" + ShellQuoted(out) + " 2>" + ShellQuoted(err);
+        const int raw = std::system(command.c_str());
+        CliRun run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = ReadFileBytes(out);
+        run.err = ReadFileBytes(err);
+        return run;
+    }
+
+    // A font file as export writes it: HEX from address 0.
+    void WriteHexFont(const std::string& name, std::span<const std::uint8_t> bytes) const {
+        std::ostringstream text;
+        WriteIntelHex(text, bytes, 0);
+        WriteFileBytes(PathOf(name), text.str());
+    }
+
+    std::filesystem::path dir_;
+};
+
+}  // namespace pixmora::test

@@ -1,0 +1,204 @@
+// pixmora-cli convert run as the built executable: round trips through every source kind and
+// notation, the export's refusals, and the failures that end a run with status 2.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cli/convert_command.h"
+#include "cli/exit_codes.h"
+#include "cli_test_support.h"
+#include "import/confirm_import.h"
+#include "io/export.h"
+#include "io/font_reader.h"
+#include "support/test_font.h"
+#include "ui/font_settings.h"
+
+namespace pixmora::test {
+namespace {
+
+using cli::kExitFailed;
+using cli::kExitOk;
+using cli::kExitRefused;
+
+constexpr int kChars = 224;
+
+class ConvertTest : public CliTest {
+  protected:
+    // A HEX file of random bytes, 224 characters of the format.
+    std::string RandomHexFont(const std::string& name, int bytesPerChar, unsigned seed = 7) {
+        std::mt19937 random(seed);
+        const std::vector<std::uint8_t> bytes = RandomBytes(random, kChars * bytesPerChar);
+        WriteHexFont(name, bytes);
+        return PathOf(name);
+    }
+};
+
+TEST_F(ConvertTest, HexToEverySourceKindAndNotationAndBackGivesTheSameBytes) {
+    struct Case {
+        const char* format;
+        int bytesPerChar;
+        int scan;
+    };
+    for (const Case& font : {Case{"6 x 8", 6, 1}, Case{"16 x 24", 48, 2}}) {
+        const std::string hex = RandomHexFont("font.hex", font.bytesPerChar);
+        const std::string original = ReadFileBytes(hex);
+        const std::vector<std::string> given = {"--format", font.format, "--scan",
+                                                std::to_string(font.scan)};
+        for (const char* kind : {"data", "db", "code"}) {
+            for (const char* notation : kNumberNotations) {
+                SCOPED_TRACE(std::string(font.format) + " " + kind + " " + notation);
+                std::vector<std::string> there = {
+                    "convert", hex, PathOf("font.fnt"), "--kind", kind, "--notation", notation};
+                there.insert(there.end(), given.begin(), given.end());
+                ASSERT_EQ(RunExecutable(there).status, kExitOk);
+                std::vector<std::string> back = {"convert", PathOf("font.fnt"), PathOf("back.hex")};
+                back.insert(back.end(), given.begin(), given.end());
+                const CliRun run = RunExecutable(back);
+                ASSERT_EQ(run.status, kExitOk) << run.err;
+                EXPECT_EQ(ReadFileBytes(PathOf("back.hex")), original);
+                EXPECT_TRUE(run.out.empty() && run.err.empty()) << "nothing said on success";
+            }
+        }
+    }
+}
+
+TEST_F(ConvertTest, WritesExactlyWhatExportWritesForTheOptionsGiven) {
+    // Two 6 x 8 characters as in the export's worked example: a blank and "!" (00 00 5F 00 00 00).
+    std::vector<std::uint8_t> bytes(kChars * 6, 0);
+    bytes[8] = 0x5F;
+    WriteHexFont("ex.hex", bytes);
+    const std::vector<std::string> load = {PathOf("ex.hex"), "--format", "6 x 8", "--range",
+                                           "32-33"};
+    const auto convert = [&](const std::string& out, std::vector<std::string> extra) {
+        std::vector<std::string> args = {"convert", load[0], PathOf(out)};
+        args.insert(args.end(), load.begin() + 1, load.end());
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunExecutable(args).status;
+    };
+    ASSERT_EQ(convert("a.fnt", {"--notation", "0xNN"}), kExitOk);
+    EXPECT_EQ(ReadFileBytes(PathOf("a.fnt")),
+              "Data 0x00,0x00,0x00,0x00,0x00,0x00\r\nData 0x00,0x00,0x5F,0x00,0x00,0x00\r\n");
+    ASSERT_EQ(convert("b.fnt", {"--kind", "db", "--notation", "NNh"}), kExitOk);
+    EXPECT_EQ(ReadFileBytes(PathOf("b.fnt")),
+              ".db 00h,00h,00h,00h,00h,00h\r\n.db 00h,00h,5Fh,00h,00h,00h\r\n");
+    ASSERT_EQ(convert("c.fnt", {"--kind", "code", "--notation", "NNh", "--out-negative"}), kExitOk);
+    EXPECT_EQ(ReadFileBytes(PathOf("c.fnt")),
+              "0FFh,0FFh,0FFh,0FFh,0FFh,0FFh\r\n0FFh,0FFh,0A0h,0FFh,0FFh,0FFh\r\n");
+    // HEX by the name alone, in any case, and at the start address given.
+    ASSERT_EQ(convert("d.HeX", {}), kExitOk);
+    EXPECT_EQ(ReadFileBytes(PathOf("d.HeX")),
+              ":0C00000000000000000000005F00000095\r\n:00000001FF\r\n");
+    ASSERT_EQ(convert("e.hex", {"--address", "0x1000"}), kExitOk);
+    EXPECT_EQ(ReadFileBytes(PathOf("e.hex")).substr(0, 9), ":0C100000");
+}
+
+TEST_F(ConvertTest, OutputPolarityFollowsTheLoadedFontUnlessToldOtherwise) {
+    std::vector<std::uint8_t> bytes(kChars * 8, 0x0F);
+    WriteHexFont("n.hex", bytes);
+    const std::vector<std::string> negative = {"--format", "8 x 8", "--negative"};
+    const auto firstValue = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args = {
+            "convert", PathOf("n.hex"), PathOf("n.fnt"), "--kind", "code", "--notation", "$NN"};
+        args.insert(args.end(), negative.begin(), negative.end());
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_EQ(RunExecutable(args).status, kExitOk);
+        return ReadFileBytes(PathOf("n.fnt")).substr(0, 3);
+    };
+    EXPECT_EQ(firstValue({}), "$0F") << "a negative font is written negative again";
+    EXPECT_EQ(firstValue({"--out-positive"}), "$F0");
+    EXPECT_EQ(firstValue({"--out-negative"}), "$0F");
+    std::vector<std::string> both = {"convert", PathOf("n.hex"),  PathOf("x.fnt"), "--format",
+                                     "8 x 8",   "--out-negative", "--out-positive"};
+    EXPECT_EQ(RunExecutable(both).status, kExitFailed);
+}
+
+TEST_F(ConvertTest, RefusedValuesEndWithStatusOneAndLeaveTheOutputAsItWas) {
+    const std::string hex = RandomHexFont("r.hex", 6);
+    const std::string target = PathOf("kept.fnt");
+    WriteFileBytes(target, "old contents");
+    struct Case {
+        std::vector<std::string> options;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"--format", "6 x 8", "--range", "40-40"}, std::string(kRangeRefused)},
+        {{"--format", "6 x 8", "--range", "31-40"}, std::string(kRangeRefused)},
+        {{"--format", "6 x 8", "--range", "40-256"}, std::string(kRangeRefused)},
+        {{"--format", "6 x 8", "--range", "40"}, std::string(kRangeRefused)},
+        {{"--format", "6 x 8", "--kind", "hex", "--address", "32768"},
+         std::string(kStartAddressRefused)},
+        {{"--format", "6 x 8", "--kind", "hex", "--address", "0X1000"},
+         std::string(kStartAddressRefused)},
+        {{"--format", "7 x 8"}, cli::kUnknownFormat},
+        {{"--format", "6 x 8", "--scan", "2"}, cli::kScanNotOffered},
+        {{"--format", "8 x 8", "--scan", "4"}, cli::kScanNotOffered},
+        {{}, kNotRecognisedText},  // random bytes resemble no model glyph
+    };
+    for (const Case& refused : cases) {
+        std::vector<std::string> args = {"convert", hex, target};
+        args.insert(args.end(), refused.options.begin(), refused.options.end());
+        const CliRun run = RunExecutable(args);
+        EXPECT_EQ(run.status, kExitRefused) << refused.options.size();
+        EXPECT_NE(run.err.find(cli::TerminalLines(refused.message).substr(0, 20)),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(ReadFileBytes(target), "old contents");
+    }
+}
+
+TEST_F(ConvertTest, UnreadableInputSyntaxErrorsAndUsageErrorsEndWithStatusTwo) {
+    WriteFileBytes(PathOf("bad.fnt"), "Data 0x01,0x02\r\nData 0x03,65\r\n");
+    WriteFileBytes(PathOf("cut.hex"), ":0100000041BE\r\n");
+    const std::string target = PathOf("out.fnt");
+    const std::vector<std::vector<std::string>> cases = {
+        {"convert", PathOf("missing.fnt"), target, "--format", "8 x 8"},
+        {"convert", PathOf("missing.fnt"), target},
+        {"convert", PathOf("bad.fnt"), target, "--format", "8 x 8"},
+        {"convert", PathOf("bad.fnt"), target},
+        {"convert", PathOf("cut.hex"), target, "--format", "8 x 8"},
+        {"convert", PathOf("bad.fnt")},
+        {"convert", PathOf("bad.fnt"), target, "--kind", "asm"},
+        {"convert", PathOf("bad.fnt"), target, "--notation", "0XNN"},
+        {"convert", PathOf("bad.fnt"), target, "--scan", "1"},
+        {"convert", PathOf("bad.fnt"), target, "--format", "8 x 8", "--address", "0"},
+        {"frobnicate"},
+        {},
+    };
+    for (const auto& args : cases) {
+        const CliRun run = RunExecutable(args);
+        EXPECT_EQ(run.status, kExitFailed) << (args.size() > 1 ? args[1] : "");
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_FALSE(std::filesystem::exists(target));
+    }
+    const CliRun syntax =
+        RunExecutable({"convert", PathOf("bad.fnt"), target, "--format", "8 x 8"});
+    EXPECT_NE(syntax.err.find(kSyntaxError), std::string::npos) << syntax.err;
+    const CliRun missing = RunExecutable({"convert", PathOf("missing.fnt"), target});
+    EXPECT_NE(missing.err.find("missing.fnt"), std::string::npos) << missing.err;
+}
+
+TEST_F(ConvertTest, AnOutputThatCannotBeWrittenIsToldAndEndsWithStatusTwo) {
+    const std::string hex = RandomHexFont("w.hex", 8);
+    const CliRun run =
+        RunExecutable({"convert", hex, PathOf("no/such/dir/out.fnt"), "--format", "8 x 8"});
+    EXPECT_EQ(run.status, kExitFailed);
+    EXPECT_NE(run.err.find(kSaveFailed), std::string::npos) << run.err;
+}
+
+TEST(ConvertOptions, KindAndRangeWords) {
+    EXPECT_EQ(cli::OutputFormatOfKind(std::nullopt, "a.HEX"), "Intel HEX");
+    EXPECT_EQ(cli::OutputFormatOfKind(std::nullopt, "a.hEx"), "Intel HEX");
+    EXPECT_EQ(cli::OutputFormatOfKind(std::nullopt, "a.fnt"), "Data code");
+    EXPECT_EQ(cli::OutputFormatOfKind(std::nullopt, "ex"), "Data code");
+    EXPECT_EQ(cli::OutputFormatOfKind("db", "a.hex"), ".Db code");
+    EXPECT_EQ(cli::OutputFormatOfKind("code", "a.fnt"), "Code");
+    using Pair = std::pair<std::string, std::string>;
+    EXPECT_EQ(cli::SplitRange("192-255"), (Pair{"192", "255"}));
+    EXPECT_EQ(cli::SplitRange("-5-40"), (Pair{"-5", "40"}));
+    EXPECT_EQ(cli::SplitRange("&h20-&hFF"), (Pair{"&h20", "&hFF"}));
+    EXPECT_EQ(cli::SplitRange("32"), std::nullopt);
+    EXPECT_EQ(cli::SplitRange(""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace pixmora::test
