@@ -80,7 +80,8 @@ TEST_F(InfoTest, JsonNamesTheFormatScanPolarityCoverageAndProducts) {
         }
         EXPECT_EQ(info["coverage"]["cyrillic_block"], 0);
         std::vector<std::string> keys;
-        for (const auto& item : nlohmann::ordered_json::parse(seen.out).items()) {
+        const auto ordered = nlohmann::ordered_json::parse(seen.out);
+        for (const auto& item : ordered.items()) {
             keys.push_back(item.key());
         }
         EXPECT_EQ(keys,
