@@ -19,14 +19,12 @@ void RepackFont(std::span<std::uint8_t, kImageSize> image, int width, int height
     }
 }
 
-void ChangeByteScan(Editor& ed, Host& host) {
-    const int keptChar = ed.font.CurrentChar;
-    host.RunScanDialog(ed);
+bool SetFontByteScan(Editor& ed, int newScan) {
     const int oldScan = ed.params.FontByteScan;
-    const int newScan = ed.font.DialogByteScan;
     if (newScan == oldScan || !ScanOffered(ed.params.CellWidth, newScan)) {
-        return;
+        return false;
     }
+    const int keptChar = ed.font.CurrentChar;
     DeselectTool(ed);
     RepackFont(ed.font.FontImage, ed.params.CellWidth, ed.params.CellHeight, oldScan, newScan);
 
@@ -42,6 +40,15 @@ void ChangeByteScan(Editor& ed, Host& host) {
 
     ed.win.tex = std::string(ScanCaptionText(newScan, CaptionOrigin::NewOrRescan));
     ed.win.Label19 = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);
+    return true;
+}
+
+void ChangeByteScan(Editor& ed, Host& host) {
+    host.RunScanDialog(ed);
+    const int newScan = ed.font.DialogByteScan;
+    if (!SetFontByteScan(ed, newScan)) {
+        return;
+    }
     host.Message(std::string(kScanChangedText) + "\n" + kScanChangedNameLead +
                      std::string(ByteScanName(newScan)),
                  kScanChangedTitle, MsgIcon::Information, MsgButtons::Ok);

@@ -21,6 +21,11 @@ inline constexpr const char* kScanChangedNameLead = "вид  развертки:
 void RepackFont(std::span<std::uint8_t, kImageSize> image, int width, int height, int fromScan,
                 int toScan);
 
+// Repacks the open font into another scan and shows it so, keeping the current character with a
+// fresh undo history. The font's own scan, or one its width does not offer, changes nothing and
+// gives false.
+bool SetFontByteScan(Editor& ed, int newScan);
+
 // Asks for the new scan, repacks the font, keeps the current character and confirms the change.
 // Choosing the font's own scan changes nothing and says nothing.
 void ChangeByteScan(Editor& ed, Host& host);
