@@ -82,6 +82,11 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
     AddLoadOptions(*convertCommand, convert.load);
     convertCommand->add_option("OUTPUT", convert.output, "File to write, whole or not at all")
         ->required();
+    convertCommand->add_option("--rescan", convert.rescan,
+                               "Repack into byte scan 0..3 (as \" Изменить развертку\")");
+    convertCommand->add_option(
+        "--enlarge", convert.enlarge,
+        "Enlarge to a larger cell format \"W x H\" (as \"Увеличить шрифт\")");
     convertCommand
         ->add_option("--kind", convert.kind,
                      "data (\"Data code\"), db (\".Db code\"), code (\"Code\") or hex (Intel HEX); "

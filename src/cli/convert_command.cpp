@@ -11,6 +11,9 @@
 #include "io/export.h"
 #include "io/file_commit.h"
 #include "model/editor.h"
+#include "transform/enlarge_dialog.h"
+#include "transform/font_conversion.h"
+#include "transform/scan_change.h"
 #include "ui/font_settings.h"
 
 namespace pixmora::cli {
@@ -47,7 +50,35 @@ void SetExportSettings(Editor& ed, const ConvertOptions& options, const std::str
     }
 }
 
+// "12 х 16, 16 х 16, ..." or "none" for the largest format.
+std::string OfferedList(const Editor& ed) {
+    std::string list;
+    for (const std::string& format : OfferedEnlargements(ed.params)) {
+        list += (list.empty() ? "" : ", ") + format;
+    }
+    return list.empty() ? "none" : list;
+}
+
 }  // namespace
+
+int TransformFont(Editor& ed, const ConvertOptions& options, CliHost& host) {
+    if (options.rescan && *options.rescan != ed.params.FontByteScan) {
+        if (!SetFontByteScan(ed, *options.rescan)) {
+            host.Tell(kScanNotOffered + ed.params.CellFormatName + ", " +
+                      std::to_string(*options.rescan));
+            return kExitRefused;
+        }
+    }
+    if (options.enlarge) {
+        const std::optional<int> format = FormatIndexByName(*options.enlarge);
+        if (!format || !ConvertFont(ed, *format)) {
+            host.Tell(kEnlargementRefused + *options.enlarge + "\n" + kEnlargementsOffered +
+                      OfferedList(ed));
+            return kExitRefused;
+        }
+    }
+    return kExitOk;
+}
 
 std::string OutputFormatOfKind(const std::optional<std::string>& kind, const std::string& output) {
     const std::string word = kind.value_or(EndsInHex(output) ? "hex" : "data");
@@ -83,6 +114,9 @@ int RunConvert(const ConvertOptions& options, CliHost& host) {
     const auto ed = std::make_unique<Editor>();
     if (const int loaded = LoadInputFont(*ed, options.load, host); loaded != kExitOk) {
         return loaded;
+    }
+    if (const int transformed = TransformFont(*ed, options, host); transformed != kExitOk) {
+        return transformed;
     }
     SetExportSettings(*ed, options, format, range ? &*range : nullptr);
     const std::optional<ExportPlan> plan = PlanExport(*ed, host);

@@ -13,7 +13,9 @@ namespace pixmora::cli {
 struct ConvertOptions {
     LoadOptions load;
     std::string output;
-    std::optional<std::string> kind;  // data, db, code, hex; by default from the output's name
+    std::optional<int> rescan;           // the byte scan to repack into
+    std::optional<std::string> enlarge;  // a larger cell format, "W x H"
+    std::optional<std::string> kind;     // data, db, code, hex; by default from the output's name
     std::string notation = "&hNN";
     std::optional<std::string> range;    // "FIRST-LAST", codes
     std::optional<std::string> address;  // HEX start address
@@ -21,6 +23,8 @@ struct ConvertOptions {
     bool outPositive = false;
 };
 
+inline constexpr const char* kEnlargementRefused = "This font cannot be enlarged to ";
+inline constexpr const char* kEnlargementsOffered = "Formats offered for this font: ";
 inline constexpr const char* kAddressOnlyForHex = "--address applies to HEX output only";
 
 // The export's output format for a --kind word: "data" is "Data code", "db" ".Db code", "code"
@@ -31,6 +35,9 @@ std::string OutputFormatOfKind(const std::optional<std::string>& kind, const std
 // The two codes of "FIRST-LAST"; the dash that splits them is the first after the first
 // character, so a signed first code stays whole for the range check to refuse.
 std::optional<std::pair<std::string, std::string>> SplitRange(const std::string& range);
+
+// The scan change, then the enlargement, of the loaded font; an exit code.
+int TransformFont(Editor& ed, const ConvertOptions& options, CliHost& host);
 
 int RunConvert(const ConvertOptions& options, CliHost& host);
 

@@ -10,6 +10,8 @@
 #include "import/confirm_import.h"
 #include "io/export.h"
 #include "io/font_reader.h"
+#include "model/glyph_packing.h"
+#include "support/fake_host.h"
 #include "support/test_font.h"
 #include "ui/font_settings.h"
 
@@ -183,6 +185,109 @@ TEST_F(ConvertTest, AnOutputThatCannotBeWrittenIsToldAndEndsWithStatusTwo) {
         RunExecutable({"convert", hex, PathOf("no/such/dir/out.fnt"), "--format", "8 x 8"});
     EXPECT_EQ(run.status, kExitFailed);
     EXPECT_NE(run.err.find(kSaveFailed), std::string::npos) << run.err;
+}
+
+// The bytes of a HEX file, as the import reads them.
+std::vector<std::uint8_t> HexBytes(const std::string& path) {
+    FakeHost host;
+    std::vector<std::uint8_t> bytes(kFontDataCapacity, 0);
+    const ReadResult read = ReadFontFile(path, bytes, false, host);
+    EXPECT_FALSE(read.failure);
+    bytes.resize(static_cast<std::size_t>(read.LastIndexRead + 1));
+    return bytes;
+}
+
+TEST_F(ConvertTest, RescanThereAndBackRestoresTheFile) {
+    const std::string hex = RandomHexFont("v1.hex", 32);
+    ASSERT_EQ(
+        RunExecutable({"convert", hex, PathOf("h2.hex"), "--format", "16 x 16", "--rescan", "3"})
+            .status,
+        kExitOk);
+    EXPECT_NE(ReadFileBytes(PathOf("h2.hex")), ReadFileBytes(hex));
+    ASSERT_EQ(RunExecutable({"convert", PathOf("h2.hex"), PathOf("back.hex"), "--format", "16 x 16",
+                             "--scan", "3", "--rescan", "0"})
+                  .status,
+              kExitOk);
+    EXPECT_EQ(ReadFileBytes(PathOf("back.hex")), ReadFileBytes(hex));
+}
+
+TEST_F(ConvertTest, RescanRepacksEachCharacterDotForDot) {
+    // An 8 x 8 "L" in "вертикально 1" is 7F 40 40 40 40 40 00 00; in "вертикально 2" each byte's
+    // bits come reversed, in "горизонтально 1" the bytes are rows, leftmost dot in bit 7.
+    std::vector<std::uint8_t> font(kChars * 8, 0);
+    const std::uint8_t letter[] = {0x7F, 0x40, 0x40, 0x40, 0x40, 0x40, 0x00, 0x00};
+    std::copy(std::begin(letter), std::end(letter), font.begin() + 44 * 8);
+    WriteHexFont("l.hex", font);
+    const auto glyphAfter = [&](const char* scan) {
+        EXPECT_EQ(RunExecutable({"convert", PathOf("l.hex"), PathOf("out.hex"), "--format", "8 x 8",
+                                 "--rescan", scan})
+                      .status,
+                  kExitOk);
+        const std::vector<std::uint8_t> bytes = HexBytes(PathOf("out.hex"));
+        return std::vector<std::uint8_t>(bytes.begin() + 44 * 8, bytes.begin() + 45 * 8);
+    };
+    EXPECT_EQ(glyphAfter("1"),
+              (std::vector<std::uint8_t>{0xFE, 0x02, 0x02, 0x02, 0x02, 0x02, 0x00, 0x00}));
+    EXPECT_EQ(glyphAfter("2"),
+              (std::vector<std::uint8_t>{0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0xFC, 0x00}));
+}
+
+TEST_F(ConvertTest, EnlargesASixByEightFontToTwelveBySixteen) {
+    // 6 -> 12 columns: each group of three old columns, its last one three times more;
+    // 8 -> 16 rows: every row twice.
+    constexpr int kColumnOf[12] = {0, 1, 2, 2, 2, 2, 3, 4, 5, 5, 5, 5};
+    for (const int scan : {0, 1}) {
+        SCOPED_TRACE(scan);
+        std::mt19937 random(static_cast<unsigned>(scan + 1));
+        std::vector<std::uint8_t> font = RandomBytes(random, kChars * 6);
+        std::fill_n(font.begin() + 6 * 100, 6, std::uint8_t{0});  // one blank character
+        WriteHexFont("small.hex", font);
+        const CliRun run =
+            RunExecutable({"convert", PathOf("small.hex"), PathOf("big.hex"), "--format", "6 x 8",
+                           "--scan", std::to_string(scan), "--enlarge", "12 x 16"});
+        ASSERT_EQ(run.status, kExitOk) << run.err;
+        const std::vector<std::uint8_t> big = HexBytes(PathOf("big.hex"));
+        ASSERT_EQ(big.size(), static_cast<std::size_t>(kChars * 24));
+        for (int index = 0; index < kChars; ++index) {
+            const std::span<const std::uint8_t> from(font.data() + index * 6, 6);
+            const std::span<const std::uint8_t> to(big.data() + index * 24, 24);
+            for (int row = 0; row < 16; ++row) {
+                for (int column = 0; column < 12; ++column) {
+                    ASSERT_EQ(GlyphDot(to, scan, 12, row, column),
+                              GlyphDot(from, scan, 6, row / 2, kColumnOf[column]))
+                        << "character " << index << " row " << row << " column " << column;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ConvertTest, ScansAndEnlargementsTheEditorWouldNotOfferAreRefused) {
+    const std::string six = RandomHexFont("six.hex", 6);
+    const std::string eight = RandomHexFont("eight.hex", 8);
+    const std::vector<std::vector<std::string>> cases = {
+        {six, "--format", "6 x 8", "--rescan", "2"},
+        {eight, "--format", "8 x 8", "--rescan", "4"},
+        {six, "--format", "6 x 8", "--enlarge", "6 x 8"},
+        {eight, "--format", "8 x 8", "--enlarge", "6 x 8"},
+        {eight, "--format", "8 x 8", "--scan", "2", "--enlarge", "12 x 16"},
+        {eight, "--format", "8 x 8", "--rescan", "3", "--enlarge", "12 x 16"},
+        {eight, "--format", "8 x 8", "--enlarge", "12 x 12"},
+    };
+    for (const auto& options : cases) {
+        std::vector<std::string> args = {"convert"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.insert(args.begin() + 2, PathOf("out.hex"));
+        const CliRun run = RunExecutable(args);
+        EXPECT_EQ(run.status, kExitRefused) << args.back();
+        EXPECT_FALSE(run.err.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf("out.hex")));
+    // The same enlargement is offered to a vertical 8 x 8 font.
+    EXPECT_EQ(RunExecutable({"convert", eight, PathOf("out.hex"), "--format", "8 x 8", "--enlarge",
+                             "12 x 16"})
+                  .status,
+              kExitOk);
 }
 
 TEST(ConvertOptions, KindAndRangeWords) {
