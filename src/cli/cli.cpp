@@ -25,8 +25,6 @@ constexpr const char* kFooter =
     "Exit status: 0 success; 1 input not recognised or an option's value refused; "
     "2 usage error, unreadable input, syntax error in it, or output not written.";
 
-const std::vector<std::string> kKinds = {"data", "db", "code", "hex"};
-
 // The options every command that loads a font shares.
 void AddLoadOptions(CLI::App& command, LoadOptions& load) {
     command
@@ -91,7 +89,8 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
         ->add_option("--kind", convert.kind,
                      "data (\"Data code\"), db (\".Db code\"), code (\"Code\") or hex (Intel HEX); "
                      "default hex for an OUTPUT ending in hex, else data")
-        ->check(CLI::IsMember(kKinds));
+        ->check(
+            CLI::IsMember(std::vector<std::string>(std::begin(kKindWords), std::end(kKindWords))));
     convertCommand
         ->add_option("--notation", convert.notation,
                      "Number notation of source text (default &hNN)")

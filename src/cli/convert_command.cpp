@@ -20,8 +20,6 @@ namespace pixmora::cli {
 
 namespace {
 
-constexpr const char* kKindWords[] = {"data", "db", "code", "hex"};
-
 bool EndsInHex(const std::string& name) {
     if (name.size() < 3) {
         return false;

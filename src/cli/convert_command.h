@@ -27,6 +27,9 @@ inline constexpr const char* kEnlargementRefused = "This font cannot be enlarged
 inline constexpr const char* kEnlargementsOffered = "Formats offered for this font: ";
 inline constexpr const char* kAddressOnlyForHex = "--address applies to HEX output only";
 
+// The --kind words, in the order of the export's output formats.
+inline constexpr const char* kKindWords[] = {"data", "db", "code", "hex"};
+
 // The export's output format for a --kind word: "data" is "Data code", "db" ".Db code", "code"
 // "Code", "hex" "Intel HEX". Without a word: HEX for a name ending in "hex" in any case, else
 // "Data code".
