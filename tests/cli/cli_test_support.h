@@ -9,9 +9,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <span>
 #include <sstream>
 #include <string>
@@ -20,6 +17,7 @@
 #include "cli/cli.h"
 #include "cli/cli_host.h"
 #include "io/font_writer.h"
+#include "support/scratch_dir.h"
 
 namespace pixmora::test {
 
@@ -28,16 +26,6 @@ struct CliRun {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
-}
 
 // One word for /bin/sh, whatever it holds.
 inline std::string ShellQuoted(const std::string& word) {
@@ -64,21 +52,8 @@ inline CliRun RunInProcess(const std::vector<std::string>& args) {
     return run;
 }
 
-class CliTest : public ::testing::Test {
+class CliTest : public ScratchDirTest {
   protected:
-    void SetUp() override {
-        std::random_device seed;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("pixmora_cli_" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
     // The built executable, with the model files beside it.
     CliRun RunExecutable(const std::vector<std::string>& args) const {
         std::string command = ShellQuoted(PIXMORA_CLI_EXE);
@@ -91,8 +66,8 @@ class CliTest : public ::testing::Test {
         const int raw = std::system(command.c_str());
         CliRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadFileBytes(out);
-        run.err = ReadFileBytes(err);
+        run.out = ReadWholeFile(out);
+        run.err = ReadWholeFile(err);
         return run;
     }
 
@@ -100,10 +75,8 @@ class CliTest : public ::testing::Test {
     void WriteHexFont(const std::string& name, std::span<const std::uint8_t> bytes) const {
         std::ostringstream text;
         WriteIntelHex(text, bytes, 0);
-        WriteFileBytes(PathOf(name), text.str());
+        WriteWholeFile(PathOf(name), text.str());
     }
-
-    std::filesystem::path dir_;
 };
 
 }  // namespace pixmora::test

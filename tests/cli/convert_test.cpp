@@ -43,7 +43,7 @@ TEST_F(ConvertTest, HexToEverySourceKindAndNotationAndBackGivesTheSameBytes) {
     };
     for (const Case& font : {Case{"6 x 8", 6, 1}, Case{"16 x 24", 48, 2}}) {
         const std::string hex = RandomHexFont("font.hex", font.bytesPerChar);
-        const std::string original = ReadFileBytes(hex);
+        const std::string original = ReadWholeFile(hex);
         const std::vector<std::string> given = {"--format", font.format, "--scan",
                                                 std::to_string(font.scan)};
         for (const char* kind : {"data", "db", "code"}) {
@@ -57,7 +57,7 @@ TEST_F(ConvertTest, HexToEverySourceKindAndNotationAndBackGivesTheSameBytes) {
                 back.insert(back.end(), given.begin(), given.end());
                 const CliRun run = RunExecutable(back);
                 ASSERT_EQ(run.status, kExitOk) << run.err;
-                EXPECT_EQ(ReadFileBytes(PathOf("back.hex")), original);
+                EXPECT_EQ(ReadWholeFile(PathOf("back.hex")), original);
                 EXPECT_TRUE(run.out.empty() && run.err.empty()) << "nothing said on success";
             }
         }
@@ -78,20 +78,20 @@ TEST_F(ConvertTest, WritesExactlyWhatExportWritesForTheOptionsGiven) {
         return RunExecutable(args).status;
     };
     ASSERT_EQ(convert("a.fnt", {"--notation", "0xNN"}), kExitOk);
-    EXPECT_EQ(ReadFileBytes(PathOf("a.fnt")),
+    EXPECT_EQ(ReadWholeFile(PathOf("a.fnt")),
               "Data 0x00,0x00,0x00,0x00,0x00,0x00\r\nData 0x00,0x00,0x5F,0x00,0x00,0x00\r\n");
     ASSERT_EQ(convert("b.fnt", {"--kind", "db", "--notation", "NNh"}), kExitOk);
-    EXPECT_EQ(ReadFileBytes(PathOf("b.fnt")),
+    EXPECT_EQ(ReadWholeFile(PathOf("b.fnt")),
               ".db 00h,00h,00h,00h,00h,00h\r\n.db 00h,00h,5Fh,00h,00h,00h\r\n");
     ASSERT_EQ(convert("c.fnt", {"--kind", "code", "--notation", "NNh", "--out-negative"}), kExitOk);
-    EXPECT_EQ(ReadFileBytes(PathOf("c.fnt")),
+    EXPECT_EQ(ReadWholeFile(PathOf("c.fnt")),
               "0FFh,0FFh,0FFh,0FFh,0FFh,0FFh\r\n0FFh,0FFh,0A0h,0FFh,0FFh,0FFh\r\n");
     // HEX by the name alone, in any case, and at the start address given.
     ASSERT_EQ(convert("d.HeX", {}), kExitOk);
-    EXPECT_EQ(ReadFileBytes(PathOf("d.HeX")),
+    EXPECT_EQ(ReadWholeFile(PathOf("d.HeX")),
               ":0C00000000000000000000005F00000095\r\n:00000001FF\r\n");
     ASSERT_EQ(convert("e.hex", {"--address", "0x1000"}), kExitOk);
-    EXPECT_EQ(ReadFileBytes(PathOf("e.hex")).substr(0, 9), ":0C100000");
+    EXPECT_EQ(ReadWholeFile(PathOf("e.hex")).substr(0, 9), ":0C100000");
 }
 
 TEST_F(ConvertTest, OutputPolarityFollowsTheLoadedFontUnlessToldOtherwise) {
@@ -104,7 +104,7 @@ TEST_F(ConvertTest, OutputPolarityFollowsTheLoadedFontUnlessToldOtherwise) {
         args.insert(args.end(), negative.begin(), negative.end());
         args.insert(args.end(), extra.begin(), extra.end());
         EXPECT_EQ(RunExecutable(args).status, kExitOk);
-        return ReadFileBytes(PathOf("n.fnt")).substr(0, 3);
+        return ReadWholeFile(PathOf("n.fnt")).substr(0, 3);
     };
     EXPECT_EQ(firstValue({}), "$0F") << "a negative font is written negative again";
     EXPECT_EQ(firstValue({"--out-positive"}), "$F0");
@@ -117,7 +117,7 @@ TEST_F(ConvertTest, OutputPolarityFollowsTheLoadedFontUnlessToldOtherwise) {
 TEST_F(ConvertTest, RefusedValuesEndWithStatusOneAndLeaveTheOutputAsItWas) {
     const std::string hex = RandomHexFont("r.hex", 6);
     const std::string target = PathOf("kept.fnt");
-    WriteFileBytes(target, "old contents");
+    WriteWholeFile(target, "old contents");
     struct Case {
         std::vector<std::string> options;
         std::string message;
@@ -144,13 +144,13 @@ TEST_F(ConvertTest, RefusedValuesEndWithStatusOneAndLeaveTheOutputAsItWas) {
         EXPECT_NE(run.err.find(cli::TerminalLines(refused.message).substr(0, 20)),
                   std::string::npos)
             << run.err;
-        EXPECT_EQ(ReadFileBytes(target), "old contents");
+        EXPECT_EQ(ReadWholeFile(target), "old contents");
     }
 }
 
 TEST_F(ConvertTest, UnreadableInputSyntaxErrorsAndUsageErrorsEndWithStatusTwo) {
-    WriteFileBytes(PathOf("bad.fnt"), "Data 0x01,0x02\r\nData 0x03,65\r\n");
-    WriteFileBytes(PathOf("cut.hex"), ":0100000041BE\r\n");
+    WriteWholeFile(PathOf("bad.fnt"), "Data 0x01,0x02\r\nData 0x03,65\r\n");
+    WriteWholeFile(PathOf("cut.hex"), ":0100000041BE\r\n");
     const std::string target = PathOf("out.fnt");
     const std::vector<std::vector<std::string>> cases = {
         {"convert", PathOf("missing.fnt"), target, "--format", "8 x 8"},
@@ -203,12 +203,12 @@ TEST_F(ConvertTest, RescanThereAndBackRestoresTheFile) {
         RunExecutable({"convert", hex, PathOf("h2.hex"), "--format", "16 x 16", "--rescan", "3"})
             .status,
         kExitOk);
-    EXPECT_NE(ReadFileBytes(PathOf("h2.hex")), ReadFileBytes(hex));
+    EXPECT_NE(ReadWholeFile(PathOf("h2.hex")), ReadWholeFile(hex));
     ASSERT_EQ(RunExecutable({"convert", PathOf("h2.hex"), PathOf("back.hex"), "--format", "16 x 16",
                              "--scan", "3", "--rescan", "0"})
                   .status,
               kExitOk);
-    EXPECT_EQ(ReadFileBytes(PathOf("back.hex")), ReadFileBytes(hex));
+    EXPECT_EQ(ReadWholeFile(PathOf("back.hex")), ReadWholeFile(hex));
 }
 
 TEST_F(ConvertTest, RescanRepacksEachCharacterDotForDot) {

@@ -29,7 +29,7 @@ class InfoTest : public CliTest {
             const auto bpc = kCellFormats[static_cast<std::size_t>(n)].bytesPerChar;
             WriteSourceText(text, models[static_cast<std::size_t>(n)], OutputFormat::DataCode,
                             NumberNotation::ZeroX, ValuesPerLine(bpc));
-            WriteFileBytes(dir_ / "models" / ModelFileName(n), text.str());
+            WriteWholeFile((dir_ / "models" / ModelFileName(n)).string(), text.str());
         }
     }
 
@@ -107,7 +107,7 @@ TEST_F(InfoTest, ACyrillicBlockIsClassThreeOnlyUpToSixtyFourCharacters) {
     Bytes placed(224 * static_cast<std::size_t>(bpc), 0);
     std::copy(block.begin(), block.end(), placed.begin() + 160 * bpc);
     WriteHexFont("expected.hex", placed);
-    EXPECT_EQ(ReadFileBytes(PathOf("all.hex")), ReadFileBytes(PathOf("expected.hex")));
+    EXPECT_EQ(ReadWholeFile(PathOf("all.hex")), ReadWholeFile(PathOf("expected.hex")));
 
     block.insert(block.end(), static_cast<std::size_t>(bpc), 0);
     info = InfoOf(block);
@@ -144,9 +144,9 @@ TEST_F(InfoTest, UnrecognisedDataAndBadChecksumsStillSucceed) {
     font.assign(300, 0);
     font[0] = 0xFF;
     WriteHexFont("font.hex", font);
-    std::string hex = ReadFileBytes(PathOf("font.hex"));
+    std::string hex = ReadWholeFile(PathOf("font.hex"));
     hex[hex.find("\r\n") - 1] ^= 1;  // a wrong checksum in the first record
-    WriteFileBytes(PathOf("font.hex"), hex);
+    WriteWholeFile(PathOf("font.hex"), hex);
     const CliRun run =
         RunExecutable({"info", PathOf("font.hex"), "--json", "--models", PathOf("models")});
     EXPECT_EQ(run.status, cli::kExitOk);
