@@ -10,8 +10,8 @@
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
-#include "support/scratch_dir.h"
 #include "support/fake_host.h"
+#include "support/scratch_dir.h"
 #include "support/test_font.h"
 #include "ui/font_settings.h"
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "support/scratch_dir.h"
 #include "support/fake_host.h"
+#include "support/scratch_dir.h"
 
 namespace pixmora {
 namespace {

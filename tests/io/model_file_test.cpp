@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "support/scratch_dir.h"
 #include "io/byte_notation.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
 #include "support/fake_host.h"
+#include "support/scratch_dir.h"
 #include "support/test_font.h"
 
 namespace pixmora {

@@ -4,8 +4,8 @@
 
 #include "io/export.h"
 #include "io/font_reader.h"
-#include "support/scratch_dir.h"
 #include "support/fake_host.h"
+#include "support/scratch_dir.h"
 #include "support/test_font.h"
 #include "ui/font_settings.h"
 
