@@ -38,7 +38,7 @@ std::optional<std::string> CliHost::SaveFile(const FileDialogRequest& /*request*
 }
 
 void CliHost::RunParamsDialog(Editor& ed) {
-    ed.font.ParamsDialogMode = "end";
+    ed.font.ParamsDialogMode = kDialogEnded;
 }
 
 void CliHost::RunScanDialog(Editor& ed) {
@@ -46,7 +46,7 @@ void CliHost::RunScanDialog(Editor& ed) {
 }
 
 void CliHost::RunEnlargeDialog(Editor& ed) {
-    ed.font.ParamsDialogMode = "end";
+    ed.font.ParamsDialogMode = kDialogEnded;
 }
 
 void CliHost::OpenModelDialog(Editor& /*ed*/) {}

@@ -66,18 +66,8 @@ void FinishLoad(Editor& ed) {
     const int height = ed.params.CellHeight;
     const int bytesPerChar = ed.params.BytesPerChar;
     ed.font.ImageEmpty = kDark;
-    for (auto control = static_cast<std::size_t>(Ctl::Command3);
-         control <= static_cast<std::size_t>(Ctl::Command23); ++control) {
-        const auto ctl = static_cast<Ctl>(control);
-        if (ctl != Ctl::Command11 && ctl != Ctl::Command21) {
-            SetVisible(ed.win, ctl, true);
-        }
-    }
-    for (const Ctl control :
-         {Ctl::Check1, Ctl::Check2, Ctl::Combo1, Ctl::Label22, Ctl::Label24, Ctl::OutputFrame}) {
-        SetVisible(ed.win, control, true);
-    }
-    ChooseOutputFormat(ed, ed.win.Combo1);
+    ShowEditingCommands(ed);
+    ShowOutputArea(ed);
 
     ed.win.tex =
         std::string(ScanCaptionText(ed.params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
@@ -181,9 +171,9 @@ void ImportFont(Editor& ed, Host& host) {
         return;
     }
 
-    ed.font.ParamsDialogMode = "load";
+    ed.font.ParamsDialogMode = kDialogLoad;
     host.RunParamsDialog(ed);
-    if (ed.font.ParamsDialogMode == "end") {
+    if (ed.font.ParamsDialogMode == kDialogEnded) {
         RestoreEditor(ed, *before);
         return;
     }

@@ -73,12 +73,12 @@ bool AcceptEnlargeDialog(const EnlargeDialogState& state, Editor& ed, Host& host
         return false;
     }
     ed.params.CellFormatName = state.chosen;
-    ed.font.ParamsDialogMode = kEnlargeAccepted;
+    ed.font.ParamsDialogMode = kDialogEnlarge;
     return true;
 }
 
 void CancelEnlargeDialog(Editor& ed) {
-    ed.font.ParamsDialogMode = kDialogCancelled;
+    ed.font.ParamsDialogMode = kDialogEnded;
 }
 
 }  // namespace pixmora

@@ -17,9 +17,6 @@ class Host;
 inline constexpr const char* kEnlargeDialogTitle = "Выбор данных для конвертирования";
 inline constexpr const char* kEnlargePrompt =
     "Выберите требуемый формат знакоместа выходного файла";
-// ParamsDialogMode after "ОК" and after "Отмена".
-inline constexpr const char* kEnlargeAccepted = "Авто";
-inline constexpr const char* kDialogCancelled = "end";
 
 struct EnlargeDialogState {
     std::vector<std::string> offered;  // the list, smallest format first

@@ -21,9 +21,6 @@ namespace {
 // The enlarged font is shown like a newly created one: the output area, the range check box and
 // the font caption. The notation list and the HEX address share a place and follow the chosen
 // output format.
-constexpr Ctl kFontControls[] = {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Check1,
-                                 Ctl::Combo1,   Ctl::Label22,  Ctl::Label24,  Ctl::OutputFrame,
-                                 Ctl::Check2,   Ctl::Label19};
 
 bool HasDots(std::span<const std::uint8_t> glyph) {
     return std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t byte) { return byte != 0; });
@@ -36,10 +33,10 @@ std::span<const std::uint8_t> Glyph(const std::uint8_t* image, int index, int by
 void ShowConvertedFont(Editor& ed) {
     const FontParams& params = ed.params;
     ed.font.ImageEmpty = kDark;
-    for (const Ctl control : kFontControls) {
+    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Label19}) {
         SetVisible(ed.win, control, true);
     }
-    ChooseOutputFormat(ed, ed.win.Combo1);
+    ShowOutputArea(ed);
     ed.win.tex = std::string(ScanCaptionText(params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
     ed.win.Label19 = FontCaption(params.CellWidth, params.CellHeight, ed.win.tex);
 
@@ -123,14 +120,17 @@ bool ConvertFont(Editor& ed, int formatIndex) {
 void EnlargeFont(Editor& ed, Host& host) {
     DeselectTool(ed);
     // A dialog closed without "ОК" must not convert with the choice of an earlier enlargement.
-    ed.font.ParamsDialogMode = kDialogCancelled;
+    ed.font.ParamsDialogMode = kDialogEnded;
     host.RunEnlargeDialog(ed);
     const std::optional<int> target = FormatIndexByListText(ed.params.CellFormatName);
-    if (ed.font.ParamsDialogMode != kEnlargeAccepted || !target) {
+    if (ed.font.ParamsDialogMode != kDialogEnlarge || !target) {
         return;
     }
     const BusyPointer busy(host);
-    ConvertFont(ed, *target);
+    if (ConvertFont(ed, *target)) {
+        // The enlarged font exists only in memory until it is saved.
+        ed.win.nosave = 1;
+    }
 }
 
 }  // namespace pixmora

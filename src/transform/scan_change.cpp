@@ -49,6 +49,8 @@ void ChangeByteScan(Editor& ed, Host& host) {
     if (!SetFontByteScan(ed, newScan)) {
         return;
     }
+    // The bytes in memory no longer match any saved file.
+    ed.win.nosave = 1;
     host.Message(std::string(kScanChangedText) + "\n" + kScanChangedNameLead +
                      std::string(ByteScanName(newScan)),
                  kScanChangedTitle, MsgIcon::Information, MsgButtons::Ok);

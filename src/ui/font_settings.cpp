@@ -25,4 +25,22 @@ void ChooseOutputFormat(Editor& ed, const std::string& format) {
     SetVisible(ed.win, Ctl::Label23, !hex);
 }
 
+void ShowOutputArea(Editor& ed) {
+    for (const Ctl control :
+         {Ctl::Check1, Ctl::Check2, Ctl::Combo1, Ctl::Label22, Ctl::Label24, Ctl::OutputFrame}) {
+        SetVisible(ed.win, control, true);
+    }
+    ChooseOutputFormat(ed, ed.win.Combo1);
+}
+
+void ShowEditingCommands(Editor& ed) {
+    for (auto control = static_cast<std::size_t>(Ctl::Command3);
+         control <= static_cast<std::size_t>(Ctl::Command23); ++control) {
+        const auto ctl = static_cast<Ctl>(control);
+        if (ctl != Ctl::Command11 && ctl != Ctl::Command21) {
+            SetVisible(ed.win, ctl, true);
+        }
+    }
+}
+
 }  // namespace pixmora

@@ -18,4 +18,10 @@ void SetIncompleteSet(Editor& ed, bool checked);
 // The output format list: "Intel HEX" shows the start address instead of the number notation.
 void ChooseOutputFormat(Editor& ed, const std::string& format);
 
+// Shows the output area of an open font: the check boxes, the output format list with its labels,
+// and the number format or the HEX start address, whichever the output format asks for.
+void ShowOutputArea(Editor& ed);
+// Shows the editing commands of an open font; undo and redo wait until the history offers a step.
+void ShowEditingCommands(Editor& ed);
+
 }  // namespace pixmora

@@ -12,9 +12,9 @@ void NewFont(Editor& ed, Host& host) {
     if (!ConfirmDiscardUnsaved(ed, host)) {
         return;
     }
-    ed.font.ParamsDialogMode = "new";
+    ed.font.ParamsDialogMode = kDialogNew;
     host.RunParamsDialog(ed);
-    if (ed.font.ParamsDialogMode == "end") {
+    if (ed.font.ParamsDialogMode == kDialogEnded) {
         return;
     }
     DeselectTool(ed);
@@ -39,20 +39,13 @@ void NewFont(Editor& ed, Host& host) {
         ed.win.Label19 = FontCaption(width, height, ed.win.tex);
         SetVisible(ed.win, Ctl::Label19, true);
 
-        // Undo and redo stay hidden until the history has something to offer.
-        for (auto control = static_cast<std::size_t>(Ctl::Command3);
-             control <= static_cast<std::size_t>(Ctl::Command23); ++control) {
-            const auto ctl = static_cast<Ctl>(control);
-            if (ctl != Ctl::Command11 && ctl != Ctl::Command21) {
-                SetVisible(ed.win, ctl, true);
-            }
-        }
+        ShowEditingCommands(ed);
         SetVisible(ed.win, Ctl::Check2, true);
         SetIncompleteSet(ed, false);
         ed.table.cells[ed.font.CurrentChar].background = kRed;
     }
     ResetUndoHistory(ed);
-    ed.font.ParamsDialogMode = "end";
+    ed.font.ParamsDialogMode = kDialogEnded;
     ed.font.ImageEmpty = kDark;
 }
 

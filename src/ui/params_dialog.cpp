@@ -58,12 +58,10 @@ void ConfirmParamsDialog(Editor& ed, Host& host, ParamsDialogState& dialog) {
     ed.params.CellWidth = format.width;
     ed.params.CellHeight = format.height;
     ed.params.BytesPerChar = format.bytesPerChar;
-    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Check1, Ctl::Combo1,
-                              Ctl::Label22, Ctl::Label24, Ctl::OutputFrame}) {
+    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5}) {
         SetVisible(ed.win, control, true);
     }
-    // The number format or the HEX start address, whichever the output format asks for.
-    ChooseOutputFormat(ed, ed.win.Combo1);
+    ShowOutputArea(ed);
     ed.font.CurrentCharOffset = 0;
     ed.font.PreviousChar = 0;
     ed.font.CurrentChar = 0;
@@ -73,7 +71,7 @@ void ConfirmParamsDialog(Editor& ed, Host& host, ParamsDialogState& dialog) {
 }
 
 void CancelParamsDialog(Editor& ed, ParamsDialogState& dialog) {
-    ed.font.ParamsDialogMode = "end";
+    ed.font.ParamsDialogMode = kDialogEnded;
     dialog.open = false;
 }
 

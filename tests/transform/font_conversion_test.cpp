@@ -259,9 +259,11 @@ TEST(ConvertFont, RunsFromItsButton) {
     test::OpenTestFont(ed, k6x8, kScanVertical2);
     test::FakeHost host;
     ScriptEnlargeChoice(host, "12 х 16");
+    ed.win.nosave = 0;
     RunCommand(ed, host, Ctl::Command13);
     EXPECT_EQ(ed.params.BytesPerChar, 24);
     EXPECT_EQ(ed.win.Label19, "Шрифт 12 x 16 вертикальный 2  ");
+    EXPECT_EQ(ed.win.nosave, 1) << "the enlarged font is not saved anywhere yet";
 }
 
 TEST(ConvertFont, NothingHappensUnlessTheDialogEndsWithOk) {
@@ -280,12 +282,13 @@ TEST(ConvertFont, NothingHappensUnlessTheDialogEndsWithOk) {
     EXPECT_EQ(ed.params.CellWidth, 8);
 
     // An earlier accepted choice does not carry over to a dialog closed by its frame.
-    ed.font.ParamsDialogMode = kEnlargeAccepted;
+    ed.font.ParamsDialogMode = kDialogEnlarge;
     host.enlargeDialog = [](Editor&) {};
     EnlargeFont(ed, host);
     EXPECT_EQ(ed.params.CellWidth, 8);
     EXPECT_EQ(Bytes(ed.font.FontImage.begin(), ed.font.FontImage.end()), before);
     EXPECT_EQ(host.busyCalls, 0);
+    EXPECT_EQ(ed.win.nosave, 0);
 }
 
 TEST(ConvertFont, RefusesFormatsTheDialogWouldNotOffer) {

@@ -148,6 +148,7 @@ TEST(ChangeByteScan, SameScanChangesNothingAndSaysNothing) {
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(ed.tools.ActiveTool, kToolLine);
     EXPECT_EQ(ed.win.Label19, "Шрифт 8 x 8 горизонтальный 1");
+    EXPECT_EQ(ed.win.nosave, 0);
 }
 
 // Every format, every scan it offers into every other: the glyphs keep their dots, going back
@@ -210,7 +211,7 @@ TEST(ChangeByteScan, KeepsTheCurrentCharacterAndStartsAFreshHistory) {
     ResetUndoHistory(ed);
     RecordUndoStep(ed);
     ToolButtonClick(ed, kToolCircle);
-    ed.win.nosave = 1;
+    ed.win.nosave = 0;
 
     test::FakeHost host;
     ScriptScanChoice(host, kScanHorizontal2);
@@ -224,7 +225,7 @@ TEST(ChangeByteScan, KeepsTheCurrentCharacterAndStartsAFreshHistory) {
     EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition);
     EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11));
     EXPECT_EQ(ed.tools.ActiveTool, kNoTool);
-    EXPECT_EQ(ed.win.nosave, 1);
+    EXPECT_EQ(ed.win.nosave, 1) << "the repacked font is not saved anywhere yet";
     EXPECT_EQ(ed.win.Label19, "Шрифт 48 x 56 горизонтальный 2");
     const DotMatrix shown = UnpackGlyph(test::CharBytes(ed, 65), kScanHorizontal2, 48, 56);
     for (int dot = 0; dot < kGridDots; ++dot) {
