@@ -8,6 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libfreetype-dev libpng-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth
+    clang libclang-rt-14-dev valgrind
 )
 
 missing=()

@@ -73,16 +73,22 @@ std::optional<std::string> ParseStartAddress(std::string_view text) {
     if (StartsWithHexPrefix(text) || text.empty()) {
         return std::nullopt;
     }
+    std::string_view digits;
     if (text[0] == '$' || text[0] == '#') {
-        return "&H" + std::string(text.substr(1));
+        digits = text.substr(1);
+    } else if (text.substr(0, 2) == "0x") {
+        digits = text.substr(2);
+    } else if (text.back() == 'h' || text.back() == 'H') {
+        digits = text.substr(0, text.size() - 1);
+    } else {
+        return std::nullopt;
     }
-    if (text.substr(0, 2) == "0x") {
-        return "&H" + std::string(text.substr(2));
+    // "$ZZ" is no number in any notation.
+    std::string normalised = "&H" + std::string(digits);
+    if (!ParseNumberText(normalised)) {
+        return std::nullopt;
     }
-    if (text.back() == 'h' || text.back() == 'H') {
-        return "&H" + std::string(text.substr(0, text.size() - 1));
-    }
-    return std::nullopt;
+    return normalised;
 }
 
 std::optional<int> StartAddressValue(std::string_view text) {

@@ -158,6 +158,13 @@ TEST(StartAddress, NormalisesToTheHexLiteral) {
     EXPECT_EQ(ParseStartAddress("0x1F"), "&H1F");
     EXPECT_EQ(ParseStartAddress("1Fh"), "&H1F");
     EXPECT_EQ(ParseStartAddress("&hZZ"), std::nullopt);
+    // Another notation's prefix or suffix before something that is no hex number is refused too.
+    for (const char* text : {"$ZZ", "#", "0x1G", "h",
+                             "$7F\x9A"
+                             "0",
+                             "$-1"}) {
+        EXPECT_EQ(ParseStartAddress(text), std::nullopt) << text;
+    }
 }
 
 TEST(StartAddress, RefusesOutOfRangeAndUnknownTexts) {

@@ -1,0 +1,198 @@
+#include "fuzz_inputs.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "import/recognition.h"
+#include "io/export.h"
+#include "io/font_reader.h"
+#include "io/model_file.h"
+#include "io/number_text.h"
+#include "model/editor.h"
+#include "model/formats.h"
+#include "model/host.h"
+
+namespace pixmora::fuzz {
+
+namespace {
+
+// Answers every question with its first button and counts the messages.
+class QuietHost : public Host {
+  public:
+    int messages = 0;
+
+    MsgAnswer Message(const std::string&, const std::string&, MsgIcon,
+                      MsgButtons buttons) override {
+        ++messages;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+    }
+    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    void RunParamsDialog(Editor&) override {}
+    void RunScanDialog(Editor&) override {}
+    void RunEnlargeDialog(Editor&) override {}
+    void OpenModelDialog(Editor&) override {}
+    void SetBusy(bool) override {}
+    std::string ProgramDir() override { return PIXMORA_SOURCE_DIR "/data"; }
+};
+
+// A broken promise: stop so that the fuzzer keeps the input.
+void Expect(bool promise) {
+    if (!promise) {
+        __builtin_trap();
+    }
+}
+
+std::string AsText(std::span<const std::uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+ReadResult ReadInto(std::string_view path, const std::string& text,
+                    std::span<std::uint8_t> destination, bool negative) {
+    QuietHost host;
+    std::istringstream file(text);
+    const ReadResult result = ReadFontData(path, file, destination, negative, host);
+    Expect(host.messages <= 1);
+    Expect(result.LastIndexRead >= -1 &&
+           result.LastIndexRead < static_cast<int>(destination.size()));
+    Expect(!result.Overflow || result.LastIndexRead + 1 == static_cast<int>(destination.size()));
+    return result;
+}
+
+// The first byte chooses the room: a full font image, or a small destination to test the bound.
+void FeedReader(std::string_view path, std::span<const std::uint8_t> bytes) {
+    if (bytes.empty()) {
+        return;
+    }
+    const std::size_t room =
+        bytes[0] < 0x80 ? static_cast<std::size_t>(kFontDataCapacity) : (bytes[0] & 0x7FU) + 1U;
+    const std::string text = AsText(bytes.subspan(1));
+
+    std::vector<std::uint8_t> positive(room, 0);
+    std::vector<std::uint8_t> negative(room, 0);
+    const ReadResult plain = ReadInto(path, text, positive, false);
+    const ReadResult inverted = ReadInto(path, text, negative, true);
+    Expect(plain.LastIndexRead == inverted.LastIndexRead);
+    Expect(plain.ImportAborted == inverted.ImportAborted && plain.Overflow == inverted.Overflow);
+    for (int k = 0; k <= plain.LastIndexRead; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        Expect(negative[at] == 255 - positive[at]);
+    }
+}
+
+const std::array<std::span<const std::uint8_t>, kFormatCount>& ShippedModels() {
+    static const auto files = [] {
+        std::vector<std::unique_ptr<ModelFileData>> loaded;
+        QuietHost host;
+        for (int n = 0; n < kFormatCount; ++n) {
+            loaded.push_back(std::make_unique<ModelFileData>(
+                ReadModelFile(ModelFilePath(host.ProgramDir(), ModelFileName(n)), host)));
+            Expect(!loaded.back()->failure && !loaded.back()->ImportAborted);
+        }
+        return loaded;
+    }();
+    static const auto spans = [] {
+        std::array<std::span<const std::uint8_t>, kFormatCount> models;
+        for (std::size_t n = 0; n < models.size(); ++n) {
+            models[n] = files[n]->ModelBuffer;
+        }
+        return models;
+    }();
+    return spans;
+}
+
+std::vector<std::string> Fields(std::span<const std::uint8_t> bytes) {
+    std::vector<std::string> fields(1);
+    for (const std::uint8_t byte : bytes) {
+        if (byte == '|') {
+            fields.emplace_back();
+        } else {
+            fields.back().push_back(static_cast<char>(byte));
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+void FeedHexReader(std::span<const std::uint8_t> bytes) {
+    FeedReader("font.hex", bytes);
+}
+
+void FeedSourceReader(std::span<const std::uint8_t> bytes) {
+    FeedReader("font.fnt", bytes);
+}
+
+void FeedModelText(std::span<const std::uint8_t> bytes) {
+    QuietHost host;
+    std::istringstream file(AsText(bytes));
+    const ModelFileData data = ReadModelText(file, host);
+    Expect(host.messages <= 1);
+    Expect(data.valuesRead >= 0 && data.valuesRead <= kModelBufferSize);
+    for (std::size_t k = static_cast<std::size_t>(data.valuesRead); k < data.ModelBuffer.size();
+         ++k) {
+        Expect(data.ModelBuffer[k] == 0);
+    }
+}
+
+void FeedRecognition(std::span<const std::uint8_t> bytes) {
+    const Recognition found = RecogniseData(bytes, ShippedModels());
+    Expect(std::isfinite(found.bestScore));
+    const Candidate& best = found.candidate;
+    Expect(best.formatIndex >= 0 && best.formatIndex < kFormatCount);
+    Expect(best.scan >= 0 && best.scan < kScanCount);
+    Expect(ScanOffered(kCellFormats[static_cast<std::size_t>(best.formatIndex)].width, best.scan));
+    Expect(found.CharSetClass >= 0 && found.CharSetClass <= 3);
+    Expect(found.Recognised == (found.CharSetClass > 0));
+}
+
+void FeedNumberFields(std::span<const std::uint8_t> bytes) {
+    const std::vector<std::string> fields = Fields(bytes);
+    for (const std::string& field : fields) {
+        if (const auto whole = ParseWholeNumber(field)) {
+            Expect(*whole >= -2147483648LL && *whole <= 2147483648LL);
+        }
+        if (const auto address = StartAddressValue(field)) {
+            Expect(*address >= 0 && *address <= kMaxStartAddress);
+            Expect(StartAddressText(*address).size() == 5);
+        }
+        if (const auto normalised = ParseStartAddress(field)) {
+            Expect(ParseStartAddress(*normalised) == normalised);
+        }
+        if (const auto row = ModelRowNumber(field)) {
+            Expect(*row >= 0 && *row <= 3);
+        }
+    }
+
+    Editor ed;
+    ed.win.Check2 = true;
+    ed.win.Text2 = fields[0];
+    ed.win.Text3 = fields.size() > 1 ? fields[1] : std::string();
+    if (const auto range = ExportCharRange(ed)) {
+        Expect(range->partial && range->first >= 0 && range->first < range->last &&
+               range->last <= 223);
+    }
+}
+
+FuzzBody FuzzBodyByName(std::string_view name) {
+    constexpr std::array<std::pair<std::string_view, FuzzBody>, 5> kBodies{{
+        {"hex_reader", FeedHexReader},
+        {"source_reader", FeedSourceReader},
+        {"model_text", FeedModelText},
+        {"recognition", FeedRecognition},
+        {"number_fields", FeedNumberFields},
+    }};
+    for (const auto& [bodyName, body] : kBodies) {
+        if (bodyName == name) {
+            return body;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace pixmora::fuzz

@@ -1,0 +1,30 @@
+// The bodies of the fuzz targets: each feeds arbitrary bytes to one reader or parser of outside
+// input and traps when the result breaks a promise of its header. The libFuzzer programs call
+// them, and so does the regression test that replays every input that once failed.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace pixmora::fuzz {
+
+// ReadFontData over the bytes as an Intel HEX file and as a source-text file: positive and
+// negative reads agree byte for byte (complemented) and stay within the destination.
+void FeedHexReader(std::span<const std::uint8_t> bytes);
+void FeedSourceReader(std::span<const std::uint8_t> bytes);
+
+// ReadModelText over the bytes as a model file.
+void FeedModelText(std::span<const std::uint8_t> bytes);
+
+// Recognition over the bytes as the data of an import file, against the shipped model files.
+void FeedRecognition(std::span<const std::uint8_t> bytes);
+
+// The start-address field and the two range fields: the bytes are cut into field texts at '|'.
+void FeedNumberFields(std::span<const std::uint8_t> bytes);
+
+// The targets by name, for the regression test's folders of inputs.
+using FuzzBody = void (*)(std::span<const std::uint8_t>);
+FuzzBody FuzzBodyByName(std::string_view name);
+
+}  // namespace pixmora::fuzz

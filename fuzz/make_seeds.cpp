@@ -1,0 +1,138 @@
+// Writes the starting corpora of the fuzz targets into <dir>/<target>/: what the exporter writes
+// for the glyphs of the shipped model files, in every output format, notation and a few HEX
+// start addresses, and texts of the number fields.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "import/recognition.h"
+#include "io/byte_notation.h"
+#include "io/font_reader.h"
+#include "io/font_writer.h"
+#include "io/model_file.h"
+#include "model/formats.h"
+#include "model/host.h"
+
+namespace pixmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The reader targets take their first byte as the choice of room: 0 is a whole font image,
+// 0x85 six bytes only.
+constexpr std::array<char, 2> kRoomChoices{'\x00', '\x85'};
+
+class SilentHost : public Host {
+  public:
+    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    void RunParamsDialog(Editor&) override {}
+    void RunScanDialog(Editor&) override {}
+    void RunEnlargeDialog(Editor&) override {}
+    void OpenModelDialog(Editor&) override {}
+    void SetBusy(bool) override {}
+    std::string ProgramDir() override { return {}; }
+};
+
+class SeedWriter {
+  public:
+    SeedWriter(const fs::path& root, const std::string& target) : dir_(root / target) {
+        fs::create_directories(dir_);
+    }
+    void Add(const std::string& contents) {
+        std::ofstream(dir_ / ("seed-" + std::to_string(count_++)), std::ios::binary) << contents;
+    }
+    void AddWithRoom(const std::string& contents) {
+        for (const char room : kRoomChoices) {
+            Add(std::string(1, room) + contents);
+        }
+    }
+
+  private:
+    fs::path dir_;
+    int count_ = 0;
+};
+
+// The 64 glyphs of a shipped model file as bytes.
+std::vector<std::uint8_t> ModelGlyphBytes(const fs::path& modelDir, int formatIndex) {
+    SilentHost host;
+    const ModelFileData model =
+        ReadModelFile((modelDir / ModelFileName(formatIndex)).string(), host);
+    return {model.ModelBuffer.begin(), model.ModelBuffer.begin() + model.valuesRead};
+}
+
+std::string SourceText(std::span<const std::uint8_t> bytes, OutputFormat format,
+                       NumberNotation notation, int valuesPerLine) {
+    std::ostringstream out;
+    WriteSourceText(out, bytes, format, notation, valuesPerLine);
+    return out.str();
+}
+
+std::string HexText(std::span<const std::uint8_t> bytes, std::uint32_t start) {
+    std::ostringstream out;
+    WriteIntelHex(out, bytes, start);
+    return out.str();
+}
+
+void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
+    SeedWriter hex(root, "hex_reader");
+    SeedWriter source(root, "source_reader");
+    SeedWriter modelText(root, "model_text");
+    SeedWriter recognition(root, "recognition");
+    for (int n = 0; n < kFormatCount; ++n) {
+        const std::vector<std::uint8_t> glyphs = ModelGlyphBytes(modelDir, n);
+        const int bytesPerChar = kCellFormats[static_cast<std::size_t>(n)].bytesPerChar;
+        std::vector<std::uint8_t> inverted = glyphs;
+        for (auto& byte : inverted) {
+            byte = static_cast<std::uint8_t>(255 - byte);
+        }
+        recognition.Add({glyphs.begin(), glyphs.end()});
+        recognition.Add({inverted.begin(), inverted.end()});
+        modelText.Add(SourceText(glyphs, OutputFormat::DataCode, NumberNotation::AmpH,
+                                 ValuesPerLine(bytesPerChar)));
+        // The larger formats make long inputs that slow every run: a few characters suffice.
+        const auto sample = std::span(glyphs).first(
+            std::min<std::size_t>(glyphs.size(), static_cast<std::size_t>(4 * bytesPerChar)));
+        for (const std::uint32_t start : {0U, 0xFFF0U, 32767U}) {
+            hex.AddWithRoom(HexText(sample, start));
+        }
+        for (int format = 0; format < 3; ++format) {
+            for (int notation = 0; notation < 5; ++notation) {
+                source.AddWithRoom(SourceText(sample, static_cast<OutputFormat>(format),
+                                              static_cast<NumberNotation>(notation),
+                                              ValuesPerLine(bytesPerChar)));
+            }
+        }
+    }
+    source.AddWithRoom(
+        "' comment\r\n/* block\r\nstill */\r\n; also\r\nData &h01,$02,#03\n"
+        ".db 0x04,05h,0A5h\r\n");
+
+    SeedWriter fields(root, "number_fields");
+    for (const char* text : {"32|255", "&h20|&hFF", "0x1000", "$7FFF", "#12|1000h", "2.5|-0.4",
+                             " 12 |\t255\t", "+.5|3.5", "&HFFFFFFFF|-2147483648.5"}) {
+        fields.Add(text);
+    }
+}
+
+}  // namespace
+}  // namespace pixmora
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: pixmora_fuzz_seeds <corpus dir> <Model dir>\n";
+        return 2;
+    }
+    pixmora::WriteSeeds(argv[1], argv[2]);
+    return 0;
+}
