@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "import/recognise_font.h"
+#include "io/font_reader.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "model/editor.h"
@@ -330,6 +331,34 @@ TEST_F(ImportTest, AMissingModelFileEndsTheImportWithAMessage) {
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(ed.font.FontImage, imageBefore);
     EXPECT_EQ(host.busyDepth, 0);
+}
+
+// A damaged model file ends the import with the reader's word on it; the open font stays.
+TEST_F(ImportTest, ACorruptModelFileEndsTheImportAndKeepsTheFont) {
+    std::string tooManyValues;
+    for (int line = 0; line < kModelBufferSize / 8 + 1; ++line) {
+        tooManyValues += "&h01,&h01,&h01,&h01,&h01,&h01,&h01,&h01\r\n";
+    }
+    const std::vector<std::pair<std::string, std::string>> damages{
+        {"Data &h01,&h02\r\nData 65\r\n",
+         "Нераспознанный синтаксис данных.Загрузка файла модели прекращена."},
+        {tooManyValues, "В файле моделей больше 32257 значений."},
+    };
+    for (const auto& [contents, message] : damages) {
+        test::OpenTestFont(ed, 1, kScanVertical1);
+        test::CharBytes(ed, 5)[1] = 0x3C;
+        const Editor before = ed;
+        host.messages.clear();
+        test::WriteWholeFile(PathOf("Model/t2.mod"), contents);
+        Offer(test::FontFromModel(models[1], 1, 0, kScanVertical2, false), 8, false);
+        ImportFont(ed, host);
+        ASSERT_EQ(host.messages.size(), 1U) << message;
+        EXPECT_EQ(host.messages[0].text, message);
+        EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
+        EXPECT_EQ(ed.params.FontByteScan, kScanVertical1);
+        EXPECT_EQ(ed.win.visible, before.win.visible);
+        EXPECT_EQ(host.busyDepth, 0);
+    }
 }
 
 }  // namespace

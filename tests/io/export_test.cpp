@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sstream>
@@ -13,13 +14,8 @@
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
+#include "support/write_faults.h"
 #include "ui/font_settings.h"
-
-#ifdef __unix__
-#include <sys/resource.h>
-
-#include <csignal>
-#endif
 
 namespace pixmora {
 namespace {
@@ -410,21 +406,75 @@ TEST_F(ExportTest, ReplacesAnExistingFileWhole) {
 // A file-size limit makes the write itself fail, even for root, like a full disk would.
 TEST_F(ExportTest, WriteThatFailsHalfwayLeavesTheOldFile) {
     test::WriteWholeFile(PathOf("font.fnt"), "old contents");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::optional<std::string> failure =
-        CommitFile(PathOf("font.fnt"), std::string(65536, 'y'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    std::optional<std::string> failure;
+    {
+        const test::FileSizeLimit limit(4096);
+        failure = CommitFile(PathOf("font.fnt"), std::string(65536, 'y'));
+    }
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, std::strerror(EFBIG));
     EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
+}
+
+// The whole command on a full disk: the font, its unsaved mark and the old file all survive, and
+// a second try after space is freed writes the font.
+TEST_F(ExportTest, FullDiskKeepsTheFontAndTheOldFileUntilTheRetry) {
+    Editor ed;
+    test::OpenTestFont(ed, 8, kScanVertical1);
+    std::mt19937 random{5};
+    const std::vector<std::uint8_t> font = test::RandomBytes(random, kFontBytes);
+    std::copy(font.begin(), font.end(), ed.font.FontImage.begin());
+    ed.win.nosave = 1;
+    const Editor before = ed;
+    test::WriteWholeFile(PathOf("font.fnt"), "old contents");
+    {
+        const test::FileSizeLimit limit(4096);
+        Export(ed, "font.fnt");
+    }
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].text,
+              std::string(kSaveFailed) + PathOf("font.fnt") + ":\n" + std::strerror(EFBIG));
+    EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
+    EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
+    EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
+    EXPECT_EQ(ed.win.nosave, 1);
+
+    Export(ed, "font.fnt");
+    EXPECT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(ed.win.nosave, 0);
+    std::istringstream written(test::ReadWholeFile(PathOf("font.fnt")));
+    std::vector<std::uint8_t> read(kFontBytes);
+    EXPECT_EQ(ReadFontData("font.fnt", written, read, false, host).LastIndexRead + 1, kFontBytes);
+    EXPECT_EQ(read, font);
+}
+
+TEST_F(ExportTest, ReadOnlyDirectoryKeepsTheFontAndTheOldFile) {
+    Editor ed;
+    OpenWorkedExample(ed);
+    ed.win.nosave = 1;
+    const Editor before = ed;
+    test::WriteWholeFile(PathOf("font.fnt"), "old contents");
+    std::string target;
+    {
+        const test::ReadOnlyDirectory readOnly(dir_);
+        if (!readOnly.path) {
+            GTEST_SKIP() << "no directory here refuses new files to this user";
+        }
+        target = (*readOnly.path / "font.fnt").string();
+        host.saveResults.push_back(target);
+        ExportFont(ed, host);
+        if (readOnly.Own()) {
+            EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
+            EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
+        }
+    }
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].text,
+              std::string(kSaveFailed) + target + ":\n" + std::strerror(EACCES));
+    EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
+    EXPECT_EQ(ed.win.nosave, 1);
+    EXPECT_TRUE(ed.win.Check2) << "the range is kept for the next try";
 }
 #endif
 

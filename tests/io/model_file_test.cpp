@@ -11,6 +11,7 @@
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
+#include "support/write_faults.h"
 
 namespace pixmora {
 namespace {
@@ -254,6 +255,36 @@ TEST_F(CorrectModelFileTest, RefusalsAndFailuresChangeNothing) {
     EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), tooLong);
     EXPECT_EQ(ed.font.CurrentChar, 7);
 }
+
+#ifdef __unix__
+// A full disk while the backup and the model file are written: the model file stays whole, no
+// temporary file is left, and the dialog stays open for another try.
+TEST_F(CorrectModelFileTest, FullDiskKeepsTheModelFile) {
+    test::OpenTestFont(ed, 8, kScanVertical1);
+    DrawTestChars(ed);
+    ed.font.CurrentChar = 7;
+    const auto imageBefore = ed.font.FontImage;
+    for (const bool backup : {true, false}) {
+        WriteModel(8, 0x11);
+        const std::string before = test::ReadWholeFile(ModelPath(8));
+        host.messages.clear();
+        ModelDialogState dialog = Dialog("2");
+        dialog.Check1 = backup;
+        {
+            const test::FileSizeLimit limit(4096);
+            CorrectModelFile(ed, host, dialog);
+        }
+        EXPECT_TRUE(dialog.open);
+        ASSERT_EQ(host.messages.size(), 1U);
+        EXPECT_NE(host.messages[0].text.find("Файл моделей не изменен."), std::string::npos);
+        EXPECT_EQ(test::ReadWholeFile(ModelPath(8)), before);
+        const std::filesystem::directory_iterator files(dir_ / "Model");
+        EXPECT_EQ(std::distance(begin(files), end(files)), 1) << "only t8.mod";
+        EXPECT_EQ(ed.font.FontImage, imageBefore);
+        EXPECT_EQ(ed.font.CurrentChar, 7);
+    }
+}
+#endif
 
 TEST_F(CorrectModelFileTest, AFormatChangeWhileOpenNamesTheNewFileFirst) {
     test::OpenTestFont(ed, 1, kScanVertical1);
