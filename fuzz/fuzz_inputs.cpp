@@ -1,5 +1,6 @@
 #include "fuzz_inputs.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -15,7 +16,11 @@
 #include "io/number_text.h"
 #include "model/editor.h"
 #include "model/formats.h"
+#include "model/glyph_packing.h"
 #include "model/host.h"
+#include "transform/font_conversion.h"
+#include "transform/line_mapping.h"
+#include "transform/scan_change.h"
 
 namespace pixmora::fuzz {
 
@@ -179,13 +184,62 @@ void FeedNumberFields(std::span<const std::uint8_t> bytes) {
     }
 }
 
+void FeedTransform(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t kChoices = 4;
+    if (bytes.size() < kChoices) {
+        return;
+    }
+    const CellFormat& from = kCellFormats[bytes[0] % kFormatCount];
+    const CellFormat& to = kCellFormats[bytes[1] % kFormatCount];
+    const int scan = bytes[2] % kScanCount;
+    const int otherScan = bytes[3] % kScanCount;
+    if (!ScanOffered(from.width, scan)) {
+        return;
+    }
+    const auto data = bytes.subspan(kChoices);
+
+    // A scan change there and back gives the image again, and leaves the spare byte alone.
+    if (ScanOffered(from.width, otherScan)) {
+        auto image = std::make_unique<std::array<std::uint8_t, kImageSize>>();
+        std::copy_n(data.begin(), std::min(data.size(), image->size()), image->begin());
+        const auto original = *image;
+        RepackFont(*image, from.width, from.height, scan, otherScan);
+        Expect((*image)[kFontBytes] == original[kFontBytes]);
+        RepackFont(*image, from.width, from.height, otherScan, scan);
+        Expect(*image == original);
+    }
+
+    // An enlarged glyph shows, at every dot, the dot of the old row and column it repeats.
+    if (to.width < from.width || to.height < from.height || !ScanOffered(to.width, scan)) {
+        return;
+    }
+    std::vector<std::uint8_t> oldGlyph(
+        data.begin(),
+        data.begin() + static_cast<std::ptrdiff_t>(
+                           std::min(data.size(), static_cast<std::size_t>(from.bytesPerChar))));
+    oldGlyph.resize(static_cast<std::size_t>(from.bytesPerChar));
+    std::vector<std::uint8_t> newGlyph(static_cast<std::size_t>(to.bytesPerChar));
+    EnlargeGlyph(oldGlyph, newGlyph, scan, from.width, from.height, to.width, to.height);
+    const DotMatrix oldDots = UnpackGlyph(oldGlyph, scan, from.width, from.height);
+    const DotMatrix newDots = UnpackGlyph(newGlyph, scan, to.width, to.height);
+    const LineMapping columns = MapLines(from.width, to.width);
+    const LineMapping rows = MapLines(from.height, to.height);
+    for (int row = 0; row < to.height; ++row) {
+        for (int column = 0; column < to.width; ++column) {
+            Expect(newDots[DotIndex(row, column)] ==
+                   oldDots[DotIndex(SourceLine(rows, row), SourceLine(columns, column))]);
+        }
+    }
+}
+
 FuzzBody FuzzBodyByName(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, FuzzBody>, 5> kBodies{{
+    constexpr std::array<std::pair<std::string_view, FuzzBody>, 6> kBodies{{
         {"hex_reader", FeedHexReader},
         {"source_reader", FeedSourceReader},
         {"model_text", FeedModelText},
         {"recognition", FeedRecognition},
         {"number_fields", FeedNumberFields},
+        {"transform", FeedTransform},
     }};
     for (const auto& [bodyName, body] : kBodies) {
         if (bodyName == name) {

@@ -23,6 +23,10 @@ void FeedRecognition(std::span<const std::uint8_t> bytes);
 // The start-address field and the two range fields: the bytes are cut into field texts at '|'.
 void FeedNumberFields(std::span<const std::uint8_t> bytes);
 
+// The scan change of a whole font image and the enlargement of a glyph, over the bytes as an
+// image; the first four bytes choose the formats and scans.
+void FeedTransform(std::span<const std::uint8_t> bytes);
+
 // The targets by name, for the regression test's folders of inputs.
 using FuzzBody = void (*)(std::span<const std::uint8_t>);
 FuzzBody FuzzBodyByName(std::string_view name);

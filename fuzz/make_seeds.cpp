@@ -1,6 +1,7 @@
 // Writes the starting corpora of the fuzz targets into <dir>/<target>/: what the exporter writes
 // for the glyphs of the shipped model files, in every output format, notation and a few HEX
-// start addresses, and texts of the number fields.
+// start addresses, the glyphs themselves for recognition and the transforms, and texts of the
+// number fields.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -89,6 +90,7 @@ void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
     SeedWriter source(root, "source_reader");
     SeedWriter modelText(root, "model_text");
     SeedWriter recognition(root, "recognition");
+    SeedWriter transform(root, "transform");
     for (int n = 0; n < kFormatCount; ++n) {
         const std::vector<std::uint8_t> glyphs = ModelGlyphBytes(modelDir, n);
         const int bytesPerChar = kCellFormats[static_cast<std::size_t>(n)].bytesPerChar;
@@ -97,6 +99,13 @@ void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
             byte = static_cast<std::uint8_t>(255 - byte);
         }
         recognition.Add({glyphs.begin(), glyphs.end()});
+        // Formats and scans first, then the glyphs: to the largest format, vertical 1 to 2 and
+        // horizontal 1 to 2 where the width allows it.
+        for (const char scan : {'\0', '\2'}) {
+            transform.Add(
+                std::string{static_cast<char>(n), '\x08', scan, static_cast<char>(scan + 1)} +
+                std::string(glyphs.begin(), glyphs.end()));
+        }
         recognition.Add({inverted.begin(), inverted.end()});
         modelText.Add(SourceText(glyphs, OutputFormat::DataCode, NumberNotation::AmpH,
                                  ValuesPerLine(bytesPerChar)));
