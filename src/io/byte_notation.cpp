@@ -44,21 +44,37 @@ std::string_view LinePrefix(OutputFormat format) {
     return "";
 }
 
-std::string FormatByteValue(std::uint8_t value, NumberNotation notation) {
-    const std::string digits{kUpperHexDigits[value >> 4], kUpperHexDigits[value & 0x0F]};
+void AppendByteValue(std::string& text, std::uint8_t value, NumberNotation notation) {
     switch (notation) {
         case NumberNotation::AmpH:
-            return "&h" + digits;
+            text += "&h";
+            break;
         case NumberNotation::Dollar:
-            return "$" + digits;
+            text += '$';
+            break;
         case NumberNotation::Hash:
-            return "#" + digits;
+            text += '#';
+            break;
         case NumberNotation::ZeroX:
-            return "0x" + digits;
+            text += "0x";
+            break;
         case NumberNotation::SuffixH:
+            if (value > kSuffixPadThreshold) {
+                text += '0';
+            }
             break;
     }
-    return (value > kSuffixPadThreshold ? "0" : "") + digits + "h";
+    text += kUpperHexDigits[value >> 4];
+    text += kUpperHexDigits[value & 0x0F];
+    if (notation == NumberNotation::SuffixH) {
+        text += 'h';
+    }
+}
+
+std::string FormatByteValue(std::uint8_t value, NumberNotation notation) {
+    std::string text;
+    AppendByteValue(text, value, notation);
+    return text;
 }
 
 }  // namespace pixmora

@@ -25,6 +25,8 @@ std::string_view LinePrefix(OutputFormat format);
 // One byte in a notation, upper-case digits: &h0A, $0A, #0A, 0x0A, 0Ah. "NNh" puts one more
 // leading 0 before values above 153 (0x99), so 154 is 09Ah and 165 is 0A5h.
 std::string FormatByteValue(std::uint8_t value, NumberNotation notation);
+// The same, added to the end of `text` (a whole font is 75264 of them).
+void AppendByteValue(std::string& text, std::uint8_t value, NumberNotation notation);
 
 // Values per source line: a 6 x 8 character (6 bytes) fills one line, everything else 8 a line.
 constexpr int ValuesPerLine(int bytesPerChar) {
