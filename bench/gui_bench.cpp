@@ -11,10 +11,10 @@
 #include <memory>
 #include <random>
 
+#include "bench_host.h"
 #include "model/editor.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
 #include "ui/dot_grid_widget.h"
 #include "ui/main_window.h"
 #include "ui/new_font.h"
@@ -26,32 +26,20 @@ namespace {
 
 constexpr int kLargestFormat = 8;  // 48 x 56
 
-// Fills the parameters dialog with 48 x 56, "вертикально 1" and presses "ОК"; all else is ignored.
-class BenchHost : public Host {
+// Fills the parameters dialog with 48 x 56, "вертикально 1" and presses "ОК".
+class NewFontHost : public bench::BenchHost {
   public:
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Yes;
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
     void RunParamsDialog(Editor& ed) override {
         ParamsDialogState dialog = OpenParamsDialog(ed);
         ChooseDialogFormat(ed, *this, dialog, kLargestFormat);
         ClickScanOption(ed, *this, dialog, kScanVertical1);
         ConfirmParamsDialog(ed, *this, dialog);
     }
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override {
-        return QCoreApplication::applicationDirPath().toStdString();
-    }
 };
 
 // A new 48 x 56 font whose current character is drawn with random dots.
 void OpenLargestFont(Editor& ed) {
-    BenchHost host;
+    NewFontHost host;
     NewFont(ed, host);
     std::mt19937 random(3);
     const int bytes = ed.params.BytesPerChar;

@@ -17,7 +17,7 @@
 #include "model/editor.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
+#include "quiet_host.h"
 #include "transform/font_conversion.h"
 #include "transform/line_mapping.h"
 #include "transform/scan_change.h"
@@ -25,26 +25,6 @@
 namespace pixmora::fuzz {
 
 namespace {
-
-// Answers every question with its first button and counts the messages.
-class QuietHost : public Host {
-  public:
-    int messages = 0;
-
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon,
-                      MsgButtons buttons) override {
-        ++messages;
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    void RunParamsDialog(Editor&) override {}
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override { return PIXMORA_SOURCE_DIR "/data"; }
-};
 
 // A broken promise: stop so that the fuzzer keeps the input.
 void Expect(bool promise) {
@@ -96,7 +76,7 @@ const std::array<std::span<const std::uint8_t>, kFormatCount>& ShippedModels() {
         QuietHost host;
         for (int n = 0; n < kFormatCount; ++n) {
             loaded.push_back(std::make_unique<ModelFileData>(
-                ReadModelFile(ModelFilePath(host.ProgramDir(), ModelFileName(n)), host)));
+                ReadModelFile(ModelFilePath(PIXMORA_SOURCE_DIR "/data", ModelFileName(n)), host)));
             Expect(!loaded.back()->failure && !loaded.back()->ImportAborted);
         }
         return loaded;

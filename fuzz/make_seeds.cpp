@@ -19,7 +19,7 @@
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "model/formats.h"
-#include "model/host.h"
+#include "quiet_host.h"
 
 namespace pixmora {
 namespace {
@@ -29,21 +29,6 @@ namespace fs = std::filesystem;
 // The reader targets take their first byte as the choice of room: 0 is a whole font image,
 // 0x85 six bytes only.
 constexpr std::array<char, 2> kRoomChoices{'\x00', '\x85'};
-
-class SilentHost : public Host {
-  public:
-    MsgAnswer Message(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    void RunParamsDialog(Editor&) override {}
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
-    void OpenModelDialog(Editor&) override {}
-    void SetBusy(bool) override {}
-    std::string ProgramDir() override { return {}; }
-};
 
 class SeedWriter {
   public:
@@ -66,7 +51,7 @@ class SeedWriter {
 
 // The 64 glyphs of a shipped model file as bytes.
 std::vector<std::uint8_t> ModelGlyphBytes(const fs::path& modelDir, int formatIndex) {
-    SilentHost host;
+    fuzz::QuietHost host;
     const ModelFileData model =
         ReadModelFile((modelDir / ModelFileName(formatIndex)).string(), host);
     return {model.ModelBuffer.begin(), model.ModelBuffer.begin() + model.valuesRead};

@@ -1,0 +1,31 @@
+// A Host that answers every question with its first button and counts the messages: the fuzz
+// targets and the seed writer talk to no one.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/host.h"
+
+namespace pixmora::fuzz {
+
+class QuietHost : public Host {
+  public:
+    int messages = 0;
+
+    MsgAnswer Message(const std::string&, const std::string&, MsgIcon,
+                      MsgButtons buttons) override {
+        ++messages;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+    }
+    std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    void RunParamsDialog(Editor&) override {}
+    void RunScanDialog(Editor&) override {}
+    void RunEnlargeDialog(Editor&) override {}
+    void OpenModelDialog(Editor&) override {}
+    void SetBusy(bool) override {}
+    std::string ProgramDir() override { return {}; }
+};
+
+}  // namespace pixmora::fuzz
