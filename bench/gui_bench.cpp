@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <memory>
 #include <random>
 
