@@ -48,11 +48,14 @@ void SetExportSettings(Editor& ed, const ConvertOptions& options, const std::str
     }
 }
 
-// "12 х 16, 16 х 16, ..." or "none" for the largest format.
+// "12 x 16, 16 x 16, ..." as --enlarge takes them, or "none" for the largest format.
 std::string OfferedList(const Editor& ed) {
     std::string list;
-    for (const std::string& format : OfferedEnlargements(ed.params)) {
-        list += (list.empty() ? "" : ", ") + format;
+    for (const std::string& offered : OfferedEnlargements(ed.params)) {
+        const std::optional<int> format = FormatIndexByListText(offered);
+        const std::string name =
+            format ? std::string(kCellFormats[static_cast<std::size_t>(*format)].name) : offered;
+        list += (list.empty() ? "" : ", ") + name;
     }
     return list.empty() ? "none" : list;
 }

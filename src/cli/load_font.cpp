@@ -42,6 +42,11 @@ int LoadGiven(Editor& ed, const LoadOptions& options, CliHost& host) {
     if (read.ImportAborted) {
         return kExitFailed;
     }
+    // More data than the largest font holds: writing the cut font would lose the rest silently.
+    if (read.Overflow) {
+        host.Tell(kTooMuchData);
+        return kExitRefused;
+    }
     LoadFontData(ed, {*format, options.scan, options.negative},
                  BytesRead(buffer, read.LastIndexRead), false, ImportDecision::Load);
     return kExitOk;

@@ -8,6 +8,7 @@
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "import/confirm_import.h"
+#include "import/recognise_font.h"
 #include "io/export.h"
 #include "io/font_reader.h"
 #include "model/glyph_packing.h"
@@ -288,6 +289,33 @@ TEST_F(ConvertTest, ScansAndEnlargementsTheEditorWouldNotOfferAreRefused) {
                              "12 x 16"})
                   .status,
               kExitOk);
+}
+
+TEST_F(ConvertTest, TheRefusalNamesEnlargementsAsTheOptionTakesThem) {
+    const std::string eight = RandomHexFont("eight.hex", 8);
+    const CliRun refused = RunExecutable({"convert", eight, PathOf("out.hex"), "--format", "8 x 8",
+                                          "--scan", "2", "--enlarge", "12 x 16"});
+    ASSERT_EQ(refused.status, kExitRefused);
+    const std::size_t list = refused.err.find(cli::kEnlargementsOffered);
+    ASSERT_NE(list, std::string::npos) << refused.err;
+    const std::size_t first = list + std::string_view(cli::kEnlargementsOffered).size();
+    const std::string offered = refused.err.substr(first, refused.err.find(',', first) - first);
+    EXPECT_EQ(offered, "16 x 16");
+    const CliRun taken = RunExecutable({"convert", eight, PathOf("out.hex"), "--format", "8 x 8",
+                                        "--scan", "2", "--enlarge", offered});
+    EXPECT_EQ(taken.status, kExitOk) << taken.err;
+}
+
+TEST_F(ConvertTest, MoreDataThanTheGivenFormatHoldsIsRefusedNotCut) {
+    const std::string target = PathOf("out.hex");
+    WriteWholeFile(target, "old contents");
+    std::mt19937 random(3);
+    WriteHexFont("over.hex", RandomBytes(random, kFontBytes + 1));
+    const CliRun run =
+        RunExecutable({"convert", PathOf("over.hex"), target, "--format", "48 x 56"});
+    EXPECT_EQ(run.status, kExitRefused);
+    EXPECT_NE(run.err.find(cli::TerminalLines(kTooMuchData)), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWholeFile(target), "old contents");
 }
 
 TEST(ConvertOptions, KindAndRangeWords) {

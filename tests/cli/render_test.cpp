@@ -40,7 +40,7 @@ std::optional<Png> ReadPng(const std::string& path) {
 
 class RenderTest : public CliTest {};
 
-TEST_F(RenderTest, SheetOfSixteenBySixteenCellsWithLitDotsDark) {
+TEST_F(RenderTest, SheetOfSixteenByFourteenCellsWithLitDotsDark) {
     struct Case {
         const char* format;
         int width;
