@@ -16,6 +16,7 @@
 #include "ui/cell_view.h"
 #include "ui/exit_check.h"
 #include "ui/font_settings.h"
+#include "ui/replaced_font.h"
 
 namespace pixmora {
 
@@ -59,24 +60,11 @@ void InstallCandidate(Editor& ed, const Candidate& candidate) {
     SetNegativeFont(ed, candidate.negative);
 }
 
-// Everything a loaded font shows: the editing controls, the caption, the marks of the characters
-// that hold dots, and character 0 on the grid with a fresh history.
+// A loaded font marks the characters that hold dots (black text, the bullet where a cell has no
+// letter, at the size and weight the load gave every cell) and counts as saved.
 void FinishLoad(Editor& ed) {
-    const int width = ed.params.CellWidth;
-    const int height = ed.params.CellHeight;
-    const int bytesPerChar = ed.params.BytesPerChar;
-    ed.font.ImageEmpty = kDark;
-    ShowEditingCommands(ed);
-    ShowOutputArea(ed);
-
-    ed.win.tex =
-        std::string(ScanCaptionText(ed.params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
-    ed.win.Label19 = FontCaption(width, height, ed.win.tex);
-    SetVisible(ed.win, Ctl::Label19, true);
-
     for (int index = 0; index < kCharCount; ++index) {
-        const auto* first = ed.font.FontImage.data() + index * bytesPerChar;
-        if (std::any_of(first, first + bytesPerChar, [](std::uint8_t byte) { return byte != 0; })) {
+        if (GlyphHasDots(CharGlyph(ed.font.FontImage, index, ed.params.BytesPerChar))) {
             CharCell& cell = ed.table.cells[static_cast<std::size_t>(index)];
             ed.font.CharDefined[static_cast<std::size_t>(index)] = kLit;
             cell.textColour = kBlack;
@@ -85,17 +73,9 @@ void FinishLoad(Editor& ed) {
             }
         }
     }
-    ed.table.locked = false;
-
-    ed.font.PreviousChar = 0;
-    ed.font.CurrentChar = 0;
-    ed.font.CurrentCharOffset = 0;
     ed.win.nosave = 0;
-    ed.win.movie = 0;
-    ed.table.cells[0].background = kRed;
-    ShowGlyph(ed.font, 0, bytesPerChar, width, ed.params.FontByteScan);
     ed.win.nosavesimb = 0;
-    ResetUndoHistory(ed);
+    ShowReplacingFont(ed);
 }
 
 // Lays the grid out for the new cell and locks the table while the bytes go in.

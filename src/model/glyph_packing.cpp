@@ -40,19 +40,35 @@ void PackMatrix(const DotMatrix& dots, std::span<std::uint8_t> glyph, int scan, 
     }
 }
 
+std::span<const std::uint8_t> CharGlyph(std::span<const std::uint8_t> image, int index,
+                                        int bytesPerChar) {
+    return image.subspan(static_cast<std::size_t>(index * bytesPerChar),
+                         static_cast<std::size_t>(bytesPerChar));
+}
+
+bool GlyphHasDots(std::span<const std::uint8_t> glyph) {
+    return std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t byte) { return byte != 0; });
+}
+
+void SetGridDot(FontModel& font, int dot, bool lit) {
+    font.DotGrid[dot] = lit ? kLit : kDark;
+    font.DotColour[dot] = lit ? InkOnBackground(font.DotBackColor[dot]) : font.DotBackColor[dot];
+}
+
 void ShowGlyph(FontModel& font, int start, int count, int width, int scan) {
     const std::span<const std::uint8_t> glyph(font.FontImage.data() + start,
                                               static_cast<std::size_t>(count));
     const int height = count * 8 / width;
     for (int row = 0; row < height; ++row) {
         for (int column = 0; column < width; ++column) {
-            const int dot = DotIndex(row, column);
-            const bool lit = GlyphDot(glyph, scan, width, row, column);
-            font.DotGrid[dot] = lit ? kLit : kDark;
-            font.DotColour[dot] =
-                lit ? InkOnBackground(font.DotBackColor[dot]) : font.DotBackColor[dot];
+            SetGridDot(font, DotIndex(row, column), GlyphDot(glyph, scan, width, row, column));
         }
     }
+}
+
+void ShowCurrentChar(FontModel& font, const FontParams& params) {
+    ShowGlyph(font, font.CurrentCharOffset, params.BytesPerChar, params.CellWidth,
+              params.FontByteScan);
 }
 
 void PackDot(FontModel& font, const FontParams& params, int dotIndex) {

@@ -50,8 +50,18 @@ DotMatrix UnpackGlyph(std::span<const std::uint8_t> glyph, int scan, int width, 
 void PackMatrix(const DotMatrix& dots, std::span<std::uint8_t> glyph, int scan, int width,
                 int height);
 
+// The bytes of character `index` in an image of characters of bytesPerChar bytes each.
+std::span<const std::uint8_t> CharGlyph(std::span<const std::uint8_t> image, int index,
+                                        int bytesPerChar);
+bool GlyphHasDots(std::span<const std::uint8_t> glyph);
+
+// Sets a grid dot lit or dark together with the colour it shows: the ink over its background
+// when lit, the background when dark.
+void SetGridDot(FontModel& font, int dot, bool lit);
 // Unpacks the character at start onto the grid and paints every dot of its cell.
 void ShowGlyph(FontModel& font, int start, int count, int width, int scan);
+// ShowGlyph of the current character.
+void ShowCurrentChar(FontModel& font, const FontParams& params);
 // Writes the one dot just changed on the grid into the current character's bytes.
 void PackDot(FontModel& font, const FontParams& params, int dotIndex);
 // Rewrites every byte of the character at start from the grid.

@@ -25,9 +25,7 @@ bool CountsClicks(int tool) {
 }
 
 void SetDot(Editor& ed, int dot, bool lit) {
-    ed.font.DotGrid[dot] = lit ? kLit : kDark;
-    ed.font.DotColour[dot] =
-        lit ? InkOnBackground(ed.font.DotBackColor[dot]) : ed.font.DotBackColor[dot];
+    SetGridDot(ed.font, dot, lit);
     PackDot(ed.font, ed.params, dot);
 }
 

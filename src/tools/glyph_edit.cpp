@@ -43,9 +43,4 @@ void StoreCurrentDots(Editor& ed, const DotMatrix& dots) {
                ed.params.CellHeight);
 }
 
-void ShowCurrentGlyph(Editor& ed) {
-    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
-              ed.params.FontByteScan);
-}
-
 }  // namespace pixmora

@@ -30,7 +30,4 @@ void CommitDrawing(Editor& ed);
 DotMatrix CurrentDots(Editor& ed);
 void StoreCurrentDots(Editor& ed, const DotMatrix& dots);
 
-// Repaints the cell area of the grid from the current character's bytes.
-void ShowCurrentGlyph(Editor& ed);
-
 }  // namespace pixmora

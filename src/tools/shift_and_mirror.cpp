@@ -32,7 +32,7 @@ void ApplyUnrecorded(Editor& ed, const DotMatrix& dots) {
     StoreCurrentDots(ed, dots);
     MarkCharEdited(ed);
     ed.win.nosavesimb = 1;
-    ShowCurrentGlyph(ed);
+    ShowCurrentChar(ed.font, ed.params);
 }
 
 // Runs after the repaint, which has already shown the old centre dot as it really is.
@@ -82,11 +82,7 @@ void MirrorGlyph(Editor& ed) {
         }
     }
     ApplyUnrecorded(ed, dots);
-    if (CircleCentrePlaced(ed.tools)) {
-        // The centre stays placed but unmarked; its saved colour follows the repaint so that
-        // dropping it shows the dot as it now is.
-        ed.tools.CentreSavedColour = ed.font.DotColour[ed.tools.AnchorDot];
-    }
+    KeepCentreColourAfterRepaint(ed);
 }
 
 }  // namespace pixmora

@@ -13,7 +13,7 @@ void CommitReshape(Editor& ed, const DotMatrix& dots) {
     StoreCurrentDots(ed, dots);
     MarkCharEdited(ed);
     RecordUndoStep(ed);
-    ShowCurrentGlyph(ed);
+    ShowCurrentChar(ed.font, ed.params);
 }
 
 void Stretch(Editor& ed, Axis axis, int line) {

@@ -46,9 +46,7 @@ void RemovePendingPoint(Editor& ed) {
                                               static_cast<std::size_t>(ed.params.BytesPerChar));
     const bool litInBytes =
         GlyphDot(glyph, ed.params.FontByteScan, ed.params.CellWidth, DotRow(dot), DotColumn(dot));
-    ed.font.DotGrid[dot] = litInBytes ? kLit : kDark;
-    ed.font.DotColour[dot] =
-        litInBytes ? InkOnBackground(ed.font.DotBackColor[dot]) : ed.font.DotBackColor[dot];
+    SetGridDot(ed.font, dot, litInBytes);
 }
 
 }  // namespace
@@ -95,6 +93,12 @@ void DropCircleCentre(Editor& ed) {
     if (CircleCentrePlaced(ed.tools)) {
         RestoreCentreColour(ed);
         ed.tools.ToolClicks = 0;
+    }
+}
+
+void KeepCentreColourAfterRepaint(Editor& ed) {
+    if (CircleCentrePlaced(ed.tools)) {
+        ed.tools.CentreSavedColour = ed.font.DotColour[ed.tools.AnchorDot];
     }
 }
 

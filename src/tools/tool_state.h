@@ -67,4 +67,8 @@ bool CircleCentrePlaced(const ToolState& tools);
 // places a new one; the tool stays armed.
 void DropCircleCentre(Editor& ed);
 
+// The grid was repainted from the bytes, which unmarks a placed centre: its saved colour follows
+// the repaint so that dropping the centre later shows the dot as it now is.
+void KeepCentreColourAfterRepaint(Editor& ed);
+
 }  // namespace pixmora

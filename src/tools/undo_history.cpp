@@ -39,11 +39,6 @@ std::uint8_t FreeSlot(const UndoHistory& undo, int preferred) {
     return static_cast<std::uint8_t>(slot);
 }
 
-void ShowCurrentChar(Editor& ed) {
-    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
-              ed.params.FontByteScan);
-}
-
 }  // namespace
 
 void ResetUndoHistory(Editor& ed) {
@@ -88,7 +83,7 @@ void UndoStep(Editor& ed) {
     if (undo.UndoPosition == kInitialPosition) {
         SetVisible(ed.win, Ctl::Command11, false);
     }
-    ShowCurrentChar(ed);
+    ShowCurrentChar(ed.font, ed.params);
     SetVisible(ed.win, Ctl::Command21, true);
 }
 
@@ -100,7 +95,8 @@ void RedoStep(Editor& ed) {
     --undo.UndoPosition;
     LoadCurrentChar(ed, undo.UndoSlotMap[undo.UndoPosition]);
     SetVisible(ed.win, Ctl::Command11, true);
-    ShowCurrentChar(ed);
+    ShowCurrentChar(ed.font, ed.params);
+    KeepCentreColourAfterRepaint(ed);
     if (undo.UndoPosition == 0 || !Holds(undo, undo.UndoPosition - 1)) {
         SetVisible(ed.win, Ctl::Command21, false);
     }

@@ -41,12 +41,9 @@ std::vector<std::string> OfferedEnlargements(const FontParams& params) {
         params.CellWidth == 8 && params.CellHeight == 8 && !IsVerticalScan(params.FontByteScan);
     std::size_t removed = 3;
     if (!horizontal8x8) {
-        const std::string own =
-            std::to_string(params.CellWidth) + " х " + std::to_string(params.CellHeight);
-        const auto found = std::find(list.begin(), list.end(), own);
         // Without an open font of a known format there is nothing to enlarge.
-        removed =
-            found == list.end() ? list.size() : static_cast<std::size_t>(found - list.begin()) + 1;
+        const std::optional<int> own = FormatIndex(params.CellWidth, params.CellHeight);
+        removed = own ? static_cast<std::size_t>(*own) + 1 : list.size();
     }
     list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(removed));
     return list;

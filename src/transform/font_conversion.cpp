@@ -12,48 +12,23 @@
 #include "transform/enlarge_dialog.h"
 #include "transform/line_mapping.h"
 #include "ui/cell_view.h"
-#include "ui/font_settings.h"
+#include "ui/replaced_font.h"
 
 namespace pixmora {
 
 namespace {
 
-// The enlarged font is shown like a newly created one: the output area, the range check box and
-// the font caption. The notation list and the HEX address share a place and follow the chosen
-// output format.
-
-bool HasDots(std::span<const std::uint8_t> glyph) {
-    return std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t byte) { return byte != 0; });
-}
-
-std::span<const std::uint8_t> Glyph(const std::uint8_t* image, int index, int bytesPerChar) {
-    return {image + index * bytesPerChar, static_cast<std::size_t>(bytesPerChar)};
-}
-
+// Every cell is whitened (the old current cell may have been empty) and every character that
+// holds dots takes the defined look.
 void ShowConvertedFont(Editor& ed) {
-    const FontParams& params = ed.params;
-    ed.font.ImageEmpty = kDark;
-    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Label19}) {
-        SetVisible(ed.win, control, true);
-    }
-    ShowOutputArea(ed);
-    ed.win.tex = std::string(ScanCaptionText(params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
-    ed.win.Label19 = FontCaption(params.CellWidth, params.CellHeight, ed.win.tex);
-
-    ed.table.locked = false;
     for (int index = 0; index < kCharCount; ++index) {
         ed.table.cells[static_cast<std::size_t>(index)].background = kWhite;
-        if (HasDots(Glyph(ed.font.FontImage.data(), index, params.BytesPerChar))) {
+        if (GlyphHasDots(CharGlyph(ed.font.FontImage, index, ed.params.BytesPerChar))) {
             SetDefinedLook(ed, index);
         }
     }
-    ed.font.PreviousChar = 0;
-    ed.font.CurrentChar = 0;
-    ed.font.CurrentCharOffset = 0;
-    ed.table.cells[0].background = kRed;
-    PaintCellBackground(ed, params.CellWidth, params.CellHeight);
-    ResetUndoHistory(ed);
-    ShowGlyph(ed.font, 0, params.BytesPerChar, params.CellWidth, params.FontByteScan);
+    PaintCellBackground(ed, ed.params.CellWidth, ed.params.CellHeight);
+    ShowReplacingFont(ed);
 }
 
 }  // namespace
@@ -103,9 +78,9 @@ bool ConvertFont(Editor& ed, int formatIndex) {
     params.BytesPerChar = target.bytesPerChar;
 
     for (int index = 0; index < kCharCount; ++index) {
-        const auto from = Glyph(oldImage.data(), index, oldBytesPerChar);
+        const auto from = CharGlyph(oldImage, index, oldBytesPerChar);
         // The flag alone would miss a character cleared and then brought back by undo.
-        if (ed.font.CharDefined[static_cast<std::size_t>(index)] != kLit && !HasDots(from)) {
+        if (ed.font.CharDefined[static_cast<std::size_t>(index)] != kLit && !GlyphHasDots(from)) {
             continue;
         }
         const std::span<std::uint8_t> to(ed.font.FontImage.data() + index * target.bytesPerChar,

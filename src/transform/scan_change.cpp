@@ -35,8 +35,9 @@ bool SetFontByteScan(Editor& ed, int newScan) {
     ed.params.FontByteScan = newScan;
     ed.font.CurrentCharOffset = keptChar * ed.params.BytesPerChar;
     ResetUndoHistory(ed);
-    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
-              newScan);
+    ShowCurrentChar(ed.font, ed.params);
+    // The source cell of an armed copy is no longer marked; a later click must not copy unseen.
+    ed.win.movie = 0;
 
     ed.win.tex = std::string(ScanCaptionText(newScan, CaptionOrigin::NewOrRescan));
     ed.win.Label19 = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);

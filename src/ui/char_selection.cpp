@@ -11,14 +11,7 @@ namespace pixmora {
 namespace {
 
 bool CharIsBlank(const Editor& ed, int index) {
-    const auto first = ed.font.FontImage.begin() + index * ed.params.BytesPerChar;
-    return std::all_of(first, first + ed.params.BytesPerChar,
-                       [](std::uint8_t byte) { return byte == 0; });
-}
-
-void ShowCurrentChar(Editor& ed) {
-    ShowGlyph(ed.font, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
-              ed.params.FontByteScan);
+    return !GlyphHasDots(CharGlyph(ed.font.FontImage, index, ed.params.BytesPerChar));
 }
 
 void SetBackground(Editor& ed, int index, Colour colour) {
@@ -43,7 +36,7 @@ void CopyOntoCurrent(Editor& ed) {
     ed.win.nosave = 1;
     ed.win.nosavesimb = 1;
     ed.font.ImageEmpty = kDark;
-    ShowCurrentChar(ed);
+    ShowCurrentChar(ed.font, ed.params);
     SetBackground(ed, source, kWhite);
     SetBackground(ed, target, kRed);
     ed.win.movie = 0;
@@ -74,7 +67,7 @@ void SelectChar(Editor& ed, int index) {
     SetBackground(ed, index, kRed);
     ed.font.CurrentCharOffset = index * ed.params.BytesPerChar;
     ResetUndoHistory(ed);
-    ShowCurrentChar(ed);
+    ShowCurrentChar(ed.font, ed.params);
     ed.win.nosavesimb = 0;
 }
 

@@ -123,6 +123,23 @@ TEST_F(UndoHistoryTest, UndoReleasesTheToolAndRestoresTheCircleCentre) {
     EXPECT_EQ(ed.tools.ActiveTool, kToolLine) << "redo leaves an armed tool armed";
 }
 
+TEST_F(UndoHistoryTest, RedoUnderAPlacedCentreKeepsTheCentresColourTrue) {
+    Change(1);  // lights dot (0, 0)
+    UndoStep(ed);
+    ToolButtonClick(ed, kToolCircle);
+    const int centre = DotIndex(0, 0);
+    ed.tools.ToolClicks = 1;
+    ed.tools.AnchorDot = centre;
+    ed.tools.CentreSavedColour = ed.font.DotColour[centre];
+    ed.font.DotColour[centre] = kCyan;
+    RedoStep(ed);
+    const Colour shown = ed.font.DotColour[centre];
+    EXPECT_NE(shown, kCyan) << "the repaint unmarks the centre";
+    DropCircleCentre(ed);
+    EXPECT_EQ(ed.font.DotColour[centre], shown) << "the dot redone lit stays lit when dropped";
+    EXPECT_EQ(ed.font.DotGrid[centre], kLit);
+}
+
 TEST_F(UndoHistoryTest, OnlyTheCurrentCharactersBytesChange) {
     ed.font.FontImage[15] = 0x77;
     ed.font.FontImage[24] = 0x66;

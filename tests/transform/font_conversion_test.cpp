@@ -10,6 +10,8 @@
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "transform/enlarge_dialog.h"
+#include "transform/scan_change.h"
+#include "ui/char_selection.h"
 #include "ui/commands.h"
 #include "ui/font_settings.h"
 
@@ -264,6 +266,31 @@ TEST(ConvertFont, RunsFromItsButton) {
     EXPECT_EQ(ed.params.BytesPerChar, 24);
     EXPECT_EQ(ed.win.Label19, "Шрифт 12 x 16 вертикальный 2  ");
     EXPECT_EQ(ed.win.nosave, 1) << "the enlarged font is not saved anywhere yet";
+}
+
+// Arming the copy marks its source cell blue; both commands repaint that mark away, so a copy
+// left armed would overwrite the next character clicked without a sign.
+TEST(ConvertFont, ScanChangeAndEnlargementDisarmTheCopy) {
+    for (const bool enlarge : {false, true}) {
+        SCOPED_TRACE(enlarge ? "enlargement" : "scan change");
+        Editor ed;
+        test::OpenTestFont(ed, k8x8, kScanVertical1);
+        PutChar(ed, 5, {0x7F, 0x40, 0x40, 0x40, 0x40, 0x40, 0x00, 0x00});
+        PutChar(ed, 7, {0x00, 0x3C, 0x42, 0x42, 0x42, 0x3C, 0x00, 0x00});
+        SelectChar(ed, 5);
+        ArmCopy(ed, 5);
+        ASSERT_EQ(ed.win.movie, 1);
+        if (enlarge) {
+            ASSERT_TRUE(ConvertFont(ed, k16x16));
+        } else {
+            ASSERT_TRUE(SetFontByteScan(ed, kScanHorizontal1));
+        }
+        EXPECT_EQ(ed.win.movie, 0);
+        const Bytes seventh = CharOf(ed, 7);
+        SelectChar(ed, 7);
+        EXPECT_EQ(CharOf(ed, 7), seventh) << "the click selects, it does not copy";
+        EXPECT_NE(CharOf(ed, 7), CharOf(ed, 5));
+    }
 }
 
 TEST(ConvertFont, NothingHappensUnlessTheDialogEndsWithOk) {
