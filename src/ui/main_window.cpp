@@ -85,6 +85,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
     columns->addWidget(BuildTablePane(), 0, Qt::AlignTop);
     columns->addWidget(BuildEditPane(), 1);
     setCentralWidget(central);
+    // Pointer moves over a group's inside belong to the window's background too.
+    for (QGroupBox* group : findChildren<QGroupBox*>()) {
+        group->setMouseTracking(true);
+    }
 
     Render();
 }

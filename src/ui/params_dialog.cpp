@@ -46,11 +46,11 @@ void ClickNegativeCheck(Editor& ed, ParamsDialogState& dialog, bool checked) {
 }
 
 void ConfirmParamsDialog(Editor& ed, Host& host, ParamsDialogState& dialog) {
-    const BusyPointer busy(host);
     if (dialog.comboText.empty() || !dialog.pendingFormat) {
         host.Message(kFormatMissing, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
         return;
     }
+    const BusyPointer busy(host);
     ed.params.CellFormatName = dialog.comboText;
     SetNegativeFont(ed, dialog.negative);
 

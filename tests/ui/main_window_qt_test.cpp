@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
@@ -103,9 +104,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(ShownColour(grid, dot), QColor(Qt::blue));
         QCOMPARE(window.editor().win.nosave, 1);
 
+        auto* status = window.findChild<QLabel*>(QStringLiteral("Label30"));
         QTest::mouseMove(grid, grid->DotRect(DotIndex(7, 5)).center());
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label30"))->text(),
-                 QStringLiteral("X=5  Y=7"));
+        QCOMPARE(status->text(), QStringLiteral("X=5  Y=7"));
+        QVERIFY(status->isVisible());
+
+        // Straight from the grid into a button group's inside: that is background as well.
+        for (auto* group : window.findChildren<QGroupBox*>()) {
+            if (group->title() == QStringLiteral("Знакоместо")) {
+                QTest::mouseMove(group, QPoint(4, group->height() - 4));
+            }
+        }
+        QVERIFY(!status->isVisible());
     }
 
     // The letter "Ф" with a filled left half: a line for the stem, a circle around its middle and

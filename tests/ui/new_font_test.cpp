@@ -250,7 +250,7 @@ TEST_F(NewFontTest, DialogWithoutFormatRefusesOk) {
     EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
     EXPECT_TRUE(dialog.open);
-    EXPECT_EQ(host.busyDepth, 0) << "the normal pointer comes back";
+    EXPECT_EQ(host.busyCalls, 0) << "the message is read with the normal pointer";
     EXPECT_EQ(ed.params.FontByteScan, kNoScan);
 }
 
