@@ -470,9 +470,10 @@ TEST_F(ExportTest, ReadOnlyDirectoryKeepsTheFontAndTheOldFile) {
         }
     }
     ASSERT_EQ(host.messages.size(), 1U);
-    // Permissions say EACCES; a sysfs mounted read-only in a container says EROFS.
+    // Permissions say EACCES, an immutable directory EPERM, a sysfs mounted read-only EROFS.
     const std::string lead = std::string(kSaveFailed) + target + ":\n";
     EXPECT_TRUE(host.messages[0].text == lead + std::strerror(EACCES) ||
+                host.messages[0].text == lead + std::strerror(EPERM) ||
                 host.messages[0].text == lead + std::strerror(EROFS))
         << host.messages[0].text;
     EXPECT_EQ(ed.font.FontImage, before.font.FontImage);

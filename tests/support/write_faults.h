@@ -5,6 +5,9 @@
 #include <optional>
 
 #ifdef __unix__
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -37,8 +40,9 @@ class FileSizeLimit {
 };
 
 // A directory in which no file can be created. An ordinary user gets `dir` with its write
-// permission taken away (given back by the destructor); root, whom permissions do not stop, gets
-// sysfs, which refuses new files. Empty when neither is possible here.
+// permission taken away; root, whom permissions do not stop, gets `dir` marked immutable where the
+// file system allows it (both undone by the destructor), else sysfs, which refuses new files.
+// Empty when none of these is possible here.
 class ReadOnlyDirectory {
   public:
     explicit ReadOnlyDirectory(const std::filesystem::path& dir) {
@@ -51,6 +55,12 @@ class ReadOnlyDirectory {
             path = dir;
             return;
         }
+        if (SetImmutable(dir, true)) {
+            immutable_ = true;
+            restore_ = dir;
+            path = dir;
+            return;
+        }
         constexpr long kSysfsMagic = 0x62656572;
         struct statfs info {};
         if (statfs("/sys", &info) == 0 && info.f_type == kSysfsMagic) {
@@ -58,7 +68,9 @@ class ReadOnlyDirectory {
         }
     }
     ~ReadOnlyDirectory() {
-        if (restore_) {
+        if (immutable_) {
+            SetImmutable(*restore_, false);
+        } else if (restore_) {
             std::filesystem::permissions(*restore_, std::filesystem::perms::owner_write,
                                          std::filesystem::perm_options::add);
         }
@@ -71,7 +83,23 @@ class ReadOnlyDirectory {
     bool Own() const { return restore_.has_value(); }
 
   private:
+    static bool SetImmutable(const std::filesystem::path& dir, bool on) {
+        const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0) {
+            return false;
+        }
+        int flags = 0;
+        bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        close(fd);
+        return done;
+    }
+
     std::optional<std::filesystem::path> restore_;
+    bool immutable_ = false;
 };
 
 }  // namespace pixmora::test
