@@ -11,6 +11,7 @@
 #include "ui/dot_grid_widget.h"
 #include "ui/main_window.h"
 #include "ui/params_dialog_view.h"
+#include "ui/pictures.h"
 
 using namespace pixmora;
 
@@ -142,7 +143,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label31"))->text(),
                  QStringLiteral("R=5"));
         clickDot(11, 10);
+        // The armed tool's button shows its armed picture, the released ones theirs.
+        const auto shows = [&](const char* button, const char* picture) {
+            const QImage wanted =
+                LoadPicture(QCoreApplication::applicationDirPath(), QString::fromLatin1(picture))
+                    .toImage();
+            const QIcon icon =
+                window.findChild<QAbstractButton*>(QString::fromLatin1(button))->icon();
+            return !wanted.isNull() &&
+                   icon.pixmap(wanted.size()).toImage().convertToFormat(wanted.format()) == wanted;
+        };
+        QVERIFY(shows("Command19", ToolTable(kToolFill).releasedPicture));
         click("Command19");
+        QVERIFY(shows("Command19", ToolTable(kToolFill).armedPicture));
+        QVERIFY(shows("Command23", ToolTable(kToolCircle).releasedPicture));
         clickDot(4, 10);
 
         const Editor& ed = window.editor();
