@@ -51,11 +51,10 @@ void ModelDialogView::Start() {
 void ModelDialogView::Confirm() {
     state_.Text1 = text1_->text().toStdString();
     state_.Check1 = check1_->isChecked();
-    CorrectModelFile(ed_, host_, state_);
+    CorrectModelFile(ed_, host_, state_, fontShown_);
     label1_->setText(QString::fromStdString(state_.Label1));
     if (!state_.open) {
         hide();
-        fontShown_();
     }
 }
 

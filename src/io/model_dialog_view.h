@@ -20,8 +20,8 @@ class ModelDialogView : public QDialog {
     Q_OBJECT
 
   public:
-    // `fontShown` runs after a successful correction, which makes character 0 current, so the main
-    // window can show it.
+    // `fontShown` runs during a successful correction once character 0 is current, before the
+    // closing message, so the main window shows it first.
     ModelDialogView(Editor& ed, Host& host, std::function<void()> fontShown,
                     QWidget* parent = nullptr);
 

@@ -26,8 +26,23 @@ void Tell(Host& host, const std::string& text) {
     host.Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
 }
 
-void TellWriteFailed(Host& host, const std::string& path, const std::string& reason) {
-    Tell(host, "Не удалось записать файл " + path + ": " + reason + "\n" + kModelFileKept);
+std::string WriteFailedText(const std::string& path, const std::string& reason) {
+    return "Не удалось записать файл " + path + ": " + reason + "\n" + kModelFileKept;
+}
+
+constexpr int kFirstCode = 32;
+constexpr int kFirstCyrillicCode = 192;  // "А" in Windows-1251
+constexpr char32_t kCyrillicCapitalA = 0x410;
+
+// A test character as the user reads it: ASCII as is, the Cyrillic letters of Windows-1251
+// (codes 192..255) as UTF-8.
+std::string TestCharName(int index) {
+    const int code = index + kFirstCode;
+    if (code < kFirstCyrillicCode) {
+        return std::string(1, static_cast<char>(code));
+    }
+    const char32_t letter = kCyrillicCapitalA + static_cast<char32_t>(code - kFirstCyrillicCode);
+    return {static_cast<char>(0xC0 | (letter >> 6)), static_cast<char>(0x80 | (letter & 0x3F))};
 }
 
 // The character current before the command gives way to character 0, shown with a fresh history.
@@ -39,6 +54,28 @@ void SelectFirstChar(Editor& ed) {
     ed.table.cells[0].background = kRed;
     ShowGlyph(ed.font, 0, ed.params.BytesPerChar, ed.params.CellWidth, ed.params.FontByteScan);
     ResetUndoHistory(ed);
+}
+
+// Writes the backup when asked, then the model file with `row` formed from the open font, and makes
+// character 0 current; all under the busy pointer. What went wrong when a file cannot be written.
+std::optional<std::string> RewriteModelFile(Editor& ed, Host& host, const ModelDialogState& dialog,
+                                            std::span<std::uint8_t> model, int row) {
+    const BusyPointer busy(host);
+    const int bytesPerChar = ed.params.BytesPerChar;
+    const std::string name = ModelFileName(dialog.formatIndex);
+    if (dialog.Check1) {
+        const std::string backup = ModelFilePath(host.ProgramDir(), BackupFileName(name));
+        if (auto failure = CommitFile(backup, ModelFileText(ed, model, bytesPerChar))) {
+            return WriteFailedText(backup, *failure);
+        }
+    }
+    FormModelRow(ed, model, row);
+    const std::string path = ModelFilePath(host.ProgramDir(), name);
+    if (auto failure = CommitFile(path, ModelFileText(ed, model, bytesPerChar))) {
+        return WriteFailedText(path, *failure);
+    }
+    SelectFirstChar(ed);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -105,6 +142,19 @@ std::string ModelDialogLabel(int formatIndex) {
            ModelFileName(formatIndex) + " на сформированную из \nсимволов текущего шрифта.";
 }
 
+std::string UndrawnTestChars(const Editor& ed) {
+    std::string names;
+    // Position 0 is the blank, the one test character that is drawn empty.
+    for (int position = 1; position < kModelRowLength; ++position) {
+        const int index = kModelRowChars[static_cast<std::size_t>(position)];
+        if (!GlyphHasDots(CharGlyph(ed.font.FontImage, index, ed.params.BytesPerChar))) {
+            names += names.empty() ? "" : " ";
+            names += TestCharName(index);
+        }
+    }
+    return names;
+}
+
 ModelDialogState StartModelDialog(const Editor& ed) {
     ModelDialogState dialog;
     dialog.formatIndex = OpenFontFormat(ed).value_or(0);
@@ -112,14 +162,16 @@ ModelDialogState StartModelDialog(const Editor& ed) {
     return dialog;
 }
 
-void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog) {
+void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog,
+                      const std::function<void()>& charShown) {
     const std::optional<int> row = ModelRowNumber(dialog.Text1);
     if (!row) {
         Tell(host, kBadRowNumber);
         return;
     }
     const std::optional<int> format = OpenFontFormat(ed);
-    if (!format) {
+    if (ed.params.FontByteScan == kNoScan || !format) {
+        Tell(host, std::string(kNoFontForModel) + "\n" + kModelFileKept);
         return;
     }
     if (*format != dialog.formatIndex) {
@@ -128,8 +180,12 @@ void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog) {
         Tell(host, kFormatChangedText + ModelFileName(*format) + ".");
         return;
     }
+    if (const std::string undrawn = UndrawnTestChars(ed); !undrawn.empty()) {
+        Tell(host, kUndrawnTestChars + undrawn + "\n" + kModelFileKept);
+        return;
+    }
 
-    const BusyPointer busy(host);
+    // Read before the busy pointer shows: the reader tells a syntax error itself.
     const std::string name = ModelFileName(*format);
     const std::string path = ModelFilePath(host.ProgramDir(), name);
     ModelFileData read = ReadModelFile(path, host);
@@ -140,20 +196,13 @@ void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog) {
         Tell(host, *read.failure + "\n" + kModelFileKept);
         return;
     }
-    const int bytesPerChar = ed.params.BytesPerChar;
-    if (dialog.Check1) {
-        const std::string backup = ModelFilePath(host.ProgramDir(), BackupFileName(name));
-        if (auto failure = CommitFile(backup, ModelFileText(ed, read.ModelBuffer, bytesPerChar))) {
-            TellWriteFailed(host, backup, *failure);
-            return;
-        }
-    }
-    FormModelRow(ed, read.ModelBuffer, *row);
-    if (auto failure = CommitFile(path, ModelFileText(ed, read.ModelBuffer, bytesPerChar))) {
-        TellWriteFailed(host, path, *failure);
+    if (const auto failure = RewriteModelFile(ed, host, dialog, read.ModelBuffer, *row)) {
+        Tell(host, *failure);
         return;
     }
-    SelectFirstChar(ed);
+    if (charShown) {
+        charShown();
+    }
     Tell(host, kModelFileUpdated);
     dialog.open = false;
 }

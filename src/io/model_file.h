@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,6 +26,10 @@ inline constexpr const char* kBackupCaption = "Сохранить резервн
 inline constexpr const char* kBadRowNumber = "Недопустимый номер строки!";
 inline constexpr const char* kModelFileUpdated = "Файл моделей обновлен.";
 inline constexpr const char* kModelFileKept = "Файл моделей не изменен.";
+// A model row is formed only from a drawn font: a blank reference glyph would match every blank
+// character of an imported file perfectly.
+inline constexpr const char* kNoFontForModel = "Нет открытого шрифта.";
+inline constexpr const char* kUndrawnTestChars = "В шрифте не нарисованы символы: ";
 
 // "t0.mod" .. "t8.mod" for the format of this index.
 std::string ModelFileName(int formatIndex);
@@ -67,9 +72,16 @@ std::string ModelDialogLabel(int formatIndex);
 // The dialog opens for the open font's format.
 ModelDialogState StartModelDialog(const Editor& ed);
 
+// The test characters, blank excepted, that hold no lit dot in the open font, named as the table
+// shows them and separated by blanks ("А Б В Г"); empty when all are drawn.
+std::string UndrawnTestChars(const Editor& ed);
+
 // "ОК": replaces the row, writes the backup and the model file whole, makes character 0 current and
-// closes the dialog. A refused row number, an unreadable or unwritable file or a syntax error
-// leaves the dialog open and the model file and the font as they were.
-void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog);
+// closes the dialog. `charShown` runs once character 0 is current, before the closing message, so
+// the main window can show it first. A refused row number, no open font, an undrawn test
+// character, an unreadable or unwritable file or a syntax error leaves the dialog open and the
+// model file and the font as they were.
+void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog,
+                      const std::function<void()>& charShown = {});
 
 }  // namespace pixmora

@@ -26,11 +26,15 @@ class ModelDialogTest : public QObject {
         }
         pixmora::Editor ed;
         pixmora::test::OpenTestFont(ed, 1, pixmora::kScanVertical1);
+        for (const int index : pixmora::kModelRowChars) {
+            pixmora::test::CharBytes(ed, index)[0] = index == 0 ? 0x00 : 0x01;
+        }
         ed.font.CurrentChar = 9;
         pixmora::test::FakeHost host;
         host.programDir = dir.string();
         bool shown = false;
-        pixmora::ModelDialogView view(ed, host, [&] { shown = true; });
+        // The main window is told before the closing message appears.
+        pixmora::ModelDialogView view(ed, host, [&] { shown = host.messages.empty(); });
         view.Start();
         QVERIFY(view.isVisible());
         QVERIFY(!view.isModal());

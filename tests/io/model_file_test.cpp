@@ -12,6 +12,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
 #include "support/write_faults.h"
+#include "ui/font_commands.h"
 
 namespace pixmora {
 namespace {
@@ -138,11 +139,24 @@ TEST_F(CorrectModelFileTest, ReplacesOneRowAndKeepsABackup) {
     EXPECT_EQ(dialog.Label1,
               "Будет выполнена замена указанной ниже строки\nв файле моделей t0.mod на "
               "сформированную из \nсимволов текущего шрифта.");
-    CorrectModelFile(ed, host, dialog);
+    // The main window shows character 0 before the closing message appears.
+    int shownCalls = 0;
+    std::size_t messagesWhenShown = 0;
+    int charWhenShown = -1;
+    CorrectModelFile(ed, host, dialog, [&] {
+        ++shownCalls;
+        messagesWhenShown = host.messages.size();
+        charWhenShown = ed.font.CurrentChar;
+    });
+    EXPECT_EQ(shownCalls, 1);
+    EXPECT_EQ(messagesWhenShown, 0U);
+    EXPECT_EQ(charWhenShown, 0);
 
     EXPECT_FALSE(dialog.open);
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Файл моделей обновлен."});
     EXPECT_EQ(host.messages[0].title, kDefaultTitle);
+    EXPECT_FALSE(host.messages[0].busy) << "the message comes with the normal pointer";
+    EXPECT_EQ(host.busyCalls, 2) << "the files were written under the busy pointer";
     const std::string written = test::ReadWholeFile(ModelPath(0));
     EXPECT_EQ(CountLines(written, 6), 64);
     EXPECT_EQ(written.substr(0, 10), "Data 0xA5,");
@@ -254,6 +268,88 @@ TEST_F(CorrectModelFileTest, RefusalsAndFailuresChangeNothing) {
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), tooLong);
     EXPECT_EQ(ed.font.CurrentChar, 7);
+}
+
+// A blank reference glyph would match every blank character of an imported file perfectly, so a
+// row is formed only when all test characters but the blank are drawn.
+TEST_F(CorrectModelFileTest, UndrawnTestCharactersAreRefused) {
+    WriteModel(1, 0x11);
+    const std::string before = test::ReadWholeFile(ModelPath(1));
+    const auto refused = [&](const std::string& message) {
+        host.messages.clear();
+        ModelDialogState dialog = Dialog("1");
+        const int current = ed.font.CurrentChar;
+        bool shown = false;
+        CorrectModelFile(ed, host, dialog, [&] { shown = true; });
+        EXPECT_TRUE(dialog.open);
+        EXPECT_FALSE(shown);
+        EXPECT_EQ(host.texts(), std::vector<std::string>{message});
+        EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), before);
+        EXPECT_FALSE(std::filesystem::exists(PathOf("Model/t1.old")));
+        EXPECT_EQ(ed.font.CurrentChar, current);
+    };
+
+    // No font at all.
+    StartUp(ed);
+    refused("Нет открытого шрифта.\nФайл моделей не изменен.");
+
+    // An open font with nothing drawn.
+    test::OpenTestFont(ed, 1, kScanHorizontal2);
+    ed.font.CurrentChar = 9;
+    refused(
+        "В шрифте не нарисованы символы: % & / 0 1 2 3 A B C D А Б В Г\n"
+        "Файл моделей не изменен.");
+
+    // A font without its Cyrillic letters.
+    DrawTestChars(ed);
+    for (int index : {160, 161, 162, 163}) {
+        const auto glyph = test::CharBytes(ed, index);
+        std::fill(glyph.begin(), glyph.end(), std::uint8_t{0});
+    }
+    refused("В шрифте не нарисованы символы: А Б В Г\nФайл моделей не изменен.");
+
+    // The font deleted while the dialog is open.
+    DrawTestChars(ed);
+    host.answers = {MsgAnswer::Yes};
+    DeleteFont(ed, host);
+    refused(
+        "В шрифте не нарисованы символы: % & / 0 1 2 3 A B C D А Б В Г\n"
+        "Файл моделей не изменен.");
+
+    // Drawn again, the same dialog goes through; the blank stays the one blank glyph.
+    DrawTestChars(ed);
+    host.messages.clear();
+    ModelDialogState dialog = Dialog("1");
+    CorrectModelFile(ed, host, dialog);
+    EXPECT_FALSE(dialog.open);
+    const Bytes model = ReadModel(1);
+    for (int slot = 17; slot < 32; ++slot) {
+        EXPECT_NE(Bytes(model.begin() + slot * 8, model.begin() + slot * 8 + 8), Bytes(8, 0))
+            << slot;
+    }
+}
+
+// Failures are told with the normal pointer back, and nothing is left busy.
+TEST_F(CorrectModelFileTest, MessagesComeWithTheNormalPointer) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    DrawTestChars(ed);
+    test::WriteWholeFile(ModelPath(1), "Data &h01,12\r\n");
+    ModelDialogState dialog = Dialog("0");
+    CorrectModelFile(ed, host, dialog);
+    WriteModel(1, 0x11);
+    std::filesystem::create_directory(PathOf("Model/t1.old"));
+    CorrectModelFile(ed, host, dialog);
+    std::filesystem::remove(PathOf("Model/t1.old"));
+    CorrectModelFile(ed, host, dialog);
+
+    ASSERT_EQ(host.messages.size(), 3U);
+    EXPECT_NE(host.messages[1].text.find("t1.old"), std::string::npos);
+    EXPECT_EQ(host.messages[2].text, "Файл моделей обновлен.");
+    for (const auto& message : host.messages) {
+        EXPECT_FALSE(message.busy) << message.text;
+    }
+    EXPECT_EQ(host.busyDepth, 0);
+    EXPECT_EQ(host.busyCalls, 4) << "once for the failed write, once for the good one";
 }
 
 #ifdef __unix__

@@ -29,7 +29,7 @@ void RunScripted(const std::function<void(Editor&)>& script, Editor& ed, const c
 
 MsgAnswer FakeHost::Message(const std::string& text, const std::string& title, MsgIcon icon,
                             MsgButtons buttons) {
-    messages.push_back({text, title, icon, buttons});
+    messages.push_back({text, title, icon, buttons, busyDepth > 0});
     if (buttons == MsgButtons::Ok) {
         return MsgAnswer::Ok;
     }
@@ -47,12 +47,15 @@ std::optional<std::string> FakeHost::SaveFile(const FileDialogRequest& request) 
 }
 
 void FakeHost::RunParamsDialog(Editor& ed) {
+    busyDialogs += busyDepth > 0 ? 1 : 0;
     RunScripted(paramsDialog, ed, "parameters dialog");
 }
 void FakeHost::RunScanDialog(Editor& ed) {
+    busyDialogs += busyDepth > 0 ? 1 : 0;
     RunScripted(scanDialog, ed, "scan dialog");
 }
 void FakeHost::RunEnlargeDialog(Editor& ed) {
+    busyDialogs += busyDepth > 0 ? 1 : 0;
     RunScripted(enlargeDialog, ed, "enlarge dialog");
 }
 void FakeHost::OpenModelDialog(Editor& ed) {

@@ -16,6 +16,7 @@ struct RecordedMessage {
     std::string title;
     MsgIcon icon;
     MsgButtons buttons;
+    bool busy;  // shown while the busy pointer was up
 };
 
 class FakeHost : public Host {
@@ -38,6 +39,7 @@ class FakeHost : public Host {
     std::vector<FileDialogRequest> saveRequests;
     int busyDepth = 0;
     int busyCalls = 0;
+    int busyDialogs = 0;  // modal dialogs run while the busy pointer was up
 
     MsgAnswer Message(const std::string& text, const std::string& title, MsgIcon icon,
                       MsgButtons buttons) override;
