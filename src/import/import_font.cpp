@@ -131,19 +131,28 @@ void ImportFont(Editor& ed, Host& host) {
     if (!path) {
         return;
     }
-    const BusyPointer busy(host);
-    FontRecognition recognition = RecogniseFont(*path, host);
+    // The busy pointer covers the work, not the dialogs: it is down again before the parameters
+    // dialog and before a failure is told. The recognition prompts belong to the recognition.
+    FontRecognition recognition;
+    Confirmation confirmation;
+    {
+        const BusyPointer busy(host);
+        recognition = RecogniseFont(*path, host);
+        if (!recognition.failure) {
+            confirmation = ConfirmImport(host, recognition.found, recognition.LastIndexRead,
+                                         recognition.ImportAborted, saved);
+        }
+    }
     if (recognition.failure) {
         TellFailure(host, *recognition.failure);
         return;
     }
-    const Confirmation confirmation = ConfirmImport(
-        host, recognition.found, recognition.LastIndexRead, recognition.ImportAborted, saved);
     if (confirmation.decision == ImportDecision::Cancel) {
         RestoreEditor(ed, *before);
         return;
     }
     if (confirmation.Recognised) {
+        const BusyPointer busy(host);
         LoadFontData(ed, recognition.found.candidate,
                      std::span(recognition.ImportBuffer)
                          .first(static_cast<std::size_t>(recognition.LastIndexRead + 1)),
@@ -159,15 +168,20 @@ void ImportFont(Editor& ed, Host& host) {
     }
     // Read again with the parameters given, into a buffer of its own so that a file gone in the
     // meantime leaves the open font intact. A syntax error or too much data only cut it short.
-    std::vector<std::uint8_t> manualRead(kFontBytes, 0);
-    const ReadResult read = ReadFontFile(*path, manualRead, ed.win.Check1, host);
-    if (read.failure) {
-        TellFailure(host, *read.failure);
-        RestoreEditor(ed, *before);
-        return;
+    std::optional<std::string> failure;
+    {
+        const BusyPointer busy(host);
+        std::vector<std::uint8_t> manualRead(kFontBytes, 0);
+        failure = ReadFontFile(*path, manualRead, ed.win.Check1, host).failure;
+        if (!failure) {
+            LoadManualImage(ed, manualRead);
+            FinishLoad(ed);
+        }
     }
-    LoadManualImage(ed, manualRead);
-    FinishLoad(ed);
+    if (failure) {
+        TellFailure(host, *failure);
+        RestoreEditor(ed, *before);
+    }
 }
 
 }  // namespace pixmora

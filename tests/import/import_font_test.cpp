@@ -109,6 +109,9 @@ TEST_F(ImportTest, LoadsARecognisedHexFont) {
 
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_NE(host.messages[0].text.find("- формат:      8  x  8\r"), std::string::npos);
+    EXPECT_TRUE(host.messages[0].busy) << "the prompt belongs to the recognition";
+    EXPECT_EQ(host.busyCalls, 4) << "recognition, then the load";
+    EXPECT_EQ(host.busyDepth, 0);
     EXPECT_EQ(ed.params.CellWidth, 8);
     EXPECT_EQ(ed.params.BytesPerChar, 8);
     EXPECT_EQ(ed.params.FontByteScan, kScanVertical1);
@@ -291,6 +294,49 @@ TEST_F(ImportTest, AFileGoneBeforeTheSecondReadLosesNothing) {
     EXPECT_EQ(ed.params.PositiveFont, kLit);
     EXPECT_FALSE(ed.win.Check1);
     EXPECT_EQ(ed.win.visible, before.win.visible);
+}
+
+// The busy pointer covers recognition with its prompts and the loading, but is down whenever the
+// parameters dialog runs or a failure is told.
+TEST_F(ImportTest, TheBusyPointerIsDownForTheDialogAndFailures) {
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    const std::string path = Offer(Noise(1000), 8, false);
+    int busyInDialog = -1;
+    host.paramsDialog = [&](Editor& editor) {
+        busyInDialog = host.busyDepth;
+        FillParams(host, 1, kScanVertical1, false)(editor);
+    };
+    ImportFont(ed, host);
+    EXPECT_EQ(busyInDialog, 0);
+    EXPECT_EQ(host.busyDialogs, 0);
+    ASSERT_EQ(host.texts(), std::vector<std::string>{kNotRecognised});
+    EXPECT_TRUE(host.messages[0].busy) << "told within the recognition";
+    EXPECT_EQ(host.busyDepth, 0);
+    EXPECT_EQ(ed.params.CellWidth, 8);
+    EXPECT_EQ(ed.font.FontImage[0], Noise(1)[0]);
+
+    // The file gone before the second read: its failure comes with the normal pointer.
+    host.messages.clear();
+    host.openResults.push_back(path);
+    host.paramsDialog = [&](Editor& editor) {
+        std::filesystem::remove(path);
+        FillParams(host, 1, kScanVertical1, false)(editor);
+    };
+    ImportFont(ed, host);
+    ASSERT_EQ(host.messages.size(), 2U);
+    EXPECT_NE(host.messages[1].text.find(path), std::string::npos);
+    EXPECT_FALSE(host.messages[1].busy);
+    EXPECT_EQ(host.busyDialogs, 0);
+
+    // A missing model file ends the recognition with a failure told after the pointer is back.
+    host.messages.clear();
+    std::filesystem::remove(PathOf("Model/t6.mod"));
+    Offer(test::FontFromModel(models[1], 1, 0, kScanVertical1, false), 8, false);
+    ImportFont(ed, host);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_NE(host.messages[0].text.find("t6.mod"), std::string::npos);
+    EXPECT_FALSE(host.messages[0].busy);
+    EXPECT_EQ(host.busyDepth, 0);
 }
 
 TEST_F(ImportTest, UnsavedChangesAreAskedAboutFirst) {
