@@ -419,6 +419,7 @@ void MainWindow::Render() {
     }
     table_->update();
     grid_->update();
+    host_.FollowModelButton(editor_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

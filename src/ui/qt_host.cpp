@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "io/model_dialog_view.h"
+#include "model/editor.h"
 #include "transform/enlarge_dialog_view.h"
 #include "transform/scan_dialog_view.h"
 #include "ui/params_dialog_view.h"
@@ -140,6 +141,12 @@ void QtHost::OpenModelDialog(Editor& ed) {
             parent_);
     }
     modelDialog_->Start();
+}
+
+void QtHost::FollowModelButton(const Editor& ed) {
+    if (modelDialog_ != nullptr && !IsVisible(ed.win, Ctl::Command22)) {
+        modelDialog_->hide();
+    }
 }
 
 void QtHost::SetBusy(bool busy) {

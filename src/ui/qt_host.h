@@ -33,6 +33,10 @@ class QtHost : public Host {
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
 
+    // The model-file dialog lives only while " Создать модель" is offered: deleting the font
+    // withdraws the button and closes the dialog with it.
+    void FollowModelButton(const Editor& ed);
+
   private:
     QWidget* parent_;
     ModelDialogView* modelDialog_ = nullptr;  // owned by parent_, made on first use

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "io/model_dialog_view.h"
 #include "model/glyph_packing.h"
 #include "ui/dot_grid_widget.h"
 #include "ui/main_window.h"
@@ -171,6 +172,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(ed.undo.UndoPosition, 2);  // line, circle, fill
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Command11"))->isVisible());
         QCOMPARE(ed.win.nosave, 1);
+    }
+
+    // "Удалить шрифт" withdraws " Создать модель", and the open model dialog goes with it.
+    void deletingTheFontClosesTheModelDialog() {
+        MainWindow window;
+        window.show();
+        window.host().answerHook = [](const std::string&, const std::string&, MsgIcon, MsgButtons) {
+            return MsgAnswer::Yes;
+        };
+        CreateFont(window, 1, kScanVertical1);
+        window.findChild<QAbstractButton*>(QStringLiteral("Command22"))->click();
+        auto* dialog = window.findChild<ModelDialogView*>();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isVisible());
+
+        window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
+        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Command22"))->isVisible());
+        QVERIFY(!dialog->isVisible());
     }
 
     void closingWithUnsavedChangesAsks() {
