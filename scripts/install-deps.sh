@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libfreetype-dev libpng-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth
