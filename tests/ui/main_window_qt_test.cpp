@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/params_dialog_view.h"
 #include "ui/pictures.h"
+#include "ui/qt_translation.h"
 
 using namespace pixmora;
 
@@ -190,6 +192,18 @@ class MainWindowTest : public QObject {
         window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Command22"))->isVisible());
         QVERIFY(!dialog->isVisible());
+    }
+
+    void qtsOwnButtonsSpeakRussian() {
+        if (!InstallRussianQtTexts()) {
+            QSKIP("Qt's Russian translation is not installed here");
+        }
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Да"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Нет"));
     }
 
     void closingWithUnsavedChangesAsks() {
