@@ -2,10 +2,13 @@
 #pragma once
 
 #include <compare>
+#include <functional>
 #include <ostream>
 #include <random>
 #include <set>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "model/editor.h"
 #include "model/glyph_packing.h"
@@ -25,6 +28,18 @@ inline std::ostream& operator<<(std::ostream& out, const Dot& dot) {
 }
 
 using DotSet = std::set<Dot>;
+
+// Runs `body` for every format and every byte scan it offers, with the pair in the trace.
+inline void ForEveryFormatAndScan(const std::function<void(int format, int scan)>& body) {
+    for (int format = 0; format < static_cast<int>(kCellFormats.size()); ++format) {
+        for (int scan = 0; scan < kScanCount; ++scan) {
+            if (ScanOffered(kCellFormats[format].width, scan)) {
+                SCOPED_TRACE(testing::Message() << kCellFormats[format].name << " scan " << scan);
+                body(format, scan);
+            }
+        }
+    }
+}
 
 inline int IndexOf(Dot dot) {
     return DotIndex(dot.row, dot.column);

@@ -80,32 +80,26 @@ class ShiftAndMirrorTest : public ::testing::Test {
 };
 
 TEST_F(ShiftAndMirrorTest, EveryFormatAndScanMatchesTheDotMatrix) {
-    for (int format = 0; format < static_cast<int>(kCellFormats.size()); ++format) {
-        for (int scan = 0; scan < kScanCount; ++scan) {
-            if (!ScanOffered(kCellFormats[format].width, scan)) {
-                continue;
+    test::ForEveryFormatAndScan([&](int format, int scan) {
+        Open(format, scan);
+        for (const Direction direction : kDirections) {
+            // Random pictures leave about half of the shifts refused, exercising both ways.
+            for (int attempt = 0; attempt < 4; ++attempt) {
+                const Picture before = test::ShowRandomGlyph(ed, random, attempt % 2 == 0);
+                const bool refused = LeadingEdgeLit(before, direction);
+                ShiftGlyph(ed, direction);
+                const Picture expected = refused ? before : Shifted(before, direction);
+                ASSERT_EQ(test::ReadPicture(ed), expected)
+                    << "direction " << static_cast<int>(direction);
+                EXPECT_EQ(test::GridPicture(ed), expected);
             }
-            SCOPED_TRACE(testing::Message() << kCellFormats[format].name << " scan " << scan);
-            Open(format, scan);
-            for (const Direction direction : kDirections) {
-                // Random pictures leave about half of the shifts refused, exercising both ways.
-                for (int attempt = 0; attempt < 4; ++attempt) {
-                    const Picture before = test::ShowRandomGlyph(ed, random, attempt % 2 == 0);
-                    const bool refused = LeadingEdgeLit(before, direction);
-                    ShiftGlyph(ed, direction);
-                    const Picture expected = refused ? before : Shifted(before, direction);
-                    ASSERT_EQ(test::ReadPicture(ed), expected)
-                        << "direction " << static_cast<int>(direction);
-                    EXPECT_EQ(test::GridPicture(ed), expected);
-                }
-            }
-            const Picture before = test::ShowRandomGlyph(ed, random, false);
-            MirrorGlyph(ed);
-            EXPECT_EQ(test::ReadPicture(ed), Mirrored(before));
-            EXPECT_EQ(test::GridPicture(ed), Mirrored(before));
-            EXPECT_EQ(test::RecordedSteps(ed), 0) << "no undo step";
         }
-    }
+        const Picture before = test::ShowRandomGlyph(ed, random, false);
+        MirrorGlyph(ed);
+        EXPECT_EQ(test::ReadPicture(ed), Mirrored(before));
+        EXPECT_EQ(test::GridPicture(ed), Mirrored(before));
+        EXPECT_EQ(test::RecordedSteps(ed), 0) << "no undo step";
+    });
 }
 
 TEST_F(ShiftAndMirrorTest, RefusalLeavesEverythingAlone) {

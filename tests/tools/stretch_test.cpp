@@ -80,18 +80,12 @@ class StretchTest : public ::testing::Test {
         ed.font.CurrentCharOffset = 7 * ed.params.BytesPerChar;
     }
 
-    // Runs `body` for every format and every byte scan it offers.
-    void ForEveryFormatAndScan(const std::function<void()>& body) {
-        for (int format = 0; format < static_cast<int>(kCellFormats.size()); ++format) {
-            for (int scan = 0; scan < kScanCount; ++scan) {
-                if (!ScanOffered(kCellFormats[format].width, scan)) {
-                    continue;
-                }
-                SCOPED_TRACE(testing::Message() << kCellFormats[format].name << " scan " << scan);
-                Open(format, scan);
-                body();
-            }
-        }
+    // Runs `body` on a font of every format and every byte scan it offers.
+    void ForEveryFont(const std::function<void()>& body) {
+        test::ForEveryFormatAndScan([&](int format, int scan) {
+            Open(format, scan);
+            body();
+        });
     }
 
     Editor ed;
@@ -99,7 +93,7 @@ class StretchTest : public ::testing::Test {
 };
 
 TEST_F(StretchTest, EveryLineOfEveryScanMatchesTheDotMatrix) {
-    ForEveryFormatAndScan([&] {
+    ForEveryFont([&] {
         for (const Operation& op : kOperations) {
             const int lines = op.alongColumns ? ed.params.CellWidth : ed.params.CellHeight;
             for (int line = 0; line < lines; ++line) {
@@ -119,7 +113,7 @@ TEST_F(StretchTest, EveryLineOfEveryScanMatchesTheDotMatrix) {
 }
 
 TEST_F(StretchTest, LitLeadingEdgeRefusesTheStretch) {
-    ForEveryFormatAndScan([&] {
+    ForEveryFont([&] {
         std::uniform_int_distribution<int> column(0, ed.params.CellWidth - 1);
         std::uniform_int_distribution<int> row(0, ed.params.CellHeight - 1);
         for (const bool horizontal : {true, false}) {
