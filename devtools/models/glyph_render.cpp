@@ -122,19 +122,24 @@ void Font::setPixelSize(float pixels) {
 }
 
 DotMatrix Font::render(char32_t code) const {
+    return place(code).dots.cropped();
+}
+
+PlacedGlyph Font::place(char32_t code) const {
     if (console_) {
         const auto found = console_->glyphOf.find(code);
         if (found == console_->glyphOf.end()) {
             throw RenderError("no U+" + std::to_string(static_cast<unsigned>(code)) + " in " +
                               describe(source_));
         }
-        DotMatrix matrix(console_->width, console_->height);
-        for (int y = 0; y < matrix.height; ++y) {
-            for (int x = 0; x < matrix.width; ++x) {
-                matrix.at(x, y) = console_->dot(found->second, x, y) ? 1 : 0;
+        // A console font has no baseline: its cell stands on the pen origin.
+        PlacedGlyph glyph{DotMatrix(console_->width, console_->height), 0, console_->height};
+        for (int y = 0; y < glyph.dots.height; ++y) {
+            for (int x = 0; x < glyph.dots.width; ++x) {
+                glyph.dots.at(x, y) = console_->dot(found->second, x, y) ? 1 : 0;
             }
         }
-        return matrix.cropped();
+        return glyph;
     }
     FT_Face face = face_->face;
     const FT_UInt index = FT_Get_Char_Index(face, code);
@@ -148,14 +153,15 @@ DotMatrix Font::render(char32_t code) const {
     if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) {
         throw RenderError("FreeType did not give a one-bit picture for " + describe(source_));
     }
-    DotMatrix matrix(static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows));
-    for (int y = 0; y < matrix.height; ++y) {
+    PlacedGlyph glyph{DotMatrix(static_cast<int>(bitmap.width), static_cast<int>(bitmap.rows)),
+                      face->glyph->bitmap_left, face->glyph->bitmap_top};
+    for (int y = 0; y < glyph.dots.height; ++y) {
         const unsigned char* row = bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
-        for (int x = 0; x < matrix.width; ++x) {
-            matrix.at(x, y) = (row[x >> 3] >> (7 - (x & 7))) & 1u;
+        for (int x = 0; x < glyph.dots.width; ++x) {
+            glyph.dots.at(x, y) = (row[x >> 3] >> (7 - (x & 7))) & 1u;
         }
     }
-    return matrix.cropped();
+    return glyph;
 }
 
 }  // namespace models

@@ -25,6 +25,15 @@ struct DotMatrix {
     DotMatrix cropped() const;
 };
 
+// A glyph as the font places it: its dots (the ink box for FreeType fonts, the whole character cell
+// for console fonts) and where their top-left dot lies from the pen origin on the baseline,
+// `left` dots to the right and `top` dots up.
+struct PlacedGlyph {
+    DotMatrix dots;
+    int left = 0;
+    int top = 0;
+};
+
 enum class Rendering {
     Bitmap,   // a strike of a bitmap font, dots as the font's author drew them
     Outline,  // an outline font, hinted for and rasterised to one bit per dot
@@ -62,6 +71,8 @@ class Font {
     float pixelSize() const { return pixelSize_; }
     // The character's lit dots, cropped to the smallest rectangle that holds them.
     DotMatrix render(char32_t code) const;
+    // The character's dots with their place, so that whole fonts can be laid out on a baseline.
+    PlacedGlyph place(char32_t code) const;
 
   private:
     struct Face;

@@ -1,0 +1,404 @@
+// Measures how well the shipped model files recognise fonts that did not draw them.
+//
+//     measure_recognition [--verbose] [--at-least SHARE] MODEL_DIRECTORY
+//
+// Every font of the list below is drawn whole (characters 32..255 of Windows-1251) into its cell
+// format, packed in every byte scan the format offers, positive and negative (every byte
+// complemented), and handed to the program's own recognition with the model files of the
+// directory. A font counts as recognised when the result names its format, scan and polarity.
+// The figures go out per format and in total; --verbose also lists the group products of the
+// right trial and of the winner for every miss. --at-least makes the run fail when the total
+// share is lower (0.9 for 90%).
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "glyph_render.h"
+#include "import/recognition.h"
+#include "io/font_reader.h"
+#include "io/model_file.h"
+#include "model/formats.h"
+#include "model/glyph_packing.h"
+#include "model_builder.h"
+#include "model_fonts.h"
+#include "quiet_host.h"
+
+namespace {
+
+constexpr int kFirstCode = 32;
+constexpr int kCharCount = 224;
+
+// Unicode of the Windows-1251 codes 0x80..0xBF; 0x98 is not assigned. 0xC0..0xFF are А..я.
+constexpr std::array<char32_t, 64> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
+    0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0,      0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
+    0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
+    0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
+    0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+
+// 0 where the code page has no character (and for DEL).
+char32_t UnicodeOf(int code) {
+    if (code < 0x7F) {
+        return static_cast<char32_t>(code);
+    }
+    if (code == 0x7F) {
+        return 0;
+    }
+    if (code < 0xC0) {
+        return kUpperHalf[static_cast<std::size_t>(code - 0x80)];
+    }
+    return static_cast<char32_t>(0x0410 + code - 0xC0);
+}
+
+// Capitals without accents and digits: what a font's capital height is measured on.
+bool IsCapitalOrDigit(char32_t code) {
+    constexpr char32_t kShortI = 0x0419;  // Й carries a breve above the capital height
+    return (code >= U'A' && code <= U'Z') || (code >= U'0' && code <= U'9') ||
+           (code >= 0x0410 && code <= 0x042F && code != kShortI);
+}
+
+bool IsTestChar(int charIndex) {
+    const auto& chars = pixmora::kModelRowChars;
+    return std::find(chars.begin(), chars.end(), charIndex) != chars.end();
+}
+
+struct TestFont {
+    int formatIndex;
+    models::FontSource source;
+};
+
+models::FontSource X11(const std::string& file) {
+    return {"/usr/share/fonts/X11/misc/" + file, "", models::Rendering::Bitmap};
+}
+models::FontSource Console(const std::string& file) {
+    return {"/usr/share/consolefonts/" + file, "console-setup-linux", models::Rendering::Console};
+}
+models::FontSource Outline(const std::string& file, float heightShare) {
+    return {
+        "/usr/share/fonts/truetype/" + file, "", models::Rendering::Outline, 0, 1.0f, heightShare};
+}
+
+// Outline families that drew no model row, each at two sizes: capitals filling the drawing area,
+// and capitals filling 80% of it so that descenders fit below them.
+const std::array<const char*, 7> kUnseenOutlines = {
+    "freefont/FreeSans.ttf",          "freefont/FreeSerif.ttf",
+    "freefont/FreeMono.ttf",          "dejavu/DejaVuSansMono.ttf",
+    "dejavu/DejaVuSansCondensed.ttf", "liberation/LiberationMono-Regular.ttf",
+    "noto/NotoSansMono-Regular.ttf",
+};
+
+void AddOutlines(std::vector<TestFont>& fonts, int formatIndex, std::vector<float> shares) {
+    for (const char* file : kUnseenOutlines) {
+        for (float share : shares) {
+            fonts.push_back({formatIndex, Outline(file, share)});
+        }
+    }
+}
+
+void AddBitmaps(std::vector<TestFont>& fonts, int formatIndex, std::vector<std::string> files) {
+    for (const std::string& file : files) {
+        fonts.push_back({formatIndex, X11(file)});
+    }
+}
+
+void AddConsoles(std::vector<TestFont>& fonts, int formatIndex, std::vector<std::string> files) {
+    for (const std::string& file : files) {
+        fonts.push_back({formatIndex, Console(file)});
+    }
+}
+
+// Fonts for every format, chosen by what fits the cell, from families and files that drew no
+// model row (the run refuses a file that a model row uses).
+std::vector<TestFont> TestFonts() {
+    std::vector<TestFont> fonts;
+    AddBitmaps(fonts, 0, {"5x7.pcf.gz", "4x6.pcf.gz", "koi5x8_c.pcf.gz", "spleen-5x8.pcf.gz"});
+    AddBitmaps(fonts, 1, {"5x7.pcf.gz", "6x9.pcf.gz", "koi6x9_c.pcf.gz", "spleen-5x8.pcf.gz"});
+    AddOutlines(fonts, 1, {1.0f});
+    AddBitmaps(fonts, 2,
+               {"6x13.pcf.gz", "7x13.pcf.gz", "7x14.pcf.gz", "8x13.pcf.gz", "9x15.pcf.gz",
+                "ter-u12n_unicode.pcf.gz", "ter-u14n_unicode.pcf.gz", "ter-u14b_unicode.pcf.gz"});
+    AddConsoles(fonts, 2, {"FullCyrSlav-Fixed14.psf.gz", "FullCyrSlav-Terminus14.psf.gz"});
+    AddOutlines(fonts, 2, {1.0f, 0.8f});
+    AddBitmaps(fonts, 3,
+               {"7x14B.pcf.gz", "8x13.pcf.gz", "9x15.pcf.gz", "ter-u14n_unicode.pcf.gz",
+                "ter-u14b_unicode.pcf.gz"});
+    AddConsoles(fonts, 3, {"FullCyrSlav-VGA14.psf.gz", "FullCyrSlav-TerminusBold14.psf.gz"});
+    AddOutlines(fonts, 3, {1.0f, 0.8f});
+    AddBitmaps(fonts, 4,
+               {"9x18.pcf.gz", "10x20.pcf.gz", "koi10x20_c.pcf.gz", "ter-u20n_unicode.pcf.gz",
+                "ter-u20b_unicode.pcf.gz", "ter-u22n_unicode.pcf.gz"});
+    AddConsoles(fonts, 4,
+                {"FullCyrSlav-Terminus20x10.psf.gz", "FullCyrSlav-TerminusBold22x11.psf.gz"});
+    AddOutlines(fonts, 4, {1.0f, 0.8f});
+    AddBitmaps(fonts, 5,
+               {"12x24.pcf.gz", "spleen-12x24.pcf.gz", "ter-u24n_unicode.pcf.gz",
+                "ter-u28n_unicode.pcf.gz", "ter-u28b_unicode.pcf.gz"});
+    AddConsoles(fonts, 5,
+                {"FullCyrSlav-Terminus28x14.psf.gz", "FullCyrSlav-TerminusBold28x14.psf.gz"});
+    AddOutlines(fonts, 5, {1.0f, 0.8f});
+    AddBitmaps(fonts, 6, {"spleen-16x32.pcf.gz", "ter-u32n_unicode.pcf.gz"});
+    AddConsoles(fonts, 6,
+                {"FullCyrSlav-Terminus32x16.psf.gz", "FullCyrSlav-TerminusBold32x16.psf.gz"});
+    AddOutlines(fonts, 6, {1.0f, 0.8f});
+    AddOutlines(fonts, 7, {1.0f, 0.8f});
+    AddOutlines(fonts, 8, {1.0f, 0.8f});
+    return fonts;
+}
+
+// A font drawn into its cells, and what did not fit.
+struct DrawnFont {
+    std::vector<models::DotMatrix> cells;  // kCharCount cells of the format's size
+    int clippedTests = 0;                  // test characters that lost dots outside the area
+    bool cyrillic = false;
+    float pixelSize = 0.0f;
+};
+
+// Lays the font out as a character generator holds it: all characters share a baseline, chosen
+// so that descenders end on the drawing area's bottom row when the capitals leave room for them
+// (otherwise the capitals reach the top row and descenders are cut); each character keeps its
+// side bearing from the font's leftmost ink, moved left when it would pass the area's right edge.
+// Dots outside the drawing area are cut.
+DrawnFont DrawFont(const models::FreeTypeLibrary& library, const models::FontSource& source,
+                   const models::CellFormat& cell) {
+    models::Font font(library, source);
+    DrawnFont drawn;
+    if (source.rendering == models::Rendering::Outline) {
+        drawn.pixelSize = models::FitPixelSize(font, cell);
+        font.setPixelSize(drawn.pixelSize);
+    }
+    std::vector<models::PlacedGlyph> glyphs(kCharCount);
+    std::vector<bool> present(kCharCount, false);
+    int minLeft = 1 << 20, descent = 0, capitalTop = 0;
+    for (int k = 0; k < kCharCount; ++k) {
+        const char32_t code = UnicodeOf(k + kFirstCode);
+        if (code == 0 || code == U' ' || code == 0xA0 || !font.hasChar(code)) {
+            continue;
+        }
+        glyphs[static_cast<std::size_t>(k)] = font.place(code);
+        const models::PlacedGlyph& glyph = glyphs[static_cast<std::size_t>(k)];
+        if (glyph.dots.blank()) {
+            continue;
+        }
+        present[static_cast<std::size_t>(k)] = true;
+        drawn.cyrillic = drawn.cyrillic || code == 0x0411;
+        minLeft = std::min(minLeft, glyph.left);
+        descent = std::max(descent, glyph.dots.height - glyph.top);
+        if (IsCapitalOrDigit(code)) {
+            capitalTop = std::max(capitalTop, glyph.top);
+        }
+    }
+    const int areaWidth = cell.areaWidth(), areaHeight = cell.areaHeight();
+    const int baseline = capitalTop + descent <= areaHeight ? areaHeight - descent
+                                                            : std::min(capitalTop, areaHeight);
+    drawn.cells.assign(kCharCount, models::DotMatrix(cell.width, cell.height));
+    for (int k = 0; k < kCharCount; ++k) {
+        if (!present[static_cast<std::size_t>(k)]) {
+            continue;
+        }
+        const models::PlacedGlyph& glyph = glyphs[static_cast<std::size_t>(k)];
+        int x0 = glyph.left - minLeft;
+        if (x0 + glyph.dots.width > areaWidth) {
+            x0 = std::max(0, areaWidth - glyph.dots.width);
+        }
+        const int y0 = baseline - glyph.top;
+        bool clipped = false;
+        for (int y = 0; y < glyph.dots.height; ++y) {
+            for (int x = 0; x < glyph.dots.width; ++x) {
+                if (glyph.dots.at(x, y) == 0) {
+                    continue;
+                }
+                const int cx = x0 + x, cy = y0 + y;
+                if (cx < 0 || cx >= areaWidth || cy < 0 || cy >= areaHeight) {
+                    clipped = true;
+                } else {
+                    drawn.cells[static_cast<std::size_t>(k)].at(cx, cy) = 1;
+                }
+            }
+        }
+        drawn.clippedTests += clipped && IsTestChar(k) ? 1 : 0;
+    }
+    return drawn;
+}
+
+std::vector<std::uint8_t> PackFont(const DrawnFont& drawn, const pixmora::CellFormat& format,
+                                   int scan, bool negative) {
+    const auto perChar = static_cast<std::size_t>(format.bytesPerChar);
+    std::vector<std::uint8_t> bytes(perChar * kCharCount, 0);
+    for (std::size_t k = 0; k < kCharCount; ++k) {
+        pixmora::DotMatrix dots{};
+        const models::DotMatrix& cell = drawn.cells[k];
+        for (int y = 0; y < format.height; ++y) {
+            for (int x = 0; x < format.width; ++x) {
+                dots[static_cast<std::size_t>(pixmora::DotIndex(y, x))] = cell.at(x, y);
+            }
+        }
+        pixmora::PackMatrix(dots, std::span(bytes).subspan(k * perChar, perChar), scan,
+                            format.width, format.height);
+    }
+    if (negative) {
+        for (std::uint8_t& byte : bytes) {
+            byte = static_cast<std::uint8_t>(255 - byte);
+        }
+    }
+    return bytes;
+}
+
+std::string Describe(const pixmora::Candidate& candidate) {
+    return std::string(
+               pixmora::kCellFormats[static_cast<std::size_t>(candidate.formatIndex)].name) +
+           " " + std::string(pixmora::ScanOptionCaption(candidate.scan)) +
+           (candidate.negative ? " negative" : " positive");
+}
+
+std::string Groups(const pixmora::TrialScores& scores) {
+    std::string text;
+    for (float product : scores.groups) {
+        char value[16];
+        std::snprintf(value, sizeof value, " %.3f", static_cast<double>(product));
+        text += value;
+    }
+    return text;
+}
+
+std::string FontLabel(const TestFont& font, const DrawnFont& drawn) {
+    std::string label = font.source.path.substr(font.source.path.find_last_of('/') + 1);
+    if (font.source.rendering == models::Rendering::Outline) {
+        char size[48];
+        std::snprintf(size, sizeof size, " %.0f%% %.0f px",
+                      static_cast<double>(font.source.heightShare * 100.0f),
+                      static_cast<double>(drawn.pixelSize));
+        label += size;
+    }
+    return label;
+}
+
+struct Options {
+    bool verbose = false;
+    double atLeast = 0.0;
+    std::string modelDirectory;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--verbose") {
+            options.verbose = true;
+        } else if (argument == "--at-least" && i + 1 < argc) {
+            options.atLeast = std::atof(argv[++i]);
+        } else if (options.modelDirectory.empty() && !argument.starts_with("-")) {
+            options.modelDirectory = argument;
+        } else {
+            return false;
+        }
+    }
+    return !options.modelDirectory.empty();
+}
+
+// The files that drew the model rows, which a fair measurement must not use.
+std::set<std::string> ModelFontFiles() {
+    std::set<std::string> files;
+    for (const models::ModelFormat& format : models::ModelFormats()) {
+        for (const models::ModelRow& row : format.rows) {
+            for (const models::FontSource& source : row.fonts) {
+                files.insert(source.path);
+            }
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::cerr << "usage: measure_recognition [--verbose] [--at-least SHARE] MODEL_DIRECTORY\n";
+        return 2;
+    }
+    pixmora::fuzz::QuietHost host;
+    std::vector<pixmora::ModelFileData> files;
+    std::array<std::span<const std::uint8_t>, pixmora::kFormatCount> modelBytes{};
+    files.reserve(pixmora::kFormatCount);
+    for (int n = 0; n < pixmora::kFormatCount; ++n) {
+        const std::string path = options.modelDirectory + "/" + pixmora::ModelFileName(n);
+        files.push_back(pixmora::ReadModelFile(path, host));
+        if (files.back().failure || files.back().ImportAborted) {
+            std::cerr << "cannot read " << path << "\n";
+            return 1;
+        }
+        modelBytes[static_cast<std::size_t>(n)] = files.back().ModelBuffer;
+    }
+
+    const std::set<std::string> modelFiles = ModelFontFiles();
+    const models::FreeTypeLibrary library;
+    std::array<int, pixmora::kFormatCount> tried{}, right{};
+    for (const TestFont& font : TestFonts()) {
+        if (modelFiles.contains(font.source.path)) {
+            std::cerr << font.source.path << " drew a model row; it cannot measure them\n";
+            return 1;
+        }
+        const pixmora::CellFormat& format =
+            pixmora::kCellFormats[static_cast<std::size_t>(font.formatIndex)];
+        const DrawnFont drawn =
+            DrawFont(library, font.source, models::CellFormat{format.width, format.height});
+        std::string misses;
+        for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+            if (!pixmora::ScanOffered(format.width, scan)) {
+                continue;
+            }
+            for (bool negative : {false, true}) {
+                const pixmora::Candidate truth{font.formatIndex, scan, negative};
+                const pixmora::Recognition found =
+                    pixmora::RecogniseData(PackFont(drawn, format, scan, negative), modelBytes);
+                const bool ok = found.Recognised &&
+                                found.candidate.formatIndex == truth.formatIndex &&
+                                found.candidate.scan == truth.scan &&
+                                found.candidate.negative == truth.negative;
+                ++tried[static_cast<std::size_t>(font.formatIndex)];
+                right[static_cast<std::size_t>(font.formatIndex)] += ok ? 1 : 0;
+                if (ok) {
+                    continue;
+                }
+                misses += "      " + Describe(truth) + " taken for " +
+                          (found.Recognised ? Describe(found.candidate) : "nothing") + "\n";
+                if (options.verbose) {
+                    const auto& own =
+                        found.table[static_cast<std::size_t>(truth.formatIndex)]
+                                   [static_cast<std::size_t>(pixmora::TrialOf(scan, negative))];
+                    const auto& winner =
+                        found.table[static_cast<std::size_t>(found.candidate.formatIndex)]
+                                   [static_cast<std::size_t>(pixmora::TrialOf(
+                                       found.candidate.scan, found.candidate.negative))];
+                    misses +=
+                        "        groups right" + Groups(own) + ", winner" + Groups(winner) + "\n";
+                }
+            }
+        }
+        std::cout << format.name << "  " << FontLabel(font, drawn)
+                  << (drawn.cyrillic ? "" : " (no Cyrillic)")
+                  << (drawn.clippedTests > 0
+                          ? " (" + std::to_string(drawn.clippedTests) + " test characters cut)"
+                          : "")
+                  << (misses.empty() ? ": all recognised\n" : ":\n" + misses);
+    }
+
+    int allTried = 0, allRight = 0;
+    std::cout << "\nrecognised with the right format, scan and polarity:\n";
+    for (std::size_t n = 0; n < tried.size(); ++n) {
+        allTried += tried[n];
+        allRight += right[n];
+        std::printf("  %-8s %4d / %4d  %5.1f%%\n",
+                    std::string(pixmora::kCellFormats[n].name).c_str(), right[n], tried[n],
+                    100.0 * right[n] / std::max(tried[n], 1));
+    }
+    const double share = static_cast<double>(allRight) / std::max(allTried, 1);
+    std::printf("  %-8s %4d / %4d  %5.1f%%\n", "total", allRight, allTried, 100.0 * share);
+    return share + 1e-9 >= options.atLeast ? 0 : 1;
+}
