@@ -49,14 +49,14 @@ std::vector<ModelFormat> ModelFormats() {
     const FontSource sans = Outline("liberation/LiberationSans-Regular.ttf", kLiberation);
     const FontSource condensedBold = Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu, 0.86f, 0.75f);
     const FontSource monoBold = Outline("freefont/FreeMonoBold.ttf", kFreeFont, 0.8f);
-    const FontSource serif = Outline("liberation/LiberationSerif-Regular.ttf", kLiberation, 0.8f);
     const FontSource narrowSans =
         Outline("liberation/LiberationSansNarrow-Regular.ttf", kLiberation);
     const FontSource boldSans = Outline("liberation/LiberationSans-Bold.ttf", kLiberation, 0.86f);
     const FontSource terminal32 = X11Bitmap("misc/ter-u32b_unicode.pcf.gz", kTerminus);
     // Which styles fill the four rows was chosen by measure_recognition.sh on fonts that drew
-    // none of them: narrow regular faces, the mono bold and a second bold recognise more of them
-    // than a serif row does in most cells, and 16 x 32 terminal fonts need a row in 32 x 40.
+    // none of them: a narrow regular face, the mono bold, a second bold and a smaller terminal
+    // recognise more of them than the serif rows did, and 16 x 32 terminal fonts need a row in
+    // 32 x 40.
 
     return {
         {{6, 8},
@@ -80,7 +80,7 @@ std::vector<ModelFormat> ModelFormats() {
         {{16, 24},
          {Row("sans", {sans}), Row("condensed bold sans", {condensedBold}),
           Row("terminal", {X11Bitmap("misc/ter-u22b_unicode.pcf.gz", kTerminus)}),
-          Row("serif", {serif})}},
+          Row("small terminal", {X11Bitmap("misc/ter-u18b_unicode.pcf.gz", kTerminus)})}},
         {{24, 32},
          {Row("mono bold", {monoBold}), Row("condensed bold sans", {condensedBold}),
           Row("terminal", {terminal32}), Row("narrow sans", {narrowSans})}},
