@@ -69,7 +69,7 @@ std::vector<ModelFormat> ModelFormats() {
           Row("bold sans", {Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu, 0.86f)}),
           Row("LCD 5 x 7", {fixed6x10}), Row("VGA", {Console("FullCyrSlav-VGA8.psf.gz")})}},
         {{12, 16},
-         {Row("sans", {Outline("liberation/LiberationSans-Regular.ttf", kLiberation, 0.86f)}),
+         {Row("narrow sans", {narrowSans}),
           Row("wide bold sans", {Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu)}),
           Row("terminal", {X11Bitmap("misc/ter-u16b_unicode.pcf.gz", kTerminus)}),
           Row("bold sans", {boldSans})}},
