@@ -164,52 +164,94 @@ void FeedNumberFields(std::span<const std::uint8_t> bytes) {
     }
 }
 
+namespace {
+
+// An open font of the given format and scan holding the bytes; every third character is flagged
+// drawn, so flagged empty characters and unflagged drawn ones both occur.
+std::unique_ptr<Editor> OpenFont(const CellFormat& format, int scan,
+                                 std::span<const std::uint8_t> data) {
+    auto ed = std::make_unique<Editor>();
+    ed->params.CellFormatName = std::string(format.name);
+    ed->params.CellWidth = format.width;
+    ed->params.CellHeight = format.height;
+    ed->params.BytesPerChar = format.bytesPerChar;
+    ed->params.FontByteScan = scan;
+    auto& image = ed->font.FontImage;
+    std::copy_n(data.begin(), std::min(data.size(), image.size()), image.begin());
+    for (int index = 0; index < kCharCount; index += 3) {
+        ed->font.CharDefined[static_cast<std::size_t>(index)] = kLit;
+    }
+    return ed;
+}
+
+// The scan change there and back through the editor gives the image again, spare byte included.
+void CheckScanChange(const CellFormat& format, int scan, int otherScan,
+                     std::span<const std::uint8_t> data) {
+    const auto ed = OpenFont(format, scan, data);
+    const auto original = ed->font.FontImage;
+    const bool changed = SetFontByteScan(*ed, otherScan);
+    Expect(changed == (otherScan != scan && ScanOffered(format.width, otherScan)));
+    if (!changed) {
+        Expect(ed->font.FontImage == original);
+        return;
+    }
+    Expect(ed->font.FontImage[kFontBytes] == original[kFontBytes]);
+    Expect(SetFontByteScan(*ed, scan));
+    Expect(ed->font.FontImage == original);
+}
+
+// An enlargement through the editor either refuses and changes nothing, or gives every character
+// that was drawn or flagged the dots of the old rows and columns it repeats, and leaves the others
+// and everything past the last character empty.
+void CheckEnlargement(const CellFormat& from, int targetIndex, int scan,
+                      std::span<const std::uint8_t> data) {
+    const auto ed = OpenFont(from, scan, data);
+    const auto old = ed->font.FontImage;
+    const auto flags = ed->font.CharDefined;
+    if (!ConvertFont(*ed, targetIndex)) {
+        Expect(ed->font.FontImage == old && ed->params.CellWidth == from.width);
+        return;
+    }
+    const CellFormat& to = kCellFormats[static_cast<std::size_t>(targetIndex)];
+    Expect(ed->params.CellWidth == to.width && ed->params.CellHeight == to.height);
+    const LineMapping columns = MapLines(from.width, to.width);
+    const LineMapping rows = MapLines(from.height, to.height);
+    for (int index = 0; index < kCharCount; ++index) {
+        const auto oldGlyph = CharGlyph(old, index, from.bytesPerChar);
+        const bool converted =
+            flags[static_cast<std::size_t>(index)] == kLit || GlyphHasDots(oldGlyph);
+        const DotMatrix oldDots = UnpackGlyph(oldGlyph, scan, from.width, from.height);
+        const DotMatrix newDots = UnpackGlyph(CharGlyph(ed->font.FontImage, index, to.bytesPerChar),
+                                              scan, to.width, to.height);
+        for (int row = 0; row < to.height; ++row) {
+            for (int column = 0; column < to.width; ++column) {
+                const int source = DotIndex(SourceLine(rows, row), SourceLine(columns, column));
+                Expect(newDots[DotIndex(row, column)] == (converted ? oldDots[source] : 0));
+            }
+        }
+    }
+    const auto tail = std::span(ed->font.FontImage)
+                          .subspan(static_cast<std::size_t>(kCharCount * to.bytesPerChar));
+    Expect(!GlyphHasDots(tail));
+}
+
+}  // namespace
+
 void FeedTransform(std::span<const std::uint8_t> bytes) {
     constexpr std::size_t kChoices = 4;
     if (bytes.size() < kChoices) {
         return;
     }
     const CellFormat& from = kCellFormats[bytes[0] % kFormatCount];
-    const CellFormat& to = kCellFormats[bytes[1] % kFormatCount];
+    const int targetIndex = bytes[1] % kFormatCount;
     const int scan = bytes[2] % kScanCount;
     const int otherScan = bytes[3] % kScanCount;
     if (!ScanOffered(from.width, scan)) {
         return;
     }
     const auto data = bytes.subspan(kChoices);
-
-    // A scan change there and back gives the image again, and leaves the spare byte alone.
-    if (ScanOffered(from.width, otherScan)) {
-        auto image = std::make_unique<std::array<std::uint8_t, kImageSize>>();
-        std::copy_n(data.begin(), std::min(data.size(), image->size()), image->begin());
-        const auto original = *image;
-        RepackFont(*image, from.width, from.height, scan, otherScan);
-        Expect((*image)[kFontBytes] == original[kFontBytes]);
-        RepackFont(*image, from.width, from.height, otherScan, scan);
-        Expect(*image == original);
-    }
-
-    // An enlarged glyph shows, at every dot, the dot of the old row and column it repeats.
-    if (to.width < from.width || to.height < from.height || !ScanOffered(to.width, scan)) {
-        return;
-    }
-    std::vector<std::uint8_t> oldGlyph(
-        data.begin(),
-        data.begin() + static_cast<std::ptrdiff_t>(
-                           std::min(data.size(), static_cast<std::size_t>(from.bytesPerChar))));
-    oldGlyph.resize(static_cast<std::size_t>(from.bytesPerChar));
-    std::vector<std::uint8_t> newGlyph(static_cast<std::size_t>(to.bytesPerChar));
-    EnlargeGlyph(oldGlyph, newGlyph, scan, from.width, from.height, to.width, to.height);
-    const DotMatrix oldDots = UnpackGlyph(oldGlyph, scan, from.width, from.height);
-    const DotMatrix newDots = UnpackGlyph(newGlyph, scan, to.width, to.height);
-    const LineMapping columns = MapLines(from.width, to.width);
-    const LineMapping rows = MapLines(from.height, to.height);
-    for (int row = 0; row < to.height; ++row) {
-        for (int column = 0; column < to.width; ++column) {
-            Expect(newDots[DotIndex(row, column)] ==
-                   oldDots[DotIndex(SourceLine(rows, row), SourceLine(columns, column))]);
-        }
-    }
+    CheckScanChange(from, scan, otherScan, data);
+    CheckEnlargement(from, targetIndex, scan, data);
 }
 
 FuzzBody FuzzBodyByName(std::string_view name) {

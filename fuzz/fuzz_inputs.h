@@ -23,8 +23,8 @@ void FeedRecognition(std::span<const std::uint8_t> bytes);
 // The start-address field and the two range fields: the bytes are cut into field texts at '|'.
 void FeedNumberFields(std::span<const std::uint8_t> bytes);
 
-// The scan change of a whole font image and the enlargement of a glyph, over the bytes as an
-// image; the first four bytes choose the formats and scans.
+// The scan change and the enlargement of an open font whose image is the bytes, through the
+// editor's own steps; the first four bytes choose the formats and scans.
 void FeedTransform(std::span<const std::uint8_t> bytes);
 
 // The targets by name, for the regression test's folders of inputs.
