@@ -99,8 +99,13 @@ BuiltRow BuildRow(const FreeTypeLibrary& library, const CellFormat& cell, const 
             if (glyph.blank()) {
                 missing += " blank in " + font.source().path + ";";
             } else if (!Fits(glyph, cell)) {
-                missing += " " + std::to_string(glyph.width) + " x " +
-                           std::to_string(glyph.height) + " in " + font.source().path + ";";
+                missing.append(" ")
+                    .append(std::to_string(glyph.width))
+                    .append(" x ")
+                    .append(std::to_string(glyph.height))
+                    .append(" in ")
+                    .append(font.source().path)
+                    .append(";");
             } else {
                 built.cells[slot] = AlignBottomLeft(glyph, cell);
                 built.origins[slot] = GlyphOrigin{font.source().path, drawn, size};

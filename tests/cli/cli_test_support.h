@@ -58,11 +58,11 @@ class CliTest : public ScratchDirTest {
     CliRun RunExecutable(const std::vector<std::string>& args) const {
         std::string command = ShellQuoted(PIXMORA_CLI_EXE);
         for (const std::string& arg : args) {
-            command += " " + ShellQuoted(arg);
+            command.append(" ").append(ShellQuoted(arg));
         }
         const std::string out = PathOf(".stdout");
         const std::string err = PathOf(".stderr");
-        command += " >" + ShellQuoted(out) + " 2>" + ShellQuoted(err);
+        command.append(" >").append(ShellQuoted(out)).append(" 2>").append(ShellQuoted(err));
         const int raw = std::system(command.c_str());
         CliRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
