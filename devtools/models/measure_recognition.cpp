@@ -1,6 +1,6 @@
 // Measures how well the shipped model files recognise fonts that did not draw them.
 //
-//     measure_recognition [--verbose] [--at-least SHARE] MODEL_DIRECTORY
+//     measure_recognition [--enlarged] [--verbose] [--at-least SHARE] MODEL_DIRECTORY
 //
 // Every font of the list below is drawn whole (characters 32..255 of Windows-1251) into its cell
 // format, packed in every byte scan the format offers, positive and negative (every byte
@@ -10,6 +10,12 @@
 // right trial and of the winner for every miss. --at-least makes the run fail when the total
 // share is lower (0.9 for 90%). Where a listed font file is missing nothing is measured and the
 // run ends with the code 77, which CTest counts as skipped.
+//
+// --enlarged measures fonts a user enlarged with "Увеличить шрифт" instead: the 6 x 8 and 8 x 8
+// fonts of the list and the first fonts of the 6 x 8 and 8 x 8 model rows are drawn into their
+// cell, packed in every scan and polarity, enlarged by the program's own EnlargeGlyph to every
+// format the enlargement offers, and count as recognised when the result names the enlarged
+// format, the scan and the polarity.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -25,11 +31,14 @@
 #include "import/recognition.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
+#include "model/font_model.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
 #include "model_builder.h"
 #include "model_fonts.h"
 #include "quiet_host.h"
+#include "transform/enlarge_dialog.h"
+#include "transform/font_conversion.h"
 
 namespace {
 
@@ -282,6 +291,7 @@ std::string FontLabel(const TestFont& font, const DrawnFont& drawn) {
 }
 
 struct Options {
+    bool enlarged = false;
     bool verbose = false;
     double atLeast = 0.0;
     std::string modelDirectory;
@@ -290,7 +300,9 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--verbose") {
+        if (argument == "--enlarged") {
+            options.enlarged = true;
+        } else if (argument == "--verbose") {
             options.verbose = true;
         } else if (argument == "--at-least" && i + 1 < argc) {
             options.atLeast = std::atof(argv[++i]);
@@ -329,10 +341,203 @@ bool FontsInstalled(const std::vector<TestFont>& fonts) {
     return all;
 }
 
+using ModelBytes = std::array<std::span<const std::uint8_t>, pixmora::kFormatCount>;
+
+// Recognitions tried and right per format: the font's own, or the enlarged one.
+struct Tally {
+    std::array<int, pixmora::kFormatCount> tried{};
+    std::array<int, pixmora::kFormatCount> right{};
+
+    double Share() const {
+        int allTried = 0, allRight = 0;
+        for (std::size_t n = 0; n < tried.size(); ++n) {
+            allTried += tried[n];
+            allRight += right[n];
+        }
+        return static_cast<double>(allRight) / std::max(allTried, 1);
+    }
+
+    void Print(const std::string& heading) const {
+        int allTried = 0, allRight = 0;
+        std::cout << "\n" << heading << ":\n";
+        for (std::size_t n = 0; n < tried.size(); ++n) {
+            allTried += tried[n];
+            allRight += right[n];
+            if (tried[n] > 0) {
+                std::printf("  %-8s %4d / %4d  %5.1f%%\n",
+                            std::string(pixmora::kCellFormats[n].name).c_str(), right[n], tried[n],
+                            100.0 * right[n] / tried[n]);
+            }
+        }
+        std::printf("  %-8s %4d / %4d  %5.1f%%\n", "total", allRight, allTried,
+                    100.0 * allRight / std::max(allTried, 1));
+    }
+};
+
+// Recognises one packed font, counts the result under the truth's format and describes a miss
+// (empty when the truth was found).
+std::string Recognise(const std::vector<std::uint8_t>& bytes, const pixmora::Candidate& truth,
+                      const ModelBytes& models, bool verbose, Tally& tally) {
+    const pixmora::Recognition found = pixmora::RecogniseData(bytes, models);
+    const bool ok = found.Recognised && found.candidate.formatIndex == truth.formatIndex &&
+                    found.candidate.scan == truth.scan &&
+                    found.candidate.negative == truth.negative;
+    ++tally.tried[static_cast<std::size_t>(truth.formatIndex)];
+    tally.right[static_cast<std::size_t>(truth.formatIndex)] += ok ? 1 : 0;
+    if (ok) {
+        return {};
+    }
+    std::string miss = "      " + Describe(truth) + " taken for " +
+                       (found.Recognised ? Describe(found.candidate) : "nothing") + "\n";
+    if (verbose) {
+        const auto& own =
+            found.table[static_cast<std::size_t>(truth.formatIndex)]
+                       [static_cast<std::size_t>(pixmora::TrialOf(truth.scan, truth.negative))];
+        const auto& winner = found.table[static_cast<std::size_t>(found.candidate.formatIndex)]
+                                        [static_cast<std::size_t>(pixmora::TrialOf(
+                                            found.candidate.scan, found.candidate.negative))];
+        miss += "        groups right" + Groups(own) + ", winner" + Groups(winner) + "\n";
+    }
+    return miss;
+}
+
+void PrintFontResult(const std::string& heading, const TestFont& font, const DrawnFont& drawn,
+                     const std::string& misses) {
+    std::cout << heading << "  " << FontLabel(font, drawn)
+              << (drawn.cyrillic ? "" : " (no Cyrillic)")
+              << (drawn.clippedTests > 0
+                      ? " (" + std::to_string(drawn.clippedTests) + " test characters cut)"
+                      : "")
+              << (misses.empty() ? ": all recognised\n" : ":\n" + misses);
+}
+
+Tally MeasureOwnFormats(const std::vector<TestFont>& fonts, const ModelBytes& models,
+                        bool verbose) {
+    const models::FreeTypeLibrary library;
+    Tally tally;
+    for (const TestFont& font : fonts) {
+        const pixmora::CellFormat& format =
+            pixmora::kCellFormats[static_cast<std::size_t>(font.formatIndex)];
+        const DrawnFont drawn =
+            DrawFont(library, font.source, models::CellFormat{format.width, format.height});
+        std::string misses;
+        for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+            if (!pixmora::ScanOffered(format.width, scan)) {
+                continue;
+            }
+            for (bool negative : {false, true}) {
+                misses += Recognise(PackFont(drawn, format, scan, negative),
+                                    {font.formatIndex, scan, negative}, models, verbose, tally);
+            }
+        }
+        PrintFontResult(std::string(format.name), font, drawn, misses);
+    }
+    return tally;
+}
+
+// The small fonts a user may enlarge: the 6 x 8 and 8 x 8 fonts of the list, then the first font
+// of every 6 x 8 and 8 x 8 model row (those drew no row of the larger formats).
+std::vector<TestFont> SmallFonts(std::size_t& unseenCount) {
+    std::vector<TestFont> fonts;
+    for (const TestFont& font : TestFonts()) {
+        if (font.formatIndex <= 1) {
+            fonts.push_back(font);
+        }
+    }
+    unseenCount = fonts.size();
+    const std::vector<models::ModelFormat> modelFormats = models::ModelFormats();
+    for (int formatIndex = 0; formatIndex <= 1; ++formatIndex) {
+        for (const models::ModelRow& row :
+             modelFormats[static_cast<std::size_t>(formatIndex)].rows) {
+            fonts.push_back({formatIndex, row.fonts.front()});
+        }
+    }
+    return fonts;
+}
+
+// Every glyph of a packed font enlarged as "Увеличить шрифт" does it.
+std::vector<std::uint8_t> EnlargeFont(const std::vector<std::uint8_t>& bytes,
+                                      const pixmora::CellFormat& from,
+                                      const pixmora::CellFormat& to, int scan) {
+    const auto fromSize = static_cast<std::size_t>(from.bytesPerChar);
+    const auto toSize = static_cast<std::size_t>(to.bytesPerChar);
+    std::vector<std::uint8_t> enlarged(toSize * kCharCount);
+    for (std::size_t k = 0; k < kCharCount; ++k) {
+        pixmora::EnlargeGlyph(std::span(bytes).subspan(k * fromSize, fromSize),
+                              std::span(enlarged).subspan(k * toSize, toSize), scan, from.width,
+                              from.height, to.width, to.height);
+    }
+    return enlarged;
+}
+
+// The font with every glyph one column further right, as many small fonts keep a blank column on
+// the left. Enlarging repeats columns unevenly (6 -> 12 repeats old columns 2 and 5), so where the
+// ink starts changes the enlarged glyphs. Dots pushed out of the cell are lost.
+DrawnFont MovedRight(const DrawnFont& drawn) {
+    DrawnFont moved = drawn;
+    for (models::DotMatrix& cell : moved.cells) {
+        for (int y = 0; y < cell.height; ++y) {
+            for (int x = cell.width - 1; x >= 0; --x) {
+                cell.at(x, y) = x > 0 ? cell.at(x - 1, y) : 0;
+            }
+        }
+    }
+    return moved;
+}
+
+// Tallies per enlarged format: the fonts of the list alone, and all small fonts.
+std::array<Tally, 2> MeasureEnlarged(const ModelBytes& models, bool verbose) {
+    std::size_t unseenCount = 0;
+    const std::vector<TestFont> fonts = SmallFonts(unseenCount);
+    const models::FreeTypeLibrary library;
+    std::array<Tally, 2> tallies;
+    for (std::size_t f = 0; f < fonts.size(); ++f) {
+        const TestFont& font = fonts[f];
+        const pixmora::CellFormat& format =
+            pixmora::kCellFormats[static_cast<std::size_t>(font.formatIndex)];
+        const DrawnFont drawn =
+            DrawFont(library, font.source, models::CellFormat{format.width, format.height});
+        for (bool moved : {false, true}) {
+            const DrawnFont placed = moved ? MovedRight(drawn) : drawn;
+            std::string misses;
+            Tally tally;
+            for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+                if (!pixmora::ScanOffered(format.width, scan)) {
+                    continue;
+                }
+                pixmora::FontParams params;
+                params.CellWidth = format.width;
+                params.CellHeight = format.height;
+                params.FontByteScan = scan;
+                for (const std::string& offered : pixmora::OfferedEnlargements(params)) {
+                    const int target = *pixmora::FormatIndexByListText(offered);
+                    const pixmora::CellFormat& enlarged =
+                        pixmora::kCellFormats[static_cast<std::size_t>(target)];
+                    for (bool negative : {false, true}) {
+                        misses += Recognise(EnlargeFont(PackFont(placed, format, scan, negative),
+                                                        format, enlarged, scan),
+                                            {target, scan, negative}, models, verbose, tally);
+                    }
+                }
+            }
+            for (std::size_t n = 0; n < pixmora::kFormatCount; ++n) {
+                for (std::size_t t = f < unseenCount ? 0 : 1; t < tallies.size(); ++t) {
+                    tallies[t].tried[n] += tally.tried[n];
+                    tallies[t].right[n] += tally.right[n];
+                }
+            }
+            PrintFontResult(std::string(format.name) + (f < unseenCount ? "" : " model row") +
+                                (moved ? " moved right" : "") + " enlarged",
+                            font, drawn, misses);
+        }
+    }
+    return tallies;
+}
+
 int Measure(const Options& options) {
     pixmora::fuzz::QuietHost host;
     std::vector<pixmora::ModelFileData> files;
-    std::array<std::span<const std::uint8_t>, pixmora::kFormatCount> modelBytes{};
+    ModelBytes modelBytes{};
     files.reserve(pixmora::kFormatCount);
     for (int n = 0; n < pixmora::kFormatCount; ++n) {
         const std::string path = options.modelDirectory + "/" + pixmora::ModelFileName(n);
@@ -348,70 +553,25 @@ int Measure(const Options& options) {
     if (!FontsInstalled(fonts)) {
         return kSkipped;
     }
-    const std::set<std::string> modelFiles = ModelFontFiles();
-    const models::FreeTypeLibrary library;
-    std::array<int, pixmora::kFormatCount> tried{}, right{};
-    for (const TestFont& font : fonts) {
-        if (modelFiles.contains(font.source.path)) {
-            std::cerr << font.source.path << " drew a model row; it cannot measure them\n";
-            return 1;
-        }
-        const pixmora::CellFormat& format =
-            pixmora::kCellFormats[static_cast<std::size_t>(font.formatIndex)];
-        const DrawnFont drawn =
-            DrawFont(library, font.source, models::CellFormat{format.width, format.height});
-        std::string misses;
-        for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
-            if (!pixmora::ScanOffered(format.width, scan)) {
-                continue;
-            }
-            for (bool negative : {false, true}) {
-                const pixmora::Candidate truth{font.formatIndex, scan, negative};
-                const pixmora::Recognition found =
-                    pixmora::RecogniseData(PackFont(drawn, format, scan, negative), modelBytes);
-                const bool ok = found.Recognised &&
-                                found.candidate.formatIndex == truth.formatIndex &&
-                                found.candidate.scan == truth.scan &&
-                                found.candidate.negative == truth.negative;
-                ++tried[static_cast<std::size_t>(font.formatIndex)];
-                right[static_cast<std::size_t>(font.formatIndex)] += ok ? 1 : 0;
-                if (ok) {
-                    continue;
-                }
-                misses += "      " + Describe(truth) + " taken for " +
-                          (found.Recognised ? Describe(found.candidate) : "nothing") + "\n";
-                if (options.verbose) {
-                    const auto& own =
-                        found.table[static_cast<std::size_t>(truth.formatIndex)]
-                                   [static_cast<std::size_t>(pixmora::TrialOf(scan, negative))];
-                    const auto& winner =
-                        found.table[static_cast<std::size_t>(found.candidate.formatIndex)]
-                                   [static_cast<std::size_t>(pixmora::TrialOf(
-                                       found.candidate.scan, found.candidate.negative))];
-                    misses +=
-                        "        groups right" + Groups(own) + ", winner" + Groups(winner) + "\n";
-                }
+    double share = 0.0;
+    if (options.enlarged) {
+        const std::array<Tally, 2> tallies = MeasureEnlarged(modelBytes, options.verbose);
+        tallies[0].Print(
+            "fonts of the list, recognised with the enlarged format, scan and polarity");
+        tallies[1].Print("with the model-row fonts");
+        share = tallies[0].Share();
+    } else {
+        const std::set<std::string> modelFiles = ModelFontFiles();
+        for (const TestFont& font : fonts) {
+            if (modelFiles.contains(font.source.path)) {
+                std::cerr << font.source.path << " drew a model row; it cannot measure them\n";
+                return 1;
             }
         }
-        std::cout << format.name << "  " << FontLabel(font, drawn)
-                  << (drawn.cyrillic ? "" : " (no Cyrillic)")
-                  << (drawn.clippedTests > 0
-                          ? " (" + std::to_string(drawn.clippedTests) + " test characters cut)"
-                          : "")
-                  << (misses.empty() ? ": all recognised\n" : ":\n" + misses);
+        const Tally tally = MeasureOwnFormats(fonts, modelBytes, options.verbose);
+        tally.Print("recognised with the right format, scan and polarity");
+        share = tally.Share();
     }
-
-    int allTried = 0, allRight = 0;
-    std::cout << "\nrecognised with the right format, scan and polarity:\n";
-    for (std::size_t n = 0; n < tried.size(); ++n) {
-        allTried += tried[n];
-        allRight += right[n];
-        std::printf("  %-8s %4d / %4d  %5.1f%%\n",
-                    std::string(pixmora::kCellFormats[n].name).c_str(), right[n], tried[n],
-                    100.0 * right[n] / std::max(tried[n], 1));
-    }
-    const double share = static_cast<double>(allRight) / std::max(allTried, 1);
-    std::printf("  %-8s %4d / %4d  %5.1f%%\n", "total", allRight, allTried, 100.0 * share);
     return share + 1e-9 >= options.atLeast ? 0 : 1;
 }
 
@@ -420,7 +580,8 @@ int Measure(const Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::cerr << "usage: measure_recognition [--verbose] [--at-least SHARE] MODEL_DIRECTORY\n";
+        std::cerr << "usage: measure_recognition [--enlarged] [--verbose] [--at-least SHARE] "
+                     "MODEL_DIRECTORY\n";
         return 2;
     }
     try {

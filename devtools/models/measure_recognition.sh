@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures recognition on fonts that drew no model row:
-#     devtools/models/measure_recognition.sh [--verbose] [--at-least SHARE] [MODEL_DIRECTORY]
+#     devtools/models/measure_recognition.sh [--enlarged] [--verbose] [--at-least SHARE] [MODEL_DIRECTORY]
 # The model directory defaults to data/Model. The program is the CMake target
 # pixmora_measure_recognition (tests/models) of the preset "dev", configured and built here when
 # needed; PIXMORA_BUILD_DIR names another build tree.
@@ -14,9 +14,9 @@ args=()
 models="$root/data/Model"
 while [ $# -gt 0 ]; do
     case "$1" in
-        --verbose) args+=("$1") ;;
+        --enlarged|--verbose) args+=("$1") ;;
         --at-least) args+=("$1" "$2"); shift ;;
-        -*) echo "usage: $0 [--verbose] [--at-least SHARE] [MODEL_DIRECTORY]" >&2; exit 2 ;;
+        -*) echo "usage: $0 [--enlarged] [--verbose] [--at-least SHARE] [MODEL_DIRECTORY]" >&2; exit 2 ;;
         *) models="$1" ;;
     esac
     shift
