@@ -6,6 +6,7 @@
 // writes DIRECTORY/tN.mod for every cell format and lists the font and size behind each glyph.
 // --check writes nothing and fails when a file in DIRECTORY differs from what would be written;
 // --show also draws every row as text.
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -127,7 +128,10 @@ int main(int argc, char** argv) {
                       << ", drawing area " << cell.areaWidth() << " x " << cell.areaHeight()
                       << "\n";
             std::vector<std::uint8_t> bytes;
-            for (const ModelRow& row : format.rows) {
+            std::array<bool, kRowsPerModel> enlargedRows{};
+            for (std::size_t r = 0; r < format.rows.size(); ++r) {
+                const ModelRow& row = format.rows[r];
+                enlargedRows[r] = row.enlarged.has_value();
                 const BuiltRow built = BuildRow(library, cell, row);
                 ReportRow(row, built, std::cout);
                 if (options.show) {
@@ -138,7 +142,7 @@ int main(int argc, char** argv) {
                     bytes.insert(bytes.end(), packed.begin(), packed.end());
                 }
             }
-            const std::vector<std::string> faults = CheckModel(bytes, cell);
+            const std::vector<std::string> faults = CheckModel(bytes, cell, enlargedRows);
             for (const std::string& fault : faults) {
                 std::cerr << FileName(index) << ": " << fault << "\n";
             }

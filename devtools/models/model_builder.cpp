@@ -1,7 +1,10 @@
 #include "model_builder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+#include "transform/line_mapping.h"
 
 namespace models {
 
@@ -65,7 +68,9 @@ float FitPixelSize(Font& font, const CellFormat& cell) {
     throw RenderError("the capitals of " + font.source().path + " fit no size");
 }
 
-BuiltRow BuildRow(const FreeTypeLibrary& library, const CellFormat& cell, const ModelRow& row) {
+namespace {
+
+BuiltRow DrawRow(const FreeTypeLibrary& library, const CellFormat& cell, const ModelRow& row) {
     std::vector<std::unique_ptr<Font>> fonts;
     std::vector<float> sizes;
     for (const FontSource& source : row.fonts) {
@@ -121,6 +126,47 @@ BuiltRow BuildRow(const FreeTypeLibrary& library, const CellFormat& cell, const 
     return built;
 }
 
+}  // namespace
+
+DotMatrix EnlargeCell(const DotMatrix& small, const CellFormat& cell) {
+    const pixmora::LineMapping columns = pixmora::MapLines(small.width, cell.width);
+    const pixmora::LineMapping rows = pixmora::MapLines(small.height, cell.height);
+    DotMatrix enlarged(cell.width, cell.height);
+    for (int y = 0; y < cell.height; ++y) {
+        for (int x = 0; x < cell.width; ++x) {
+            enlarged.at(x, y) =
+                small.at(pixmora::SourceLine(columns, x), pixmora::SourceLine(rows, y));
+        }
+    }
+    return enlarged;
+}
+
+BuiltRow BuildRow(const FreeTypeLibrary& library, const CellFormat& cell, const ModelRow& row) {
+    if (!row.enlarged) {
+        return DrawRow(library, cell, row);
+    }
+    const CellFormat& small = row.enlarged->from;
+    const int shift = row.enlarged->firstColumn;
+    BuiltRow built = DrawRow(library, small, row);
+    for (std::size_t slot = 0; slot < built.cells.size(); ++slot) {
+        DotMatrix placed(small.width, small.height);
+        for (int y = 0; y < small.height; ++y) {
+            for (int x = 0; x + shift < small.width; ++x) {
+                placed.at(x + shift, y) = built.cells[slot].at(x, y);
+            }
+        }
+        const auto lit = [](const DotMatrix& glyph) {
+            return std::count(glyph.dots.begin(), glyph.dots.end(), std::uint8_t{1});
+        };
+        if (lit(placed) != lit(built.cells[slot])) {
+            throw RenderError("row \"" + row.style + "\": " + CodeName(kTestChars[slot]) +
+                              " does not fit from column " + std::to_string(shift));
+        }
+        built.cells[slot] = AlignBottomLeft(EnlargeCell(placed, cell), cell);
+    }
+    return built;
+}
+
 DotMatrix AlignBottomLeft(const DotMatrix& glyph, const CellFormat& cell) {
     const DotMatrix ink = glyph.cropped();
     DotMatrix result(cell.width, cell.height);
@@ -156,8 +202,8 @@ DotMatrix UnpackVertical1(const std::uint8_t* bytes, const CellFormat& format) {
     return cell;
 }
 
-std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes,
-                                    const CellFormat& cell) {
+std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes, const CellFormat& cell,
+                                    const std::array<bool, kRowsPerModel>& enlargedRows) {
     std::vector<std::string> faults;
     const std::size_t glyphs = kRowsPerModel * kTestChars.size();
     const auto perGlyph = static_cast<std::size_t>(cell.bytesPerChar());
@@ -191,7 +237,8 @@ std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes,
             faults.push_back(name + " is not in the bottom-left corner");
         }
         const DotMatrix ink = glyph.cropped();
-        if (ink.width > cell.areaWidth() || ink.height > cell.areaHeight()) {
+        if (!enlargedRows[slot / kTestChars.size()] &&
+            (ink.width > cell.areaWidth() || ink.height > cell.areaHeight())) {
             faults.push_back(name + " is larger than the drawing area");
         }
     }

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,21 @@ inline constexpr int kRowsPerModel = 4;
 // One reference font: each test character is drawn by the first font of the list that has it and
 // draws it inside the drawing area. A font without Cyrillic draws А and В as its Latin A and B,
 // which they equal in look, so that they match the rest of the row.
+//
+// A row may be drawn in a smaller cell and enlarged into the model's cell by repeating dot columns
+// and rows exactly as the program's "Увеличить шрифт" does, so that fonts users enlarged that way
+// find a reference of their own look. Where the glyphs start in the small cell matters, because
+// the enlargement repeats columns unevenly (6 -> 12 shows old columns 0 1 2 2 2 2 3 4 5 5 5 5):
+// many small fonts keep column 0 blank and draw in columns 1 and on.
+struct Enlargement {
+    CellFormat from;
+    int firstColumn = 0;
+};
+
 struct ModelRow {
     std::string style;
     std::vector<FontSource> fonts;
+    std::optional<Enlargement> enlarged = std::nullopt;
 };
 
 struct ModelFormat {
@@ -72,8 +85,13 @@ float FitPixelSize(Font& font, const CellFormat& cell);
 
 // Draws the 16 test characters of a row. Throws RenderError when no font of the row draws a
 // character inside the drawing area. An outline sign that does not fit at the font's size is
-// drawn at the largest size at which it does.
+// drawn at the largest size at which it does. An enlarged row is drawn in its small cell, moved to
+// its first column, enlarged and aligned again.
 BuiltRow BuildRow(const FreeTypeLibrary& library, const CellFormat& cell, const ModelRow& row);
+
+// A glyph of a smaller cell (its dots where they were drawn) enlarged to the cell by the
+// program's line mapping (src/transform/line_mapping.h).
+DotMatrix EnlargeCell(const DotMatrix& small, const CellFormat& cell);
 
 // Moves the lit dots of a glyph to the bottom-left corner of a W x H cell.
 DotMatrix AlignBottomLeft(const DotMatrix& glyph, const CellFormat& cell);
@@ -82,9 +100,12 @@ DotMatrix AlignBottomLeft(const DotMatrix& glyph, const CellFormat& cell);
 std::vector<std::uint8_t> PackVertical1(const DotMatrix& cell);
 DotMatrix UnpackVertical1(const std::uint8_t* bytes, const CellFormat& cell);
 
-// Checks the packed model: 64 glyphs, the blank slots blank, every other glyph lit and touching
-// the left column and the bottom row. Returns a description of every fault (empty when sound).
-std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes, const CellFormat& cell);
+// Checks the packed model: 64 glyphs, the blank slots blank, every other glyph lit, touching the
+// left column and the bottom row and inside the drawing area (inside the cell for the rows marked
+// enlarged, which reach into the spacing margin as the enlargement makes them). Returns a
+// description of every fault (empty when sound).
+std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes, const CellFormat& cell,
+                                    const std::array<bool, kRowsPerModel>& enlargedRows = {});
 
 // The model file's text: "Data &hNN,..." lines of 6 values for 6-byte glyphs, 8 otherwise, CR LF.
 std::string ModelFileText(const std::vector<std::uint8_t>& bytes, const CellFormat& cell);

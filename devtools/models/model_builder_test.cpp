@@ -92,6 +92,53 @@ TEST(ModelBuilder, CheckRefusesAGlyphInTheSpacingMargin) {
     EXPECT_NE(faults[0].find("larger than the drawing area"), std::string::npos);
 }
 
+TEST(ModelBuilder, CheckLetsOnlyEnlargedRowsIntoTheMargin) {
+    std::vector<std::uint8_t> bytes = SoundModel(k6x8);
+    bytes[1 * 6 + 5] = 0x80;   // row 0 reaches the margin column
+    bytes[17 * 6 + 5] = 0x80;  // and so does row 1
+    EXPECT_EQ(CheckModel(bytes, k6x8, {false, true, false, false}).size(), 1u);
+    EXPECT_TRUE(CheckModel(bytes, k6x8, {true, true, false, false}).empty());
+}
+
+// The glyph of a 6 x 8 cell whose only lit column is `column`, rows 1..7.
+DotMatrix Column6x8(int column) {
+    DotMatrix glyph(6, 8);
+    for (int y = 1; y < 8; ++y) {
+        glyph.at(column, y) = 1;
+    }
+    return glyph;
+}
+
+int LitColumns(const DotMatrix& glyph) {
+    int columns = 0;
+    for (int x = 0; x < glyph.width; ++x) {
+        bool lit = false;
+        for (int y = 0; y < glyph.height; ++y) {
+            lit = lit || glyph.at(x, y);
+        }
+        columns += lit ? 1 : 0;
+    }
+    return columns;
+}
+
+TEST(ModelBuilder, EnlargesUnevenlyAsTheProgramDoes) {
+    // 6 -> 12 columns show old 0 1 2 2 2 2 | 3 4 5 5 5 5; 8 -> 16 rows double every row.
+    const CellFormat k12x16{12, 16};
+    for (int column = 0; column < 6; ++column) {
+        const DotMatrix enlarged = EnlargeCell(Column6x8(column), k12x16);
+        EXPECT_EQ(LitColumns(enlarged), column == 2 || column == 5 ? 4 : 1) << "column " << column;
+        EXPECT_EQ(enlarged.cropped().height, 14) << "column " << column;
+    }
+    EXPECT_EQ(EnlargeCell(Column6x8(3), k12x16).at(6, 15), 1);
+    EXPECT_EQ(EnlargeCell(Column6x8(3), k12x16).at(6, 1), 0);
+    // 8 -> 16 is even: every column twice.
+    DotMatrix eight(8, 8);
+    eight.at(7, 7) = 1;
+    const DotMatrix doubled = EnlargeCell(eight, k16x16);
+    EXPECT_EQ(LitColumns(doubled), 2);
+    EXPECT_EQ(doubled.at(14, 14) + doubled.at(15, 15), 2);
+}
+
 TEST(ModelBuilder, WritesDataLinesOfSixOrEightUpperCaseValues) {
     std::vector<std::uint8_t> six(12);
     six[2] = 0x5F;
@@ -148,6 +195,31 @@ TEST(ModelBuilder, RowWithoutCyrillicFailsLoudlyAndFallsBackWhenGivenAFont) {
         }
     }
     EXPECT_TRUE(CheckModel(bytes, cell).empty());
+}
+
+TEST(ModelBuilder, EnlargedRowIsDrawnSmallMovedAndEnlarged) {
+    const FontSource lcd = CleanBitmap("6x10.pcf.gz");
+    if (!std::filesystem::exists(lcd.path)) {
+        GTEST_SKIP() << "xfonts-base is not installed";
+    }
+    const FreeTypeLibrary library;
+    const CellFormat k12x16{12, 16};
+    const BuiltRow small = BuildRow(library, k6x8, ModelRow{"small", {lcd}});
+    const BuiltRow enlarged =
+        BuildRow(library, k12x16, ModelRow{"enlarged", {lcd}, Enlargement{k6x8, 1}});
+    for (std::size_t slot = 1; slot < kTestChars.size(); ++slot) {
+        const DotMatrix ink = small.cells[slot].cropped();
+        // From column 1 a glyph five columns wide spans old columns 1..5, which become 11.
+        const int expectedWidth = ink.width == 5 ? 11 : ink.width < 2 ? ink.width : -1;
+        if (expectedWidth > 0) {
+            EXPECT_EQ(enlarged.cells[slot].cropped().width, expectedWidth) << "slot " << slot;
+        }
+        EXPECT_EQ(enlarged.cells[slot].cropped().height, 2 * ink.height) << "slot " << slot;
+        EXPECT_EQ(enlarged.cells[slot].dots, AlignBottomLeft(enlarged.cells[slot], k12x16).dots);
+    }
+    // A first column that pushes ink out of the small cell fails loudly.
+    EXPECT_THROW(BuildRow(library, k12x16, ModelRow{"too far", {lcd}, Enlargement{k6x8, 2}}),
+                 RenderError);
 }
 
 // A PSF2 font of two 5 x 3 glyphs, "A" and "Б" (the second also listed for a sequence).

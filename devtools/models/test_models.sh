@@ -3,6 +3,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
+src="$here/../../src"
 build="$(mktemp -d)"
 trap 'rm -rf "$build"' EXIT
 
@@ -10,6 +11,7 @@ trap 'rm -rf "$build"' EXIT
 g++ -std=c++20 -O1 -g -Wall -Wextra -Wpedantic -Werror -fsanitize=address,undefined \
     -o "$build/model_builder_test" \
     "$here"/model_builder_test.cpp "$here"/model_builder.cpp "$here"/glyph_render.cpp \
-    "$here"/console_font.cpp $(pkg-config --cflags --libs freetype2 zlib) \
+    "$here"/console_font.cpp "$src"/transform/line_mapping.cpp -I"$src" \
+    $(pkg-config --cflags --libs freetype2 zlib) \
     -lgtest -lgtest_main -pthread
 "$build/model_builder_test"
