@@ -1,6 +1,6 @@
 # Enlarges a real 6 x 8 font to 12 x 16 with `pixmora-cli convert --enlarge` and checks that the
-# result holds 224 characters of 24 bytes and renders as a sheet of 12 x 16 cells. (Recognition is
-# not asked of it: a doubled 5 x 7 letter resembles none of the 12 x 16 reference glyphs.)
+# result holds 224 characters of 24 bytes, is recognised again as a 12 x 16 font of the same scan
+# and polarity, and renders as a sheet of 12 x 16 cells.
 #   cmake -DCLI=<pixmora-cli> -DFONT=<file> -DWORK=<scratch directory> -P check_real_enlarge.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -35,6 +35,12 @@ info_of("${enlarged}" after)
 if(NOT after_bytes_read EQUAL 5376)
     message(FATAL_ERROR "the enlarged font holds ${after_bytes_read} bytes, not 5376")
 endif()
+set(got "${after_recognised} ${after_width} x ${after_height} scan ${after_scan} ${after_negative}")
+set(want "ON 12 x 16 scan ${before_scan} ${before_negative}")
+if(NOT got STREQUAL want)
+    message(FATAL_ERROR "the enlarged font reads as ${got} (recognised, format, scan, negative), "
+                        "not ${want}")
+endif()
 
 set(sheet "${WORK}/enlarged.png")
 set(given --format "12 x 16" --scan ${before_scan})
@@ -51,4 +57,4 @@ file(READ "${sheet}" size HEX OFFSET 16 LIMIT 8)
 if(NOT size STREQUAL "000000cf000000ed")
     message(FATAL_ERROR "the sheet's width and height are 0x${size}, not 207 x 237")
 endif()
-message(STATUS "5376 bytes, a sheet of 207 x 237 pixels")
+message(STATUS "${got}, 5376 bytes, a sheet of 207 x 237 pixels")
