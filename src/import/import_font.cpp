@@ -22,7 +22,7 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kCyrillicBlockIndex = 160;  // code 192
+constexpr int kCyrillicBlockIndex = kFirstCyrillicCode - kFirstCode;
 
 void TellFailure(Host& host, const std::string& text) {
     host.Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);

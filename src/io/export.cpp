@@ -17,7 +17,6 @@ namespace pixmora {
 namespace {
 
 constexpr int kLastCode = 255;
-constexpr int kFirstCyrillicCode = 192;
 
 std::string ScanNamePart(int scan) {
     const char direction = IsVerticalScan(scan) ? 'v' : 'h';

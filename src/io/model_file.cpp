@@ -30,8 +30,6 @@ std::string WriteFailedText(const std::string& path, const std::string& reason) 
     return "Не удалось записать файл " + path + ": " + reason + "\n" + kModelFileKept;
 }
 
-constexpr int kFirstCode = 32;
-constexpr int kFirstCyrillicCode = 192;  // "А" in Windows-1251
 constexpr char32_t kCyrillicCapitalA = 0x410;
 
 // A test character as the user reads it: ASCII as is, the Cyrillic letters of Windows-1251
@@ -52,7 +50,7 @@ void SelectFirstChar(Editor& ed) {
     ed.font.CurrentCharOffset = 0;
     ed.table.cells[static_cast<std::size_t>(ed.font.PreviousChar)].background = kWhite;
     ed.table.cells[0].background = kRed;
-    ShowGlyph(ed.font, 0, ed.params.BytesPerChar, ed.params.CellWidth, ed.params.FontByteScan);
+    ShowCurrentChar(ed.font, ed.params);
     ResetUndoHistory(ed);
 }
 

@@ -22,6 +22,7 @@ namespace pixmora {
 
 inline constexpr int kCharCount = 224;  // codes 32..255
 inline constexpr int kFirstCode = 32;
+inline constexpr int kFirstCyrillicCode = 192;                    // "А" in Windows-1251
 inline constexpr int kMaxBytesPerChar = 336;                      // 48 x 56
 inline constexpr int kFontBytes = kCharCount * kMaxBytesPerChar;  // 75264 data bytes at most
 inline constexpr int kImageSize = kFontBytes + 1;                 // plus one spare byte
