@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "model/editor.h"
-#include "model/host.h"
+#include "editor/editor.h"
+#include "editor/host.h"
 
 namespace pixmora::bench {
 

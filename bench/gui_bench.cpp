@@ -11,14 +11,14 @@
 #include <random>
 
 #include "bench_host.h"
-#include "model/editor.h"
+#include "commands/new_font.h"
+#include "commands/params_dialog.h"
+#include "editor/editor.h"
+#include "editor/startup.h"
+#include "gui/dot_grid_widget.h"
+#include "gui/main_window.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
-#include "ui/dot_grid_widget.h"
-#include "ui/main_window.h"
-#include "ui/new_font.h"
-#include "ui/params_dialog.h"
-#include "ui/startup.h"
 
 namespace pixmora {
 namespace {

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "bench_host.h"
+#include "editor/editor.h"
+#include "editor/startup.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
-#include "model/editor.h"
-#include "ui/startup.h"
 
 namespace pixmora {
 namespace {

@@ -7,13 +7,13 @@
 #include <sstream>
 
 #include "bench_host.h"
+#include "editor/editor.h"
+#include "editor/font_settings.h"
 #include "io/byte_notation.h"
 #include "io/export.h"
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
-#include "model/editor.h"
-#include "ui/font_settings.h"
 
 namespace pixmora {
 namespace {

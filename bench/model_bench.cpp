@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/glyph_packing.h"
 
 namespace pixmora {

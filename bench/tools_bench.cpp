@@ -3,11 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_host.h"
-#include "model/editor.h"
+#include "editor/cell_view.h"
+#include "editor/editor.h"
+#include "editor/undo_history.h"
 #include "model/glyph_packing.h"
 #include "tools/flood_fill.h"
-#include "tools/undo_history.h"
-#include "ui/cell_view.h"
 
 namespace pixmora {
 namespace {

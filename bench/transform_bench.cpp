@@ -6,10 +6,10 @@
 #include <random>
 
 #include "bench_host.h"
-#include "model/editor.h"
+#include "editor/editor.h"
+#include "editor/startup.h"
 #include "transform/font_conversion.h"
 #include "transform/scan_change.h"
-#include "ui/startup.h"
 
 namespace pixmora {
 namespace {

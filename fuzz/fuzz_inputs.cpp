@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "editor/editor.h"
 #include "import/recognition.h"
 #include "io/export.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
 #include "io/number_text.h"
-#include "model/editor.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
 #include "quiet_host.h"

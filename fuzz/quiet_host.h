@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "model/host.h"
+#include "editor/host.h"
 
 namespace pixmora::fuzz {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ui/main_window.h"
-#include "ui/qt_translation.h"
+#include "gui/main_window.h"
+#include "gui/qt_translation.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

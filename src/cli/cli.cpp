@@ -11,8 +11,8 @@
 #include "cli/exit_codes.h"
 #include "cli/info_command.h"
 #include "cli/render_command.h"
+#include "editor/font_settings.h"
 #include "io/model_file.h"
-#include "ui/font_settings.h"
 
 namespace pixmora::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/cli_host.h"
 
-#include "model/editor.h"
+#include "editor/editor.h"
 
 namespace pixmora::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "model/host.h"
+#include "editor/host.h"
 
 namespace pixmora::cli {
 

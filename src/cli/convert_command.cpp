@@ -7,14 +7,14 @@
 
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
+#include "editor/editor.h"
+#include "editor/font_settings.h"
 #include "io/byte_notation.h"
 #include "io/export.h"
 #include "io/file_commit.h"
-#include "model/editor.h"
 #include "transform/enlarge_dialog.h"
 #include "transform/font_conversion.h"
 #include "transform/scan_change.h"
-#include "ui/font_settings.h"
 
 namespace pixmora::cli {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <span>
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "model/glyph_packing.h"
 
 namespace pixmora::cli {

@@ -6,12 +6,12 @@
 
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
+#include "editor/editor.h"
+#include "editor/startup.h"
 #include "import/confirm_import.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
 #include "io/font_reader.h"
-#include "model/editor.h"
-#include "ui/startup.h"
 
 namespace pixmora::cli {
 

@@ -6,9 +6,9 @@
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
 #include "cli/font_sheet.h"
+#include "editor/editor.h"
 #include "io/export.h"
 #include "io/file_commit.h"
-#include "model/editor.h"
 
 namespace pixmora::cli {
 

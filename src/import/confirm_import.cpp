@@ -2,20 +2,14 @@
 
 #include <cstddef>
 
+#include "editor/host.h"
 #include "model/formats.h"
-#include "model/host.h"
 
 namespace pixmora {
 
 namespace {
 
 constexpr int kCyrillicBlockChars = 64;
-
-const char* ScanReportText(int scan) {
-    static constexpr const char* kTexts[] = {"вертикальная 1", "вертикальная 2", "горизонтальная 1",
-                                             "горизонтальная 2"};
-    return kTexts[scan];
-}
 
 const char* CoverageText(Coverage coverage) {
     switch (coverage) {
@@ -43,7 +37,8 @@ std::string RecognitionReport(const Recognition& found) {
     size += "  x  ";
     size += std::to_string(format.height);
     report += line(size);
-    report += line(std::string("- развертка:  ") + ScanReportText(found.candidate.scan));
+    report +=
+        line(std::string("- развертка:  ") + std::string(ScanNamesOf(found.candidate.scan).report));
     report += line(std::string("- вид:             ") +
                    (found.candidate.negative ? "негатив" : "позитив"));
     report += line("- набор символов:  ");

@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "editor/cell_view.h"
+#include "editor/editor.h"
+#include "editor/exit_check.h"
+#include "editor/font_settings.h"
+#include "editor/host.h"
+#include "editor/replaced_font.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
 #include "io/font_reader.h"
-#include "model/editor.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
-#include "ui/cell_view.h"
-#include "ui/exit_check.h"
-#include "ui/font_settings.h"
-#include "ui/replaced_font.h"
 
 namespace pixmora {
 

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <memory>
 
+#include "editor/host.h"
 #include "import/confirm_import.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
-#include "model/host.h"
 
 namespace pixmora {
 

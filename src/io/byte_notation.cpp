@@ -1,6 +1,6 @@
 #include "io/byte_notation.h"
 
-#include "ui/font_settings.h"
+#include "editor/font_settings.h"
 
 namespace pixmora {
 

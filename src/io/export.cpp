@@ -4,13 +4,13 @@
 #include <span>
 #include <sstream>
 
+#include "editor/editor.h"
+#include "editor/font_settings.h"
+#include "editor/host.h"
 #include "io/byte_notation.h"
 #include "io/file_commit.h"
 #include "io/font_writer.h"
 #include "io/number_text.h"
-#include "model/editor.h"
-#include "model/host.h"
-#include "ui/font_settings.h"
 
 namespace pixmora {
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "editor/host.h"
 #include "io/number_text.h"
 #include "io/reader_detail.h"
-#include "model/host.h"
 
 namespace pixmora {
 

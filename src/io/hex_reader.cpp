@@ -4,8 +4,8 @@
 // addresses) and stray text cost nothing. Addresses are not used: data follow in file order.
 #include <string>
 
+#include "editor/host.h"
 #include "io/reader_detail.h"
-#include "model/host.h"
 
 namespace pixmora::reader {
 

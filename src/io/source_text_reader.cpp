@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
+#include "editor/host.h"
 #include "io/number_text.h"
 #include "io/reader_detail.h"
-#include "model/host.h"
 
 namespace pixmora::reader {
 

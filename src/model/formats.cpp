@@ -20,19 +20,19 @@ std::optional<int> FormatIndexByName(std::string_view name) {
     return std::nullopt;
 }
 
+const ScanNames& ScanNamesOf(int scan) {
+    return kScanNames.at(static_cast<std::size_t>(scan));
+}
+
 std::string_view ScanOptionCaption(int scan) {
-    static constexpr std::array<std::string_view, kScanCount> kCaptions{
-        "вертикально 1", "вертикально 2", "горизонтально 1", "горизонтально 2"};
-    return kCaptions.at(static_cast<std::size_t>(scan));
+    return ScanNamesOf(scan).option;
 }
 
 std::string_view ScanCaptionText(int scan, CaptionOrigin origin) {
-    static constexpr std::array<std::string_view, kScanCount> kTexts{
-        "вертикальный 1  ", "вертикальный 2 ", "горизонтальный 1", "горизонтальный 2"};
     if (scan == kScanVertical2 && origin == CaptionOrigin::ImportOrEnlarge) {
         return "вертикальный 2  ";
     }
-    return kTexts.at(static_cast<std::size_t>(scan));
+    return ScanNamesOf(scan).caption;
 }
 
 std::string FontCaption(int width, int height, std::string_view scanText) {

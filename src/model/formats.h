@@ -50,6 +50,22 @@ constexpr bool ScanOffered(int width, int scan) {
     return scan >= 0 && scan < kScanCount && (IsVerticalScan(scan) || width % 8 == 0);
 }
 
+// Every name a byte scan goes by, one row per scan.
+struct ScanNames {
+    std::string_view option;     // the dialogs' option caption: "вертикально 1"
+    std::string_view caption;    // the font caption after a new font or a scan change
+    std::string_view report;     // the import report: "вертикальная 1"
+    std::string_view confirmed;  // the scan change's confirmation: "Вертикальная 1"
+};
+inline constexpr std::array<ScanNames, kScanCount> kScanNames{{
+    {"вертикально 1", "вертикальный 1  ", "вертикальная 1", "Вертикальная 1"},
+    {"вертикально 2", "вертикальный 2 ", "вертикальная 2", "Вертикальная 2"},
+    {"горизонтально 1", "горизонтальный 1", "горизонтальная 1", "Горизонтальная 1"},
+    {"горизонтально 2", "горизонтальный 2", "горизонтальная 2", "Горизонтальная 2"},
+}};
+
+// The names of a scan; scan must be 0..kScanCount - 1.
+const ScanNames& ScanNamesOf(int scan);
 // "вертикально 1" .. "горизонтально 2": the option captions of the dialogs.
 std::string_view ScanOptionCaption(int scan);
 

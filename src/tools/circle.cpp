@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "tools/glyph_edit.h"
 
 namespace pixmora {

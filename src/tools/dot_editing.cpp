@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "model/editor.h"
+#include "editor/editor.h"
+#include "editor/host.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
 #include "tools/circle.h"
 #include "tools/flood_fill.h"
 #include "tools/line.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "model/editor.h"
-#include "model/host.h"
+#include "editor/editor.h"
+#include "editor/host.h"
 #include "tools/glyph_edit.h"
 
 namespace pixmora {

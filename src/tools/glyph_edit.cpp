@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "model/editor.h"
-#include "tools/undo_history.h"
+#include "editor/editor.h"
+#include "editor/undo_history.h"
 
 namespace pixmora {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "tools/glyph_edit.h"
 
 namespace pixmora {

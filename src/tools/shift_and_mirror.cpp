@@ -1,6 +1,6 @@
 #include "tools/shift_and_mirror.h"
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "tools/dot_moves.h"
 #include "tools/glyph_edit.h"
 

@@ -1,9 +1,9 @@
 #include "tools/stretch.h"
 
-#include "model/editor.h"
+#include "editor/editor.h"
+#include "editor/undo_history.h"
 #include "tools/dot_moves.h"
 #include "tools/glyph_edit.h"
-#include "tools/undo_history.h"
 
 namespace pixmora {
 

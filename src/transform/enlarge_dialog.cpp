@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "model/editor.h"
-#include "model/host.h"
-#include "ui/params_dialog.h"
+#include "editor/dialog_shared.h"
+#include "editor/editor.h"
+#include "editor/host.h"
 
 namespace pixmora {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "model/editor.h"
+#include "editor/cell_view.h"
+#include "editor/editor.h"
+#include "editor/host.h"
+#include "editor/replaced_font.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
 #include "transform/enlarge_dialog.h"
 #include "transform/line_mapping.h"
-#include "ui/cell_view.h"
-#include "ui/replaced_font.h"
 
 namespace pixmora {
 

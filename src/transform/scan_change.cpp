@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "model/editor.h"
+#include "editor/editor.h"
+#include "editor/host.h"
 #include "model/glyph_packing.h"
-#include "model/host.h"
 #include "transform/scan_dialog.h"
 
 namespace pixmora {
@@ -53,7 +53,7 @@ void ChangeByteScan(Editor& ed, Host& host) {
     // The bytes in memory no longer match any saved file.
     ed.win.nosave = 1;
     host.Message(std::string(kScanChangedText) + "\n" + kScanChangedNameLead +
-                     std::string(ByteScanName(newScan)),
+                     std::string(ScanNamesOf(newScan).confirmed),
                  kScanChangedTitle, MsgIcon::Information, MsgButtons::Ok);
 }
 

@@ -1,16 +1,10 @@
 #include "transform/scan_dialog.h"
 
-#include "model/editor.h"
-#include "model/host.h"
-#include "ui/params_dialog.h"
+#include "editor/dialog_shared.h"
+#include "editor/editor.h"
+#include "editor/host.h"
 
 namespace pixmora {
-
-std::string_view ByteScanName(int scan) {
-    static constexpr std::array<std::string_view, kScanCount> kNames{
-        "Вертикальная 1", "Вертикальная 2", "Горизонтальная 1", "Горизонтальная 2"};
-    return kNames.at(static_cast<std::size_t>(scan));
-}
 
 ScanDialogState OpenScanDialog(Editor& ed, Host& host) {
     ScanDialogState state;

@@ -22,9 +22,6 @@ struct ScanDialogState {
     std::string picturePath;  // the drawing of the selected scan; it may not exist
 };
 
-// "Вертикальная 1" .. "Горизонтальная 2": the scan's name in the confirmation message.
-std::string_view ByteScanName(int scan);
-
 // The dialog opens: horizontal scans only for widths that are multiples of 8, the font's own scan
 // selected.
 ScanDialogState OpenScanDialog(Editor& ed, Host& host);

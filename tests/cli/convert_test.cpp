@@ -7,6 +7,7 @@
 #include "cli/convert_command.h"
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
+#include "editor/font_settings.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
 #include "io/export.h"
@@ -14,7 +15,6 @@
 #include "model/glyph_packing.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
-#include "ui/font_settings.h"
 
 namespace pixmora::test {
 namespace {

@@ -5,17 +5,17 @@
 #include <filesystem>
 #include <sstream>
 
+#include "commands/params_dialog.h"
+#include "editor/editor.h"
+#include "editor/font_settings.h"
 #include "import/recognise_font.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
-#include "model/editor.h"
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
 #include "synthetic_font.h"
-#include "ui/font_settings.h"
-#include "ui/params_dialog.h"
 
 namespace pixmora {
 namespace {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "editor/font_settings.h"
 #include "io/byte_notation.h"
 #include "io/file_commit.h"
 #include "io/font_reader.h"
@@ -15,7 +16,6 @@
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
 #include "support/write_faults.h"
-#include "ui/font_settings.h"
 
 namespace pixmora {
 namespace {

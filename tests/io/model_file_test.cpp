@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "commands/font_commands.h"
 #include "io/byte_notation.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
@@ -12,7 +13,6 @@
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
 #include "support/write_faults.h"
-#include "ui/font_commands.h"
 
 namespace pixmora {
 namespace {

@@ -2,12 +2,12 @@
 // polarities, the whole set and a range.
 #include <gtest/gtest.h>
 
+#include "editor/font_settings.h"
 #include "io/export.h"
 #include "io/font_reader.h"
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
-#include "ui/font_settings.h"
 
 namespace pixmora {
 namespace {

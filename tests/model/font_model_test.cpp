@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/editor.h"
+#include "editor/editor.h"
 #include "support/test_font.h"
 
 namespace pixmora {

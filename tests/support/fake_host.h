@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/host.h"
+#include "editor/host.h"
 
 namespace pixmora::test {
 

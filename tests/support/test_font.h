@@ -6,10 +6,10 @@
 #include <span>
 #include <vector>
 
-#include "model/editor.h"
+#include "editor/cell_view.h"
+#include "editor/editor.h"
+#include "editor/startup.h"
 #include "model/formats.h"
-#include "ui/cell_view.h"
-#include "ui/startup.h"
 
 namespace pixmora::test {
 

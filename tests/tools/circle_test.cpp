@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "drawing_support.h"
+#include "editor/tool_state.h"
 #include "support/fake_host.h"
 #include "tools/dot_editing.h"
-#include "tools/tool_state.h"
 
 namespace pixmora {
 namespace {

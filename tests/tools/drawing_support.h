@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/editor.h"
+#include "editor/editor.h"
+#include "editor/undo_history.h"
 #include "model/glyph_packing.h"
 #include "support/test_font.h"
-#include "tools/undo_history.h"
 
 namespace pixmora::test {
 

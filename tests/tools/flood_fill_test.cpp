@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "drawing_support.h"
+#include "editor/tool_state.h"
 #include "support/fake_host.h"
-#include "tools/tool_state.h"
 
 namespace pixmora {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <random>
 
+#include "commands/commands.h"
 #include "drawing_support.h"
+#include "editor/tool_state.h"
 #include "support/fake_host.h"
 #include "tools/dot_editing.h"
-#include "tools/tool_state.h"
-#include "ui/commands.h"
 
 namespace pixmora {
 namespace {

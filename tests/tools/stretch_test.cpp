@@ -6,9 +6,9 @@
 #include <random>
 
 #include "drawing_support.h"
+#include "editor/tool_state.h"
 #include "support/fake_host.h"
 #include "tools/dot_editing.h"
-#include "tools/tool_state.h"
 
 namespace pixmora {
 namespace {

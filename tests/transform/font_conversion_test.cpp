@@ -6,14 +6,14 @@
 #include <random>
 #include <vector>
 
+#include "commands/char_selection.h"
+#include "commands/commands.h"
+#include "editor/font_settings.h"
 #include "model/glyph_packing.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "transform/enlarge_dialog.h"
 #include "transform/scan_change.h"
-#include "ui/char_selection.h"
-#include "ui/commands.h"
-#include "ui/font_settings.h"
 
 namespace pixmora {
 namespace {

@@ -7,11 +7,11 @@
 #include <random>
 #include <vector>
 
+#include "commands/commands.h"
 #include "model/glyph_packing.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
 #include "transform/scan_dialog.h"
-#include "ui/commands.h"
 
 namespace pixmora {
 namespace {
@@ -88,10 +88,10 @@ TEST(ScanDialog, HiddenOptionCannotBeChosen) {
 }
 
 TEST(ScanDialog, ScanNames) {
-    EXPECT_EQ(ByteScanName(kScanVertical1), "Вертикальная 1");
-    EXPECT_EQ(ByteScanName(kScanVertical2), "Вертикальная 2");
-    EXPECT_EQ(ByteScanName(kScanHorizontal1), "Горизонтальная 1");
-    EXPECT_EQ(ByteScanName(kScanHorizontal2), "Горизонтальная 2");
+    EXPECT_EQ(ScanNamesOf(kScanVertical1).confirmed, "Вертикальная 1");
+    EXPECT_EQ(ScanNamesOf(kScanVertical2).confirmed, "Вертикальная 2");
+    EXPECT_EQ(ScanNamesOf(kScanHorizontal1).confirmed, "Горизонтальная 1");
+    EXPECT_EQ(ScanNamesOf(kScanHorizontal2).confirmed, "Горизонтальная 2");
 }
 
 TEST(ChangeByteScan, LetterLReversesEachByteAndLooksTheSame) {

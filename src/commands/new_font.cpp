@@ -1,0 +1,52 @@
+#include "commands/new_font.h"
+
+#include "editor/cell_view.h"
+#include "editor/editor.h"
+#include "editor/exit_check.h"
+#include "editor/font_settings.h"
+#include "editor/host.h"
+
+namespace pixmora {
+
+void NewFont(Editor& ed, Host& host) {
+    if (!ConfirmDiscardUnsaved(ed, host)) {
+        return;
+    }
+    ed.font.ParamsDialogMode = kDialogNew;
+    host.RunParamsDialog(ed);
+    if (ed.font.ParamsDialogMode == kDialogEnded) {
+        return;
+    }
+    DeselectTool(ed);
+    {
+        const BusyPointer busy(host);
+        ed.params.FontByteScan = ed.font.DialogByteScan;
+        SetNegativeFont(ed, ed.params.PositiveFont != kLit);
+
+        ResetFontModel(ed);
+        ed.table.locked = false;
+        // The source mark of an armed copy is gone with the old font, so the copy goes too.
+        ed.win.movie = 0;
+
+        const int width = ed.params.CellWidth;
+        const int height = ed.params.CellHeight;
+        ed.font.DotGrid.fill(kDark);
+        ShowCellArea(ed.font, width, height);
+        ClearCell(ed, ed.font.CurrentCharOffset, ed.params.BytesPerChar, width, height);
+
+        ed.win.tex =
+            std::string(ScanCaptionText(ed.params.FontByteScan, CaptionOrigin::NewOrRescan));
+        ed.win.Label19 = FontCaption(width, height, ed.win.tex);
+        SetVisible(ed.win, Ctl::Label19, true);
+
+        ShowEditingCommands(ed);
+        SetVisible(ed.win, Ctl::Check2, true);
+        SetIncompleteSet(ed, false);
+        ed.table.cells[ed.font.CurrentChar].background = kRed;
+    }
+    ResetUndoHistory(ed);
+    ed.font.ParamsDialogMode = kDialogEnded;
+    ed.font.ImageEmpty = kDark;
+}
+
+}  // namespace pixmora

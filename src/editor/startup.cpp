@@ -1,0 +1,31 @@
+#include "editor/startup.h"
+
+#include "editor/editor.h"
+
+namespace pixmora {
+
+void StartUp(Editor& ed) {
+    ed.font.CharTableFontSize = 10;
+    ed.params.FontByteScan = kNoScan;
+    DeselectTool(ed);
+    ed.win.nosave = 0;
+    for (int index = 0; index < kCharCount; ++index) {
+        CharCell& cell = ed.table.cells[index];
+        cell = CharCell{};
+        cell.fontSize = ed.font.CharTableFontSize;
+        cell.textCode = StartupTextCode(index);
+        ed.font.CharDefined[index] = kDark;
+    }
+    ed.table.locked = true;
+    ed.font.DotVisible.fill(false);
+    ed.font.DotGrid.fill(kDark);
+    ed.win.visible.fill(false);
+    SetVisible(ed.win, Ctl::Command1, true);
+    SetVisible(ed.win, Ctl::Command2, true);
+    ed.win.Check1 = false;
+    ed.win.Check2 = false;
+    ed.win.movie = 0;
+    ResetFontModel(ed);
+}
+
+}  // namespace pixmora

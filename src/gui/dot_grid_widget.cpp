@@ -1,0 +1,147 @@
+#include "gui/dot_grid_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "editor/editor.h"
+#include "gui/qt_colours.h"
+#include "tools/dot_editing.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kMinDot = 10;
+constexpr int kMaxDot = 28;
+constexpr int kByteLine = 8;  // a darker line every 8 dots marks the byte boundaries
+
+unsigned ModifiersOf(Qt::KeyboardModifiers keys) {
+    unsigned modifiers = kNoModifier;
+    if (keys & Qt::ShiftModifier) {
+        modifiers |= kShift;
+    }
+    if (keys & Qt::ControlModifier) {
+        modifiers |= kCtrl;
+    }
+    if (keys & Qt::AltModifier) {
+        modifiers |= kAlt;
+    }
+    return modifiers;
+}
+
+}  // namespace
+
+DotGridWidget::DotGridWidget(const Editor& ed, QWidget* parent) : QWidget(parent), ed_(ed) {
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setCursor(Qt::ArrowCursor);
+}
+
+// Room for the largest cell at a readable dot size, so the window keeps its size for every format.
+QSize DotGridWidget::sizeHint() const {
+    return {kGridColumns * kMinDot + 1, kGridRows * kMinDot + 1};
+}
+
+QSize DotGridWidget::minimumSizeHint() const {
+    return sizeHint();
+}
+
+QSize DotGridWidget::CellArea() const {
+    return {std::max(1, ed_.params.CellWidth), std::max(1, ed_.params.CellHeight)};
+}
+
+// The dots grow to fill the widget with the visible cell, within limits.
+int DotGridWidget::DotSize() const {
+    const QSize area = CellArea();
+    const int fit = std::min((width() - 1) / area.width(), (height() - 1) / area.height());
+    return std::clamp(fit, kMinDot, kMaxDot);
+}
+
+QRect DotGridWidget::DotRect(int dot) const {
+    const int size = DotSize();
+    return {DotColumn(dot) * size + 1, DotRow(dot) * size + 1, size - 1, size - 1};
+}
+
+int DotGridWidget::DotAt(QPoint point) const {
+    const int size = DotSize();
+    if (point.x() < 0 || point.y() < 0) {
+        return -1;
+    }
+    const int column = point.x() / size;
+    const int row = point.y() / size;
+    if (column >= kGridColumns || row >= kGridRows) {
+        return -1;
+    }
+    const int dot = DotIndex(row, column);
+    return ed_.font.DotVisible[dot] ? dot : -1;
+}
+
+void DotGridWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int size = DotSize();
+    int columns = 0;
+    int rows = 0;
+    for (int dot = 0; dot < kGridDots; ++dot) {
+        if (ed_.font.DotVisible[dot]) {
+            columns = std::max(columns, DotColumn(dot) + 1);
+            rows = std::max(rows, DotRow(dot) + 1);
+        }
+    }
+    if (columns == 0) {
+        return;
+    }
+    const QRect cell(0, 0, columns * size + 1, rows * size + 1);
+    painter.fillRect(cell, palette().color(QPalette::Mid));
+    for (int dot = 0; dot < kGridDots; ++dot) {
+        if (ed_.font.DotVisible[dot]) {
+            painter.fillRect(DotRect(dot), ToQColor(ed_.font.DotColour[dot]));
+        }
+    }
+    painter.setPen(palette().color(QPalette::Shadow));
+    for (int column = kByteLine; column < columns; column += kByteLine) {
+        painter.drawLine(column * size, 0, column * size, rows * size);
+    }
+    for (int row = kByteLine; row < rows; row += kByteLine) {
+        painter.drawLine(0, row * size, columns * size, row * size);
+    }
+    painter.drawRect(cell.adjusted(0, 0, -1, -1));
+}
+
+void DotGridWidget::Press(QMouseEvent* event) {
+    const int dot = DotAt(event->position().toPoint());
+    if (dot < 0) {
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        lastPressed_ = dot;
+        emit dotClicked(dot);
+    } else if (event->button() == Qt::RightButton) {
+        emit dotRightPressed(dot);
+    }
+}
+
+void DotGridWidget::mousePressEvent(QMouseEvent* event) {
+    Press(event);
+}
+
+// A double-click on one dot is one click, as it is on a separate control; quick clicks on two
+// different dots are two clicks.
+void DotGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int dot = DotAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && dot == lastPressed_) {
+        return;
+    }
+    Press(event);
+}
+
+void DotGridWidget::mouseMoveEvent(QMouseEvent* event) {
+    const int dot = DotAt(event->position().toPoint());
+    if (dot < 0) {
+        emit backgroundHovered();
+    } else {
+        emit dotHovered(dot, ModifiersOf(event->modifiers()));
+    }
+}
+
+}  // namespace pixmora
