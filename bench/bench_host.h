@@ -22,9 +22,9 @@ class BenchHost : public Host {
     }
     std::optional<std::string> OpenFile(const FileDialogRequest&) override { return openResult; }
     std::optional<std::string> SaveFile(const FileDialogRequest&) override { return {}; }
-    void RunParamsDialog(Editor& ed) override { ed.font.ParamsDialogMode = "end"; }
-    void RunScanDialog(Editor& ed) override { ed.font.DialogByteScan = scanChoice; }
-    void RunEnlargeDialog(Editor&) override {}
+    std::optional<ParamsChoice> RunParamsDialog(Editor&) override { return std::nullopt; }
+    std::optional<int> RunScanDialog(Editor&) override { return scanChoice; }
+    std::optional<CellFormat> RunEnlargeDialog(Editor&) override { return std::nullopt; }
     void OpenModelDialog(Editor&) override {}
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return programDir; }

@@ -28,11 +28,11 @@ constexpr int kLargestFormat = 8;  // 48 x 56
 // Fills the parameters dialog with 48 x 56, "вертикально 1" and presses "ОК".
 class NewFontHost : public bench::BenchHost {
   public:
-    void RunParamsDialog(Editor& ed) override {
+    std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override {
         ParamsDialogState dialog = OpenParamsDialog(ed);
         ChooseDialogFormat(ed, *this, dialog, kLargestFormat);
-        ClickScanOption(ed, *this, dialog, kScanVertical1);
-        ConfirmParamsDialog(ed, *this, dialog);
+        ClickScanOption(*this, dialog, kScanVertical1);
+        return ConfirmParamsDialog(*this, dialog);
     }
 };
 

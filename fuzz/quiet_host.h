@@ -20,9 +20,9 @@ class QuietHost : public Host {
     }
     std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    void RunParamsDialog(Editor&) override {}
-    void RunScanDialog(Editor&) override {}
-    void RunEnlargeDialog(Editor&) override {}
+    std::optional<ParamsChoice> RunParamsDialog(Editor&) override { return std::nullopt; }
+    std::optional<int> RunScanDialog(Editor&) override { return std::nullopt; }
+    std::optional<CellFormat> RunEnlargeDialog(Editor&) override { return std::nullopt; }
     void OpenModelDialog(Editor&) override {}
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return {}; }

@@ -37,16 +37,16 @@ std::optional<std::string> CliHost::SaveFile(const FileDialogRequest& /*request*
     return std::nullopt;
 }
 
-void CliHost::RunParamsDialog(Editor& ed) {
-    ed.font.ParamsDialogMode = kDialogEnded;
+std::optional<ParamsChoice> CliHost::RunParamsDialog(Editor& /*ed*/) {
+    return std::nullopt;
 }
 
-void CliHost::RunScanDialog(Editor& ed) {
-    ed.font.DialogByteScan = ed.params.FontByteScan;
+std::optional<int> CliHost::RunScanDialog(Editor& /*ed*/) {
+    return std::nullopt;
 }
 
-void CliHost::RunEnlargeDialog(Editor& ed) {
-    ed.font.ParamsDialogMode = kDialogEnded;
+std::optional<CellFormat> CliHost::RunEnlargeDialog(Editor& /*ed*/) {
+    return std::nullopt;
 }
 
 void CliHost::OpenModelDialog(Editor& /*ed*/) {}

@@ -22,9 +22,10 @@ class CliHost : public Host {
     // without a choice.
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
-    void RunParamsDialog(Editor& ed) override;
-    void RunScanDialog(Editor& ed) override;
-    void RunEnlargeDialog(Editor& ed) override;
+    // The CLI gives every choice as an option: no dialog ever chooses anything.
+    std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override;
+    std::optional<int> RunScanDialog(Editor& ed) override;
+    std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;

@@ -12,15 +12,14 @@ void NewFont(Editor& ed, Host& host) {
     if (!ConfirmDiscardUnsaved(ed, host)) {
         return;
     }
-    ed.font.ParamsDialogMode = kDialogNew;
-    host.RunParamsDialog(ed);
-    if (ed.font.ParamsDialogMode == kDialogEnded) {
+    const std::optional<ParamsChoice> choice = host.RunParamsDialog(ed);
+    if (!choice) {
         return;
     }
+    ApplyParamsChoice(ed, host, *choice);
     DeselectTool(ed);
     {
         const BusyPointer busy(host);
-        ed.params.FontByteScan = ed.font.DialogByteScan;
         SetNegativeFont(ed, ed.params.PositiveFont != kLit);
 
         ResetFontModel(ed);
@@ -45,7 +44,6 @@ void NewFont(Editor& ed, Host& host) {
         ed.table.cells[ed.font.CurrentChar].background = kRed;
     }
     ResetUndoHistory(ed);
-    ed.font.ParamsDialogMode = kDialogEnded;
     ed.font.ImageEmpty = kDark;
 }
 

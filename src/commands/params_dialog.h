@@ -8,6 +8,7 @@
 #include <string>
 
 #include "editor/dialog_shared.h"
+#include "editor/params_choice.h"
 #include "model/formats.h"
 
 namespace pixmora {
@@ -40,12 +41,12 @@ ParamsDialogState OpenParamsDialog(Editor& ed);
 // A format was picked in the list: the scan options it offers are shown, "вертикально 1" selected.
 void ChooseDialogFormat(Editor& ed, Host& host, ParamsDialogState& dialog, int formatIndex);
 // A scan option was clicked.
-void ClickScanOption(Editor& ed, Host& host, ParamsDialogState& dialog, int scan);
+void ClickScanOption(Host& host, ParamsDialogState& dialog, int scan);
 // "негативный шрифт" was clicked; the main window's check box follows at once.
 void ClickNegativeCheck(Editor& ed, ParamsDialogState& dialog, bool checked);
-// "ОК": commits the chosen parameters, or says that no format is chosen and stays open.
-void ConfirmParamsDialog(Editor& ed, Host& host, ParamsDialogState& dialog);
-// "Отмена": closes without committing anything.
-void CancelParamsDialog(Editor& ed, ParamsDialogState& dialog);
+// "ОК": closes with the chosen parameters, or says that no format is chosen and stays open.
+std::optional<ParamsChoice> ConfirmParamsDialog(Host& host, ParamsDialogState& dialog);
+// "Отмена": closes without a choice.
+void CancelParamsDialog(ParamsDialogState& dialog);
 
 }  // namespace pixmora

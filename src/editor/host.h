@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "editor/params_choice.h"
+#include "model/formats.h"
+
 namespace pixmora {
 
 struct Editor;
@@ -35,10 +38,11 @@ class Host {
     // A chosen target (overwrite already confirmed), or nothing when cancelled.
     virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
 
-    // Modal dialogs; each reports through the editor state its rules write.
-    virtual void RunParamsDialog(Editor& ed) = 0;   // font parameters
-    virtual void RunScanDialog(Editor& ed) = 0;     // byte scan change
-    virtual void RunEnlargeDialog(Editor& ed) = 0;  // target format of an enlargement
+    // Modal dialogs; each returns what the user chose, or nothing when the dialog was closed
+    // without a choice.
+    virtual std::optional<ParamsChoice> RunParamsDialog(Editor& ed) = 0;  // font parameters
+    virtual std::optional<int> RunScanDialog(Editor& ed) = 0;             // the new byte scan
+    virtual std::optional<CellFormat> RunEnlargeDialog(Editor& ed) = 0;   // the target format
     // The model-file dialog is not modal: this only opens it.
     virtual void OpenModelDialog(Editor& ed) = 0;
 

@@ -44,21 +44,20 @@ EnlargeDialogView::EnlargeDialogView(QWidget* parent, Editor& ed, Host& host)
         ChooseEnlargeFormat(state_, ed_, list_->itemText(index).toStdString());
     });
     connect(ok_, &QPushButton::clicked, this, [this] {
-        if (AcceptEnlargeDialog(state_, ed_, host_)) {
+        chosen_ = AcceptEnlargeDialog(state_, ed_, host_);
+        if (chosen_) {
             accept();
         }
     });
     connect(cancel_, &QPushButton::clicked, this, &EnlargeDialogView::reject);
 }
 
-void EnlargeDialogView::reject() {
-    CancelEnlargeDialog(ed_);
-    QDialog::reject();
-}
-
-void RunEnlargeDialogView(QWidget* parent, Editor& ed, Host& host) {
+std::optional<CellFormat> RunEnlargeDialogView(QWidget* parent, Editor& ed, Host& host) {
     EnlargeDialogView dialog(parent, ed, host);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.chosen();
 }
 
 }  // namespace pixmora

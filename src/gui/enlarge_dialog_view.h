@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "transform/enlarge_dialog.h"
 
@@ -19,21 +20,20 @@ class EnlargeDialogView : public QDialog {
     QComboBox* formatList() const { return list_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
-
-  protected:
-    // "Отмена", Escape and the window frame all end the dialog without a choice.
-    void reject() override;
+    // The format "ОК" chose; "Отмена", Escape and the window frame end the dialog without one.
+    const std::optional<CellFormat>& chosen() const { return chosen_; }
 
   private:
     Editor& ed_;
     Host& host_;
     EnlargeDialogState state_;
+    std::optional<CellFormat> chosen_;
     QComboBox* list_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };
 
-// Runs the dialog modally; the outcome is left in ParamsDialogMode and CellFormatName.
-void RunEnlargeDialogView(QWidget* parent, Editor& ed, Host& host);
+// Runs the dialog modally and returns the format chosen with "ОК".
+std::optional<CellFormat> RunEnlargeDialogView(QWidget* parent, Editor& ed, Host& host);
 
 }  // namespace pixmora

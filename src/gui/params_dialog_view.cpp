@@ -102,7 +102,7 @@ ParamsDialogView::ParamsDialogView(Editor& ed, Host& host, QWidget* parent)
         AfterEvent();
     });
     connect(optionGroup_, &QButtonGroup::idClicked, this, [this](int scan) {
-        ClickScanOption(ed_, host_, state_, scan);
+        ClickScanOption(host_, state_, scan);
         AfterEvent();
     });
     connect(negative_, &QCheckBox::clicked, this, [this](bool checked) {
@@ -110,11 +110,11 @@ ParamsDialogView::ParamsDialogView(Editor& ed, Host& host, QWidget* parent)
         AfterEvent();
     });
     connect(ok_, &QPushButton::clicked, this, [this] {
-        ConfirmParamsDialog(ed_, host_, state_);
+        choice_ = ConfirmParamsDialog(host_, state_);
         AfterEvent();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {
-        CancelParamsDialog(ed_, state_);
+        CancelParamsDialog(state_);
         AfterEvent();
     });
     Render();

@@ -22,6 +22,8 @@ class ParamsDialogView : public QDialog {
     ParamsDialogView(Editor& ed, Host& host, QWidget* parent = nullptr);
 
     const ParamsDialogState& state() const { return state_; }
+    // What "ОК" chose; nothing after "Отмена".
+    const std::optional<ParamsChoice>& choice() const { return choice_; }
 
   public slots:
     // Only "ОК" and "Отмена" end the dialog; Escape and the window frame do not.
@@ -37,6 +39,7 @@ class ParamsDialogView : public QDialog {
     Editor& ed_;
     Host& host_;
     ParamsDialogState state_;
+    std::optional<ParamsChoice> choice_;
 
     QComboBox* formats_;
     QLabel* scanPrompt_;

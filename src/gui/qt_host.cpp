@@ -116,17 +116,18 @@ std::optional<std::string> QtHost::SaveFile(const FileDialogRequest& request) {
                                                NameFilters(request.filter)));
 }
 
-void QtHost::RunParamsDialog(Editor& ed) {
+std::optional<ParamsChoice> QtHost::RunParamsDialog(Editor& ed) {
     ParamsDialogView dialog(ed, *this, parent_);
     dialog.exec();
+    return dialog.choice();
 }
 
-void QtHost::RunScanDialog(Editor& ed) {
-    RunScanDialogView(parent_, ed, *this);
+std::optional<int> QtHost::RunScanDialog(Editor& ed) {
+    return RunScanDialogView(parent_, ed, *this);
 }
 
-void QtHost::RunEnlargeDialog(Editor& ed) {
-    RunEnlargeDialogView(parent_, ed, *this);
+std::optional<CellFormat> QtHost::RunEnlargeDialog(Editor& ed) {
+    return RunEnlargeDialogView(parent_, ed, *this);
 }
 
 void QtHost::OpenModelDialog(Editor& ed) {

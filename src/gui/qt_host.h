@@ -26,9 +26,9 @@ class QtHost : public Host {
                       MsgButtons buttons) override;
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
-    void RunParamsDialog(Editor& ed) override;
-    void RunScanDialog(Editor& ed) override;
-    void RunEnlargeDialog(Editor& ed) override;
+    std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override;
+    std::optional<int> RunScanDialog(Editor& ed) override;
+    std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;

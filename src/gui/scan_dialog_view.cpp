@@ -52,7 +52,7 @@ ScanDialogView::ScanDialogView(QWidget* parent, Editor& ed, Host& host)
     state_ = OpenScanDialog(ed_, host_);
     Render();
     connect(group, &QButtonGroup::idClicked, this, [this](int scan) {
-        SelectScanOption(state_, ed_, host_, scan);
+        SelectScanOption(state_, host_, scan);
         Render();
     });
     connect(ok_, &QPushButton::clicked, this, [this] {
@@ -83,9 +83,12 @@ void ScanDialogView::reject() {
     // Escape and the window frame do not close the dialog; only "ОК" does.
 }
 
-void RunScanDialogView(QWidget* parent, Editor& ed, Host& host) {
+std::optional<int> RunScanDialogView(QWidget* parent, Editor& ed, Host& host) {
     ScanDialogView dialog(parent, ed, host);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selected();
 }
 
 }  // namespace pixmora

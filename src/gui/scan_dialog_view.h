@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "transform/scan_dialog.h"
 
@@ -22,6 +23,7 @@ class ScanDialogView : public QDialog {
     QRadioButton* option(int scan) const { return options_[static_cast<std::size_t>(scan)]; }
     QLabel* picture() const { return picture_; }
     QPushButton* okButton() const { return ok_; }
+    int selected() const { return state_.selected; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,7 +41,7 @@ class ScanDialogView : public QDialog {
     bool closing_ = false;
 };
 
-// Runs the dialog modally; the choice is left in FontModel::DialogByteScan.
-void RunScanDialogView(QWidget* parent, Editor& ed, Host& host);
+// Runs the dialog modally and returns the scan chosen with "ОК".
+std::optional<int> RunScanDialogView(QWidget* parent, Editor& ed, Host& host);
 
 }  // namespace pixmora

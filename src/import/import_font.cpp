@@ -56,7 +56,6 @@ void InstallCandidate(Editor& ed, const Candidate& candidate) {
     ed.params.CellWidth = format.width;
     ed.params.CellHeight = format.height;
     ed.params.FontByteScan = candidate.scan;
-    ed.font.DialogByteScan = candidate.scan;
     SetNegativeFont(ed, candidate.negative);
 }
 
@@ -160,12 +159,12 @@ void ImportFont(Editor& ed, Host& host) {
         return;
     }
 
-    ed.font.ParamsDialogMode = kDialogLoad;
-    host.RunParamsDialog(ed);
-    if (ed.font.ParamsDialogMode == kDialogEnded) {
+    const std::optional<ParamsChoice> choice = host.RunParamsDialog(ed);
+    if (!choice) {
         RestoreEditor(ed, *before);
         return;
     }
+    ApplyParamsChoice(ed, host, *choice);
     // Read again with the parameters given, into a buffer of its own so that a file gone in the
     // meantime leaves the open font intact. A syntax error or too much data only cut it short.
     std::optional<std::string> failure;

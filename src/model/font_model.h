@@ -48,12 +48,6 @@ constexpr int DotColumn(int dot) {
     return dot % kGridColumns;
 }
 
-// Why the parameters dialog was opened and how a dialog ended (ParamsDialogMode).
-inline constexpr const char* kDialogNew = "new";
-inline constexpr const char* kDialogLoad = "load";
-inline constexpr const char* kDialogEnded = "end";
-inline constexpr const char* kDialogEnlarge = "Авто";  // the enlargement dialog's "ОК"
-
 struct FontParams {
     std::string CellFormatName;  // list text of the format last picked in a dialog
     int CellWidth = 0;
@@ -78,8 +72,6 @@ struct FontModel {
     int CharTableFontSize = 10;
     std::int16_t ImageEmpty = kLit;
     std::int16_t CellFormatChosen = kDark;
-    std::string ParamsDialogMode;  // one of the kDialog... texts
-    int DialogByteScan = 0;
 };
 
 // Shows the dots of rows 0..height-1, columns 0..width-1 and hides all others.

@@ -64,18 +64,15 @@ void ChooseEnlargeFormat(EnlargeDialogState& state, Editor& ed, const std::strin
     }
 }
 
-bool AcceptEnlargeDialog(const EnlargeDialogState& state, Editor& ed, Host& host) {
-    if (!IsOffered(state, state.chosen)) {
+std::optional<CellFormat> AcceptEnlargeDialog(const EnlargeDialogState& state, Editor& ed,
+                                              Host& host) {
+    const std::optional<int> index = FormatIndexByListText(state.chosen);
+    if (!index || !IsOffered(state, state.chosen)) {
         host.Message(kFormatMissing, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
-        return false;
+        return std::nullopt;
     }
     ed.params.CellFormatName = state.chosen;
-    ed.font.ParamsDialogMode = kDialogEnlarge;
-    return true;
-}
-
-void CancelEnlargeDialog(Editor& ed) {
-    ed.font.ParamsDialogMode = kDialogEnded;
+    return kCellFormats.at(static_cast<std::size_t>(*index));
 }
 
 }  // namespace pixmora

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/formats.h"
+
 namespace pixmora {
 
 struct Editor;
@@ -38,9 +40,9 @@ EnlargeDialogState OpenEnlargeDialog(const Editor& ed);
 // run.
 void ChooseEnlargeFormat(EnlargeDialogState& state, Editor& ed, const std::string& text);
 // "ОК": without an offered format chosen the user is told to choose one and the dialog stays open
-// (false); otherwise the choice is committed and the dialog closes (true).
-bool AcceptEnlargeDialog(const EnlargeDialogState& state, Editor& ed, Host& host);
-// "Отмена" and any other way of closing the dialog.
-void CancelEnlargeDialog(Editor& ed);
+// (nothing); otherwise the dialog closes with the chosen format. "Отмена" and any other way of
+// closing the dialog choose nothing.
+std::optional<CellFormat> AcceptEnlargeDialog(const EnlargeDialogState& state, Editor& ed,
+                                              Host& host);
 
 }  // namespace pixmora

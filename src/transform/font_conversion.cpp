@@ -94,11 +94,10 @@ bool ConvertFont(Editor& ed, int formatIndex) {
 
 void EnlargeFont(Editor& ed, Host& host) {
     DeselectTool(ed);
-    // A dialog closed without "ОК" must not convert with the choice of an earlier enlargement.
-    ed.font.ParamsDialogMode = kDialogEnded;
-    host.RunEnlargeDialog(ed);
-    const std::optional<int> target = FormatIndexByListText(ed.params.CellFormatName);
-    if (ed.font.ParamsDialogMode != kDialogEnlarge || !target) {
+    const std::optional<CellFormat> chosen = host.RunEnlargeDialog(ed);
+    const std::optional<int> target =
+        chosen ? FormatIndex(chosen->width, chosen->height) : std::nullopt;
+    if (!target) {
         return;
     }
     const BusyPointer busy(host);

@@ -45,15 +45,14 @@ bool SetFontByteScan(Editor& ed, int newScan) {
 }
 
 void ChangeByteScan(Editor& ed, Host& host) {
-    host.RunScanDialog(ed);
-    const int newScan = ed.font.DialogByteScan;
-    if (!SetFontByteScan(ed, newScan)) {
+    const std::optional<int> newScan = host.RunScanDialog(ed);
+    if (!newScan || !SetFontByteScan(ed, *newScan)) {
         return;
     }
     // The bytes in memory no longer match any saved file.
     ed.win.nosave = 1;
     host.Message(std::string(kScanChangedText) + "\n" + kScanChangedNameLead +
-                     std::string(ScanNamesOf(newScan).confirmed),
+                     std::string(ScanNamesOf(*newScan).confirmed),
                  kScanChangedTitle, MsgIcon::Information, MsgButtons::Ok);
 }
 

@@ -12,17 +12,16 @@ ScanDialogState OpenScanDialog(Editor& ed, Host& host) {
         state.optionVisible[static_cast<std::size_t>(scan)] =
             ScanOffered(ed.params.CellWidth, scan);
     }
-    SelectScanOption(state, ed, host, ed.params.FontByteScan);
+    SelectScanOption(state, host, ed.params.FontByteScan);
     return state;
 }
 
-void SelectScanOption(ScanDialogState& state, Editor& ed, Host& host, int scan) {
+void SelectScanOption(ScanDialogState& state, Host& host, int scan) {
     if (scan < 0 || scan >= kScanCount || !state.optionVisible[static_cast<std::size_t>(scan)]) {
         return;
     }
     state.selected = scan;
     state.picturePath = ScanPicturePath(host, scan);
-    ed.font.DialogByteScan = scan;
 }
 
 }  // namespace pixmora

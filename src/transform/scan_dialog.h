@@ -1,6 +1,6 @@
 // The rules of the scan dialog ("Укажите требуемый вид развертки байтов"): which scans it offers
-// for the open font, which one is selected and the picture that explains it. The choice reaches
-// the command through FontModel::DialogByteScan.
+// for the open font, which one is selected and the picture that explains it. "ОК" closes it with
+// the selected scan.
 #pragma once
 
 #include <array>
@@ -28,6 +28,6 @@ ScanDialogState OpenScanDialog(Editor& ed, Host& host);
 
 // An option is clicked: it becomes the chosen scan and its picture is shown. Hidden options
 // cannot be chosen.
-void SelectScanOption(ScanDialogState& state, Editor& ed, Host& host, int scan);
+void SelectScanOption(ScanDialogState& state, Host& host, int scan);
 
 }  // namespace pixmora

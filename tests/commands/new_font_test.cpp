@@ -20,22 +20,25 @@ class NewFontTest : public ::testing::Test {
 
     // The parameters dialog as a user fills it in: a format, a scan, maybe negative, then "ОК".
     void ScriptDialog(int formatIndex, int scan, bool negative = false) {
-        host.paramsDialog = [this, formatIndex, scan, negative](Editor& e) {
+        host.paramsDialog = [this, formatIndex, scan,
+                             negative](Editor& e) -> std::optional<ParamsChoice> {
             ParamsDialogState dialog = OpenParamsDialog(e);
             ChooseDialogFormat(e, host, dialog, formatIndex);
-            ClickScanOption(e, host, dialog, scan);
+            ClickScanOption(host, dialog, scan);
             if (negative) {
                 ClickNegativeCheck(e, dialog, true);
             }
-            ConfirmParamsDialog(e, host, dialog);
+            const std::optional<ParamsChoice> choice = ConfirmParamsDialog(host, dialog);
             EXPECT_FALSE(dialog.open);
+            return choice;
         };
     }
 
     void ScriptCancel() {
-        host.paramsDialog = [](Editor& e) {
+        host.paramsDialog = [](Editor& e) -> std::optional<ParamsChoice> {
             ParamsDialogState dialog = OpenParamsDialog(e);
-            CancelParamsDialog(e, dialog);
+            CancelParamsDialog(dialog);
+            return std::nullopt;
         };
     }
 
@@ -56,7 +59,6 @@ TEST_F(NewFontTest, CreatesA24x32FontInHorizontal2) {
     EXPECT_EQ(ed.font.CurrentCharOffset, 0);
     EXPECT_EQ(ed.table.cells[0].background, kRed);
     EXPECT_FALSE(ed.table.locked);
-    EXPECT_EQ(ed.font.ParamsDialogMode, "end");
     EXPECT_EQ(ed.font.ImageEmpty, kDark);
     EXPECT_EQ(host.busyDepth, 0);
 
@@ -164,7 +166,6 @@ TEST_F(NewFontTest, CancelLeavesTheOpenFontAsItWas) {
     EXPECT_EQ(ed.font.DotColour, colours);
     EXPECT_EQ(ed.font.DotVisible, visible);
     EXPECT_EQ(ed.win.Label19, caption);
-    EXPECT_EQ(ed.font.ParamsDialogMode, "end");
 }
 
 TEST_F(NewFontTest, AsksBeforeReplacingUnsavedChanges) {
@@ -230,12 +231,11 @@ TEST_F(NewFontTest, DialogOffersHorizontalScansOnlyForWidthsOfWholeBytes) {
 TEST_F(NewFontTest, DialogResetsTheScanWhenAnotherFormatIsChosen) {
     ParamsDialogState dialog = OpenParamsDialog(ed);
     ChooseDialogFormat(ed, host, dialog, 3);
-    ClickScanOption(ed, host, dialog, kScanHorizontal1);
-    EXPECT_EQ(ed.font.DialogByteScan, kScanHorizontal1);
+    ClickScanOption(host, dialog, kScanHorizontal1);
+    EXPECT_EQ(dialog.selectedOption, kScanHorizontal1);
     EXPECT_EQ(dialog.picture, "/opt/pixmora/Pict/v2.bmp");
     ChooseDialogFormat(ed, host, dialog, 1);
     EXPECT_EQ(dialog.selectedOption, kScanVertical1);
-    EXPECT_EQ(ed.font.DialogByteScan, kScanVertical1);
     EXPECT_EQ(dialog.picture, "/opt/pixmora/Pict/v0.bmp");
     EXPECT_EQ(ed.params.CellFormatName, "8 x 8");
 }
@@ -243,7 +243,7 @@ TEST_F(NewFontTest, DialogResetsTheScanWhenAnotherFormatIsChosen) {
 TEST_F(NewFontTest, DialogWithoutFormatRefusesOk) {
     ParamsDialogState dialog = OpenParamsDialog(ed);
     dialog.comboText.clear();
-    ConfirmParamsDialog(ed, host, dialog);
+    EXPECT_FALSE(ConfirmParamsDialog(host, dialog));
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].text, "Укажите формат знакоместа!");
     EXPECT_EQ(host.messages[0].title, kDefaultTitle);
@@ -260,9 +260,8 @@ TEST_F(NewFontTest, DialogNegativeCheckActsAtOnceEvenIfCancelled) {
     ClickNegativeCheck(ed, dialog, true);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
     EXPECT_TRUE(ed.win.Check1);
-    CancelParamsDialog(ed, dialog);
+    CancelParamsDialog(dialog);
     EXPECT_FALSE(dialog.open);
-    EXPECT_EQ(ed.font.ParamsDialogMode, "end");
     EXPECT_EQ(ed.params.PositiveFont, kDark);
     EXPECT_EQ(ed.params.FontByteScan, kNoScan);
 }
@@ -273,18 +272,19 @@ TEST_F(NewFontTest, DialogOpeningKeepsTheOpenFontsParameters) {
     ParamsDialogState dialog = OpenParamsDialog(ed);
     EXPECT_EQ(ed.params.PositiveFont, kDark) << "only the first opening in a run resets it";
     EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal1);
-    EXPECT_EQ(ed.font.DialogByteScan, kScanVertical1);
+    EXPECT_EQ(dialog.selectedOption, kScanVertical1);
     EXPECT_FALSE(dialog.negative);
 }
 
-TEST_F(NewFontTest, LoadModeCommitsAndKeepsItsMode) {
-    ed.font.ParamsDialogMode = "load";
+TEST_F(NewFontTest, OkChoosesAndTheChoiceCommits) {
     ParamsDialogState dialog = OpenParamsDialog(ed);
     ChooseDialogFormat(ed, host, dialog, 3);
-    ClickScanOption(ed, host, dialog, kScanHorizontal1);
+    ClickScanOption(host, dialog, kScanHorizontal1);
     ClickNegativeCheck(ed, dialog, true);
-    ConfirmParamsDialog(ed, host, dialog);
-    EXPECT_EQ(ed.font.ParamsDialogMode, "load");
+    const std::optional<ParamsChoice> choice = ConfirmParamsDialog(host, dialog);
+    ASSERT_TRUE(choice);
+    EXPECT_FALSE(dialog.open);
+    ApplyParamsChoice(ed, host, *choice);
     EXPECT_EQ(ed.params.CellWidth, 16);
     EXPECT_EQ(ed.params.CellHeight, 16);
     EXPECT_EQ(ed.params.BytesPerChar, 32);

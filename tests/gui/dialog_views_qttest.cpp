@@ -40,14 +40,14 @@ class DialogViewsTest : public QObject {
         ScanDialogView dialog(nullptr, ed, host);
         dialog.show();
         QTest::mouseClick(dialog.option(kScanHorizontal1), Qt::LeftButton);
-        QCOMPARE(ed.font.DialogByteScan, kScanHorizontal1);
+        QCOMPARE(dialog.selected(), kScanHorizontal1);
         QVERIFY(!dialog.close());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(ed.font.DialogByteScan, kScanHorizontal1);
+        QCOMPARE(dialog.selected(), kScanHorizontal1);
     }
 
     void enlargeDialogAsksForAFormatBeforeOk() {
@@ -73,18 +73,22 @@ class DialogViewsTest : public QObject {
         QCOMPARE(QString::fromStdString(ed.params.CellFormatName), QStringLiteral("16 х 24"));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(QString::fromStdString(ed.font.ParamsDialogMode), QStringLiteral("Авто"));
+        QVERIFY(dialog.chosen().has_value());
+        QCOMPARE(dialog.chosen()->width, 16);
+        QCOMPARE(dialog.chosen()->height, 24);
     }
 
     void enlargeDialogFrameCloseCancels() {
         Editor ed;
         test::OpenTestFont(ed, 0, kScanVertical1);
-        ed.font.ParamsDialogMode = "Авто";
         test::FakeHost host;
         EnlargeDialogView dialog(nullptr, ed, host);
         dialog.show();
+        dialog.formatList()->setCurrentIndex(0);
+        emit dialog.formatList()->activated(0);
         QVERIFY(dialog.close());
-        QCOMPARE(QString::fromStdString(ed.font.ParamsDialogMode), QStringLiteral("end"));
+        QVERIFY(!dialog.chosen().has_value());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 };
 

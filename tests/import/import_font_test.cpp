@@ -216,14 +216,15 @@ TEST_F(ImportTest, CancelShowsThePreviousFontIntact) {
 }
 
 // The parameters dialog as the user fills it: a format, a scan, maybe negative, "ОК".
-std::function<void(Editor&)> FillParams(test::FakeHost& host, int formatIndex, int scan,
-                                        bool negative) {
+std::function<std::optional<ParamsChoice>(Editor&)> FillParams(test::FakeHost& host,
+                                                               int formatIndex, int scan,
+                                                               bool negative) {
     return [&host, formatIndex, scan, negative](Editor& ed) {
         ParamsDialogState dialog = OpenParamsDialog(ed);
         ChooseDialogFormat(ed, host, dialog, formatIndex);
-        ClickScanOption(ed, host, dialog, scan);
+        ClickScanOption(host, dialog, scan);
         ClickNegativeCheck(ed, dialog, negative);
-        ConfirmParamsDialog(ed, host, dialog);
+        return ConfirmParamsDialog(host, dialog);
     };
 }
 
@@ -259,9 +260,9 @@ TEST_F(ImportTest, TooMuchDataIsToldThenTheManualPathOpens) {
     const auto imageBefore = ed.font.FontImage;
     Offer(Noise(75265), 8, true);
     bool dialogShown = false;
-    host.paramsDialog = [&](Editor& editor) {
+    host.paramsDialog = [&](Editor&) {
         dialogShown = true;
-        editor.font.ParamsDialogMode = "end";
+        return std::optional<ParamsChoice>{};  // "Отмена"
     };
     ImportFont(ed, host);
     EXPECT_EQ(
@@ -282,7 +283,7 @@ TEST_F(ImportTest, AFileGoneBeforeTheSecondReadLosesNothing) {
     const std::string path = Offer(Noise(1000), 8, false);
     host.paramsDialog = [&](Editor& editor) {
         std::filesystem::remove(path);
-        FillParams(host, 5, kScanVertical2, true)(editor);
+        return FillParams(host, 5, kScanVertical2, true)(editor);
     };
     ImportFont(ed, host);
     ASSERT_EQ(host.messages.size(), 2U);
@@ -304,7 +305,7 @@ TEST_F(ImportTest, TheBusyPointerIsDownForTheDialogAndFailures) {
     int busyInDialog = -1;
     host.paramsDialog = [&](Editor& editor) {
         busyInDialog = host.busyDepth;
-        FillParams(host, 1, kScanVertical1, false)(editor);
+        return FillParams(host, 1, kScanVertical1, false)(editor);
     };
     ImportFont(ed, host);
     EXPECT_EQ(busyInDialog, 0);
@@ -320,7 +321,7 @@ TEST_F(ImportTest, TheBusyPointerIsDownForTheDialogAndFailures) {
     host.openResults.push_back(path);
     host.paramsDialog = [&](Editor& editor) {
         std::filesystem::remove(path);
-        FillParams(host, 1, kScanVertical1, false)(editor);
+        return FillParams(host, 1, kScanVertical1, false)(editor);
     };
     ImportFont(ed, host);
     ASSERT_EQ(host.messages.size(), 2U);

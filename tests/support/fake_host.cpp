@@ -17,12 +17,14 @@ T TakeFront(std::deque<T>& queue, const char* what, T fallback) {
     return value;
 }
 
-void RunScripted(const std::function<void(Editor&)>& script, Editor& ed, const char* what) {
+// Runs a scripted dialog; an unscripted one fails the test and chooses nothing.
+template <typename Result>
+Result RunScripted(const std::function<Result(Editor&)>& script, Editor& ed, const char* what) {
     if (!script) {
         ADD_FAILURE() << "unscripted " << what;
-        return;
+        return Result{};
     }
-    script(ed);
+    return script(ed);
 }
 
 }  // namespace
@@ -46,17 +48,17 @@ std::optional<std::string> FakeHost::SaveFile(const FileDialogRequest& request) 
     return TakeFront(saveResults, "save dialog", std::optional<std::string>{});
 }
 
-void FakeHost::RunParamsDialog(Editor& ed) {
+std::optional<ParamsChoice> FakeHost::RunParamsDialog(Editor& ed) {
     busyDialogs += busyDepth > 0 ? 1 : 0;
-    RunScripted(paramsDialog, ed, "parameters dialog");
+    return RunScripted(paramsDialog, ed, "parameters dialog");
 }
-void FakeHost::RunScanDialog(Editor& ed) {
+std::optional<int> FakeHost::RunScanDialog(Editor& ed) {
     busyDialogs += busyDepth > 0 ? 1 : 0;
-    RunScripted(scanDialog, ed, "scan dialog");
+    return RunScripted(scanDialog, ed, "scan dialog");
 }
-void FakeHost::RunEnlargeDialog(Editor& ed) {
+std::optional<CellFormat> FakeHost::RunEnlargeDialog(Editor& ed) {
     busyDialogs += busyDepth > 0 ? 1 : 0;
-    RunScripted(enlargeDialog, ed, "enlarge dialog");
+    return RunScripted(enlargeDialog, ed, "enlarge dialog");
 }
 void FakeHost::OpenModelDialog(Editor& ed) {
     RunScripted(modelDialog, ed, "model dialog");

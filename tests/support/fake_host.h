@@ -28,9 +28,9 @@ class FakeHost : public Host {
     std::deque<std::optional<std::string>> openResults;
     std::deque<std::optional<std::string>> saveResults;
     // What the modal dialogs do; an unscripted dialog fails the test.
-    std::function<void(Editor&)> paramsDialog;
-    std::function<void(Editor&)> scanDialog;
-    std::function<void(Editor&)> enlargeDialog;
+    std::function<std::optional<ParamsChoice>(Editor&)> paramsDialog;
+    std::function<std::optional<int>(Editor&)> scanDialog;
+    std::function<std::optional<CellFormat>(Editor&)> enlargeDialog;
     std::function<void(Editor&)> modelDialog;
     std::string programDir = ".";
 
@@ -45,9 +45,9 @@ class FakeHost : public Host {
                       MsgButtons buttons) override;
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
-    void RunParamsDialog(Editor& ed) override;
-    void RunScanDialog(Editor& ed) override;
-    void RunEnlargeDialog(Editor& ed) override;
+    std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override;
+    std::optional<int> RunScanDialog(Editor& ed) override;
+    std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override { return programDir; }

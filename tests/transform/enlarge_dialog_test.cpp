@@ -53,7 +53,6 @@ TEST(EnlargeDialog, OffersOnlyLargerFormats) {
 TEST(EnlargeDialog, OkWithoutAChoiceAsksForOneAndStaysOpen) {
     Editor ed;
     test::OpenTestFont(ed, 8, kScanVertical1);
-    ed.font.ParamsDialogMode = "end";
     test::FakeHost host;
     const EnlargeDialogState state = OpenEnlargeDialog(ed);
     EXPECT_FALSE(AcceptEnlargeDialog(state, ed, host));
@@ -62,7 +61,6 @@ TEST(EnlargeDialog, OkWithoutAChoiceAsksForOneAndStaysOpen) {
     EXPECT_EQ(host.messages[0].title, kDefaultTitle);
     EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(ed.font.ParamsDialogMode, "end");
 }
 
 TEST(EnlargeDialog, ChoiceCommitsOnOk) {
@@ -76,13 +74,11 @@ TEST(EnlargeDialog, ChoiceCommitsOnOk) {
     ChooseEnlargeFormat(state, ed, "24 х 32");
     EXPECT_EQ(ed.params.CellFormatName, "24 х 32");
     EXPECT_EQ(ed.font.CellFormatChosen, kDark);
-    EXPECT_TRUE(AcceptEnlargeDialog(state, ed, host));
+    const std::optional<CellFormat> chosen = AcceptEnlargeDialog(state, ed, host);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->name, "24 x 32");
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(ed.font.ParamsDialogMode, "Авто");
     EXPECT_EQ(ed.params.CellFormatName, "24 х 32");
-
-    CancelEnlargeDialog(ed);
-    EXPECT_EQ(ed.font.ParamsDialogMode, "end");
 }
 
 TEST(EnlargeDialog, OnlyTheLargestFormatMarksAFormatAsChosen) {

@@ -29,7 +29,9 @@ void ScriptEnlargeChoice(test::FakeHost& host, const std::string& text) {
     host.enlargeDialog = [&host, text](Editor& ed) {
         EnlargeDialogState state = OpenEnlargeDialog(ed);
         ChooseEnlargeFormat(state, ed, text);
-        EXPECT_TRUE(AcceptEnlargeDialog(state, ed, host));
+        const std::optional<CellFormat> chosen = AcceptEnlargeDialog(state, ed, host);
+        EXPECT_TRUE(chosen);
+        return chosen;
     };
 }
 
@@ -300,17 +302,16 @@ TEST(ConvertFont, NothingHappensUnlessTheDialogEndsWithOk) {
     const Bytes before(ed.font.FontImage.begin(), ed.font.FontImage.end());
     test::FakeHost host;
 
-    host.enlargeDialog = [](Editor& dialogEd) {
+    host.enlargeDialog = [](Editor& dialogEd) -> std::optional<CellFormat> {
         EnlargeDialogState state = OpenEnlargeDialog(dialogEd);
         ChooseEnlargeFormat(state, dialogEd, "16 х 16");
-        CancelEnlargeDialog(dialogEd);
+        return std::nullopt;  // "Отмена"
     };
     EnlargeFont(ed, host);
     EXPECT_EQ(ed.params.CellWidth, 8);
 
-    // An earlier accepted choice does not carry over to a dialog closed by its frame.
-    ed.font.ParamsDialogMode = kDialogEnlarge;
-    host.enlargeDialog = [](Editor&) {};
+    // A dialog closed by its frame chooses nothing either.
+    host.enlargeDialog = [](Editor&) { return std::optional<CellFormat>{}; };
     EnlargeFont(ed, host);
     EXPECT_EQ(ed.params.CellWidth, 8);
     EXPECT_EQ(Bytes(ed.font.FontImage.begin(), ed.font.FontImage.end()), before);

@@ -25,9 +25,10 @@ constexpr int k48x56 = 8;
 
 // The user opens the scan dialog, clicks the option of `scan` and presses "ОК".
 void ScriptScanChoice(test::FakeHost& host, int scan) {
-    host.scanDialog = [&host, scan](Editor& ed) {
+    host.scanDialog = [&host, scan](Editor& ed) -> std::optional<int> {
         ScanDialogState state = OpenScanDialog(ed, host);
-        SelectScanOption(state, ed, host, scan);
+        SelectScanOption(state, host, scan);
+        return state.selected;
     };
 }
 
@@ -53,7 +54,6 @@ TEST(ScanDialog, OffersHorizontalScansOnlyForWidthsInWholeBytes) {
         EXPECT_EQ(state.optionVisible[kScanHorizontal1], wholeBytes) << format;
         EXPECT_EQ(state.optionVisible[kScanHorizontal2], wholeBytes) << format;
         EXPECT_EQ(state.selected, kScanVertical2);
-        EXPECT_EQ(ed.font.DialogByteScan, kScanVertical2);
     }
 }
 
@@ -64,15 +64,14 @@ TEST(ScanDialog, OptionShowsItsPictureFromBesideTheProgram) {
     host.programDir = "/opt/pixmora";
     ScanDialogState state = OpenScanDialog(ed, host);
     EXPECT_EQ(state.picturePath, "/opt/pixmora/Pict/v2.bmp");
-    SelectScanOption(state, ed, host, kScanHorizontal2);
+    SelectScanOption(state, host, kScanHorizontal2);
     EXPECT_EQ(state.selected, kScanHorizontal2);
     EXPECT_EQ(state.picturePath, "/opt/pixmora/Pict/v3.bmp");
-    EXPECT_EQ(ed.font.DialogByteScan, kScanHorizontal2);
 
     // The pictures the build places beside the program are named so.
     host.programDir = PIXMORA_SOURCE_DIR "/data";
     for (int scan = 0; scan < kScanCount; ++scan) {
-        SelectScanOption(state, ed, host, scan);
+        SelectScanOption(state, host, scan);
         EXPECT_TRUE(std::filesystem::exists(state.picturePath)) << scan;
     }
 }
@@ -82,9 +81,8 @@ TEST(ScanDialog, HiddenOptionCannotBeChosen) {
     test::OpenTestFont(ed, k12x16, kScanVertical1);
     test::FakeHost host;
     ScanDialogState state = OpenScanDialog(ed, host);
-    SelectScanOption(state, ed, host, kScanHorizontal1);
+    SelectScanOption(state, host, kScanHorizontal1);
     EXPECT_EQ(state.selected, kScanVertical1);
-    EXPECT_EQ(ed.font.DialogByteScan, kScanVertical1);
 }
 
 TEST(ScanDialog, ScanNames) {

@@ -1,0 +1,27 @@
+#include "editor/params_choice.h"
+
+#include "editor/editor.h"
+#include "editor/font_settings.h"
+#include "editor/host.h"
+
+namespace pixmora {
+
+void ApplyParamsChoice(Editor& ed, Host& host, const ParamsChoice& choice) {
+    const BusyPointer busy(host);
+    const CellFormat& format = kCellFormats.at(static_cast<std::size_t>(choice.formatIndex));
+    ed.params.CellFormatName = std::string(format.name);
+    SetNegativeFont(ed, choice.negative);
+    ed.params.CellWidth = format.width;
+    ed.params.CellHeight = format.height;
+    ed.params.BytesPerChar = format.bytesPerChar;
+    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5}) {
+        SetVisible(ed.win, control, true);
+    }
+    ShowOutputArea(ed);
+    ed.font.CurrentCharOffset = 0;
+    ed.font.PreviousChar = 0;
+    ed.font.CurrentChar = 0;
+    ed.params.FontByteScan = choice.scan;
+}
+
+}  // namespace pixmora
