@@ -30,22 +30,24 @@ bool EndsInHex(const std::string& name) {
     return last == "hex";
 }
 
-// The export settings of the window, as a user would set them before "Сохранить".
-void SetExportSettings(Editor& ed, const ConvertOptions& options, const std::string& format,
-                       const std::pair<std::string, std::string>* range) {
-    ChooseOutputFormat(ed, format);
-    ed.win.Combo2 = options.notation;
+// The export settings the options give; the output keeps the loaded font's polarity unless an
+// option says otherwise.
+ExportSettings SettingsOfOptions(const Editor& ed, const ConvertOptions& options,
+                                 const std::string& format,
+                                 const std::optional<std::pair<std::string, std::string>>& range) {
+    ExportSettings settings;
+    settings.kind = OutputFormatFromText(format).value_or(OutputFormat::DataCode);
+    settings.notation = NumberNotationFromText(options.notation).value_or(NumberNotation::AmpH);
     if (options.address) {
-        ed.win.Text4 = *options.address;
+        settings.startAddress = *options.address;
     }
-    if (range != nullptr) {
-        SetIncompleteSet(ed, true);
-        ed.win.Text2 = range->first;
-        ed.win.Text3 = range->second;
+    if (range) {
+        settings.incompleteSet = true;
+        settings.firstCode = range->first;
+        settings.lastCode = range->second;
     }
-    if (options.outNegative || options.outPositive) {
-        SetNegativeFont(ed, options.outNegative);
-    }
+    settings.negative = options.outNegative || (!options.outPositive && ed.win.Check1);
+    return settings;
 }
 
 // "12 x 16, 16 x 16, ..." as --enlarge takes them, or "none" for the largest format.
@@ -119,13 +121,13 @@ int RunConvert(const ConvertOptions& options, CliHost& host) {
     if (const int transformed = TransformFont(*ed, options, host); transformed != kExitOk) {
         return transformed;
     }
-    SetExportSettings(*ed, options, format, range ? &*range : nullptr);
-    const std::optional<ExportPlan> plan = PlanExport(*ed, host);
+    const ExportSettings settings = SettingsOfOptions(*ed, options, format, range);
+    const std::optional<ExportPlan> plan = PlanExport(settings, host);
     if (!plan) {
         return kExitRefused;
     }
     if (const std::optional<std::string> failure =
-            CommitFile(options.output, ExportText(*ed, *plan))) {
+            CommitFile(options.output, ExportText(*ed, settings, *plan))) {
         host.Tell(SaveFailedText(options.output, *failure));
         return kExitFailed;
     }

@@ -52,12 +52,12 @@ void ResetAfterExport(Editor& ed) {
 
 }  // namespace
 
-std::optional<ExportRange> ExportCharRange(const Editor& ed) {
-    if (!ed.win.Check2) {
+std::optional<ExportRange> ExportCharRange(const ExportSettings& settings) {
+    if (!settings.incompleteSet) {
         return ExportRange{};
     }
-    const std::optional<std::int64_t> first = ParseWholeNumber(ed.win.Text2);
-    const std::optional<std::int64_t> last = ParseWholeNumber(ed.win.Text3);
+    const std::optional<std::int64_t> first = ParseWholeNumber(settings.firstCode);
+    const std::optional<std::int64_t> last = ParseWholeNumber(settings.lastCode);
     if (!first || !last || *first < kFirstCode || *first >= *last || *last > kLastCode) {
         return std::nullopt;
     }
@@ -108,14 +108,14 @@ std::string StartAddressText(int address) {
     return std::string(digits) + "H";
 }
 
-std::string ExportFileName(const Editor& ed, const ExportRange& range,
+std::string ExportFileName(const Editor& ed, bool negative, const ExportRange& range,
                            std::string_view addressText) {
     std::string name = "Font";
     name += TwoDigits(ed.params.CellWidth);
     name += "x";
     name += TwoDigits(ed.params.CellHeight);
     name += ScanNamePart(ed.params.FontByteScan);
-    name += ed.win.Check1 ? "n" : "p";
+    name += negative ? "n" : "p";
     if (range.partial && range.last + kFirstCode < kFirstCyrillicCode) {
         name += "LAT";
     }
@@ -129,14 +129,14 @@ std::string ExportFileName(const Editor& ed, const ExportRange& range,
     return name;
 }
 
-std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range) {
+std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range, bool negative) {
     const std::size_t perChar = static_cast<std::size_t>(ed.params.BytesPerChar);
     const std::span<const std::uint8_t> image(ed.font.FontImage);
     const std::span<const std::uint8_t> chosen =
         image.subspan(static_cast<std::size_t>(range.first) * perChar,
                       static_cast<std::size_t>(range.last - range.first + 1) * perChar);
     std::vector<std::uint8_t> bytes(chosen.begin(), chosen.end());
-    if (ed.win.Check1) {
+    if (negative) {
         for (std::uint8_t& value : bytes) {
             value = static_cast<std::uint8_t>(255 - value);
         }
@@ -144,15 +144,15 @@ std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range
     return bytes;
 }
 
-std::optional<ExportPlan> PlanExport(const Editor& ed, Host& host) {
-    const std::optional<ExportRange> range = ExportCharRange(ed);
+std::optional<ExportPlan> PlanExport(const ExportSettings& settings, Host& host) {
+    const std::optional<ExportRange> range = ExportCharRange(settings);
     if (!range) {
         RefuseWith(host, kRangeRefused);
         return std::nullopt;
     }
     ExportPlan plan{*range, std::nullopt};
-    if (IsVisible(ed.win, Ctl::Text4)) {
-        plan.startAddress = StartAddressValue(ed.win.Text4);
+    if (settings.kind == OutputFormat::IntelHex) {
+        plan.startAddress = StartAddressValue(settings.startAddress);
         if (!plan.startAddress) {
             RefuseWith(host, kStartAddressRefused);
             return std::nullopt;
@@ -161,15 +161,13 @@ std::optional<ExportPlan> PlanExport(const Editor& ed, Host& host) {
     return plan;
 }
 
-std::string ExportText(const Editor& ed, const ExportPlan& plan) {
-    const std::vector<std::uint8_t> bytes = ExportBytes(ed, plan.range);
+std::string ExportText(const Editor& ed, const ExportSettings& settings, const ExportPlan& plan) {
+    const std::vector<std::uint8_t> bytes = ExportBytes(ed, plan.range, settings.negative);
     std::ostringstream text;
     if (plan.startAddress) {
         WriteIntelHex(text, bytes, static_cast<std::uint32_t>(*plan.startAddress));
     } else {
-        WriteSourceText(text, bytes,
-                        OutputFormatFromText(ed.win.Combo1).value_or(OutputFormat::Code),
-                        NumberNotationFromText(ed.win.Combo2).value_or(NumberNotation::AmpH),
+        WriteSourceText(text, bytes, settings.kind, settings.notation,
                         ValuesPerLine(ed.params.BytesPerChar));
     }
     return text.str();
@@ -180,7 +178,8 @@ std::string SaveFailedText(const std::string& path, const std::string& failure) 
 }
 
 void ExportFont(Editor& ed, Host& host) {
-    const std::optional<ExportPlan> plan = PlanExport(ed, host);
+    const ExportSettings settings = ExportSettingsOf(ed.win);
+    const std::optional<ExportPlan> plan = PlanExport(settings, host);
     if (!plan) {
         return;
     }
@@ -188,13 +187,14 @@ void ExportFont(Editor& ed, Host& host) {
     const FileDialogRequest request{
         std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
         host.ProgramDir(),
-        ExportFileName(ed, plan->range,
+        ExportFileName(ed, settings.negative, plan->range,
                        hex ? StartAddressText(*plan->startAddress) : std::string())};
     const std::optional<std::string> path = host.SaveFile(request);
     if (!path) {
         return;
     }
-    if (const std::optional<std::string> failure = CommitFile(*path, ExportText(ed, *plan))) {
+    if (const std::optional<std::string> failure =
+            CommitFile(*path, ExportText(ed, settings, *plan))) {
         host.Message(SaveFailedText(*path, *failure), kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
         return;
     }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "io/export_settings.h"
+
 namespace pixmora {
 
 struct Editor;
@@ -32,7 +34,7 @@ struct ExportRange {
 
 // The whole set, or with "Неполный ЗГ" the codes of the two range fields: both numbers (see
 // number_text.h), 32 <= first < last <= 255. Nothing when the range is refused.
-std::optional<ExportRange> ExportCharRange(const Editor& ed);
+std::optional<ExportRange> ExportCharRange(const ExportSettings& settings);
 
 // The start-address text in the number grammar: a number is kept as it is, "$1000", "#1000",
 // "0x1000" and "1000h" become "&H1000". Nothing for any other text (also "&hZZ" and "0X1000").
@@ -43,34 +45,33 @@ std::optional<int> StartAddressValue(std::string_view text);
 std::string StartAddressText(int address);
 
 // The proposed name: "Font", width and height as two digits each, the scan (v1, v2, h1, h2), p or
-// n for the polarity, LAT for a range ending below code 192, RUS for a range from code 192, and
-// for HEX "-" and the address text. Font06x08v1p, Font16x16h1nRUS, Font08x08v2pLAT-1000H.
-std::string ExportFileName(const Editor& ed, const ExportRange& range,
+// n for the written polarity, LAT for a range ending below code 192, RUS for a range from code 192,
+// and for HEX "-" and the address text. Font06x08v1p, Font16x16h1nRUS, Font08x08v2pLAT-1000H.
+std::string ExportFileName(const Editor& ed, bool negative, const ExportRange& range,
                            std::string_view addressText = {});
 
-// The bytes of the range as they are written: complemented when "Негативный шрифт" is checked.
-std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range);
+// The bytes of the range as they are written: complemented for a negative output.
+std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range, bool negative);
 
-// What the window's settings ask export to write: the range, and for "Intel HEX" the start
-// address.
+// What the settings ask export to write: the range, and for "Intel HEX" the start address.
 struct ExportPlan {
     ExportRange range;
     std::optional<int> startAddress;  // set exactly for HEX
 };
 
 // Checks the range and, for HEX, the start address; a refusal is told and gives nothing.
-std::optional<ExportPlan> PlanExport(const Editor& ed, Host& host);
+std::optional<ExportPlan> PlanExport(const ExportSettings& settings, Host& host);
 
-// The file's whole text: the plan's bytes as HEX records, or as source text in the window's output
-// format and number notation.
-std::string ExportText(const Editor& ed, const ExportPlan& plan);
+// The file's whole text: the plan's bytes as HEX records, or as source text in the settings'
+// output format and number notation.
+std::string ExportText(const Editor& ed, const ExportSettings& settings, const ExportPlan& plan);
 
 // "Не удалось сохранить файл <path>:" and on the next line why.
 std::string SaveFailedText(const std::string& path, const std::string& failure);
 
-// The whole command: checks the range and the address, asks for the file, writes it whole or
-// not at all, and after success marks the font saved and returns the one-shot settings (range,
-// negative) to their defaults.
+// The whole command with the settings of the window: checks the range and the address, asks for the
+// file, writes it whole or not at all, and after success marks the font saved and returns the
+// one-shot settings (range, negative) to their defaults.
 void ExportFont(Editor& ed, Host& host);
 
 }  // namespace pixmora

@@ -7,6 +7,7 @@
 #include "editor/editor.h"
 #include "editor/host.h"
 #include "io/byte_notation.h"
+#include "io/export_settings.h"
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
@@ -128,10 +129,10 @@ void FormModelRow(const Editor& ed, std::span<std::uint8_t> model, int row) {
 
 std::string ModelFileText(const Editor& ed, std::span<const std::uint8_t> model, int bytesPerChar) {
     std::ostringstream text;
+    // Model files follow the window's output format and notation.
+    const ExportSettings settings = ExportSettingsOf(ed.win);
     WriteSourceText(text, model.first(static_cast<std::size_t>(kModelGlyphs * bytesPerChar)),
-                    OutputFormatFromText(ed.win.Combo1).value_or(OutputFormat::DataCode),
-                    NumberNotationFromText(ed.win.Combo2).value_or(NumberNotation::AmpH),
-                    ValuesPerLine(bytesPerChar));
+                    settings.kind, settings.notation, ValuesPerLine(bytesPerChar));
     return text.str();
 }
 

@@ -102,7 +102,8 @@ TEST(FormatByteValue, SuffixNotationPadsAbove153) {
 TEST(ExportRangeCheck, RefusesBadRangesAndAcceptsGoodOnes) {
     Editor ed;
     test::OpenTestFont(ed, 1, kScanVertical1);
-    EXPECT_FALSE(ExportCharRange(ed)->partial) << "without the check box the whole set is written";
+    EXPECT_FALSE(ExportCharRange(ExportSettingsOf(ed.win))->partial)
+        << "without the check box the whole set is written";
     SetIncompleteSet(ed, true);
     const std::pair<const char*, const char*> refused[] = {
         {"32", "32"}, {"31", "40"},   {"40", "256"},  {"abc", "40"},   {"40", ""},
@@ -111,11 +112,11 @@ TEST(ExportRangeCheck, RefusesBadRangesAndAcceptsGoodOnes) {
     for (const auto& [first, last] : refused) {
         ed.win.Text2 = first;
         ed.win.Text3 = last;
-        EXPECT_FALSE(ExportCharRange(ed)) << first << ".." << last;
+        EXPECT_FALSE(ExportCharRange(ExportSettingsOf(ed.win))) << first << ".." << last;
     }
     ed.win.Text2 = "31.6";
     ed.win.Text3 = "&hFF";
-    const std::optional<ExportRange> range = ExportCharRange(ed);
+    const std::optional<ExportRange> range = ExportCharRange(ExportSettingsOf(ed.win));
     ASSERT_TRUE(range);
     EXPECT_EQ(range->first, 0);
     EXPECT_EQ(range->last, 223);
@@ -193,21 +194,22 @@ TEST_F(ExportTest, RefusedStartAddressKeepsTheFieldAndWritesNothing) {
 TEST(ExportFileNameTest, EncodesFormatScanPolarityRangeAndAddress) {
     Editor ed;
     test::OpenTestFont(ed, 0, kScanVertical1);
-    EXPECT_EQ(ExportFileName(ed, ExportRange{}), "Font06x08v1p");
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, ExportRange{}), "Font06x08v1p");
 
     test::OpenTestFont(ed, 3, kScanHorizontal1);
     SetNegativeFont(ed, true);
-    EXPECT_EQ(ExportFileName(ed, {160, 223, true}), "Font16x16h1nRUS");
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {160, 223, true}), "Font16x16h1nRUS");
 
     test::OpenTestFont(ed, 1, kScanVertical2);
     SetNegativeFont(ed, false);
-    EXPECT_EQ(ExportFileName(ed, {0, 95, true}, StartAddressText(4096)), "Font08x08v2pLAT-1000H");
-    EXPECT_EQ(ExportFileName(ed, {0, 159, true}), "Font08x08v2pLAT") << "32..191";
-    EXPECT_EQ(ExportFileName(ed, {68, 168, true}), "Font08x08v2p") << "100..200";
-    EXPECT_EQ(ExportFileName(ed, {161, 223, true}), "Font08x08v2p") << "193..255";
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {0, 95, true}, StartAddressText(4096)),
+              "Font08x08v2pLAT-1000H");
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {0, 159, true}), "Font08x08v2pLAT") << "32..191";
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {68, 168, true}), "Font08x08v2p") << "100..200";
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {161, 223, true}), "Font08x08v2p") << "193..255";
 
     test::OpenTestFont(ed, 8, kScanHorizontal2);
-    EXPECT_EQ(ExportFileName(ed, ExportRange{}, "7FFFH"), "Font48x56h2p-7FFFH");
+    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, ExportRange{}, "7FFFH"), "Font48x56h2p-7FFFH");
 }
 
 TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
