@@ -11,6 +11,7 @@
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
+#include "io/system_error.h"
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
@@ -383,11 +384,10 @@ TEST_F(ExportTest, FailedWriteNamesTheReasonAndKeepsTheSettings) {
 
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[0].text,
-              "Не удалось сохранить файл " + PathOf("taken") + ":\n" +
-                  std::error_code(EISDIR, std::generic_category()).message());
+              "Не удалось сохранить файл " + PathOf("taken") + ":\n" + SystemErrorText(EISDIR));
     EXPECT_EQ(host.messages[0].title, kDefaultTitle);
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
-    EXPECT_NE(host.messages[1].text.find(std::strerror(ENOENT)), std::string::npos);
+    EXPECT_NE(host.messages[1].text.find(SystemErrorText(ENOENT)), std::string::npos);
     EXPECT_EQ(test::ReadWholeFile(PathOf("taken/keep")), "old");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"taken"})
         << "no temporary file is left behind";
@@ -412,7 +412,7 @@ TEST_F(ExportTest, WriteThatFailsHalfwayLeavesTheOldFile) {
         failure = CommitFile(PathOf("font.fnt"), std::string(65536, 'y'));
     }
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, std::strerror(EFBIG));
+    EXPECT_EQ(*failure, SystemErrorText(EFBIG));
     EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
 }
@@ -434,7 +434,7 @@ TEST_F(ExportTest, FullDiskKeepsTheFontAndTheOldFileUntilTheRetry) {
     }
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].text,
-              std::string(kSaveFailed) + PathOf("font.fnt") + ":\n" + std::strerror(EFBIG));
+              std::string(kSaveFailed) + PathOf("font.fnt") + ":\n" + SystemErrorText(EFBIG));
     EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
     EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
@@ -472,9 +472,9 @@ TEST_F(ExportTest, ReadOnlyDirectoryKeepsTheFontAndTheOldFile) {
     ASSERT_EQ(host.messages.size(), 1U);
     // Permissions say EACCES, an immutable directory EPERM, a sysfs mounted read-only EROFS.
     const std::string lead = std::string(kSaveFailed) + target + ":\n";
-    EXPECT_TRUE(host.messages[0].text == lead + std::strerror(EACCES) ||
-                host.messages[0].text == lead + std::strerror(EPERM) ||
-                host.messages[0].text == lead + std::strerror(EROFS))
+    EXPECT_TRUE(host.messages[0].text == lead + SystemErrorText(EACCES) ||
+                host.messages[0].text == lead + SystemErrorText(EPERM) ||
+                host.messages[0].text == lead + SystemErrorText(EROFS))
         << host.messages[0].text;
     EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
     EXPECT_EQ(ed.win.nosave, 1);
