@@ -15,6 +15,7 @@
 #include "model/host.h"
 #include "ui/cell_view.h"
 #include "ui/exit_check.h"
+#include "ui/file_dialogs.h"
 #include "ui/font_settings.h"
 #include "ui/replaced_font.h"
 
@@ -28,11 +29,14 @@ void TellFailure(Host& host, const std::string& text) {
     host.Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
 }
 
-// Puts the state from before the import back; the dialog's first format choice stays made.
+// Puts the state from before the import back; the dialog's first format choice stays made, and
+// the file dialogs still start where the file was chosen.
 void RestoreEditor(Editor& ed, const Editor& before) {
     const auto formatChosen = ed.font.CellFormatChosen;
+    FileDialogMemory fileDialogs = std::move(ed.fileDialogs);
     ed = before;
     ed.font.CellFormatChosen = formatChosen;
+    ed.fileDialogs = std::move(fileDialogs);
 }
 
 std::uint8_t Stored(std::uint8_t value, bool negative) {
@@ -127,10 +131,11 @@ void ImportFont(Editor& ed, Host& host) {
     const OpenFontBefore saved{ed.params.CellWidth, ed.params.CellHeight, ed.params.PositiveFont,
                                ed.params.FontByteScan, ed.font.ImageEmpty};
     const std::optional<std::string> path =
-        host.OpenFile({kImportDialogTitle, kImportFilter, host.ProgramDir(), ""});
+        host.OpenFile({kImportDialogTitle, kImportFilter, FileDialogStartDir(ed, host), ""});
     if (!path) {
         return;
     }
+    RememberFileDir(ed, *path);
     // The busy pointer covers the work, not the dialogs: it is down again before the parameters
     // dialog and before a failure is told. The recognition prompts belong to the recognition.
     FontRecognition recognition;

@@ -10,6 +10,7 @@
 #include "io/number_text.h"
 #include "model/editor.h"
 #include "model/host.h"
+#include "ui/file_dialogs.h"
 #include "ui/font_settings.h"
 
 namespace pixmora {
@@ -187,15 +188,18 @@ void ExportFont(Editor& ed, Host& host) {
     const bool hex = plan->startAddress.has_value();
     const FileDialogRequest request{
         std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
-        host.ProgramDir(),
+        FileDialogStartDir(ed, host),
         ExportFileName(ed, plan->range,
                        hex ? StartAddressText(*plan->startAddress) : std::string())};
-    const std::optional<std::string> path = host.SaveFile(request);
-    if (!path) {
+    const std::optional<std::string> chosen = host.SaveFile(request);
+    if (!chosen) {
         return;
     }
-    if (const std::optional<std::string> failure = CommitFile(*path, ExportText(ed, *plan))) {
-        host.Message(SaveFailedText(*path, *failure), kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
+    // The dialog has added the extension already; a name without one never reaches the disk.
+    const std::string path = WithDefaultExtension(*chosen, FilterExtension(request.filter, 0));
+    RememberFileDir(ed, path);
+    if (const std::optional<std::string> failure = CommitFile(path, ExportText(ed, *plan))) {
+        host.Message(SaveFailedText(path, *failure), kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
         return;
     }
     ResetAfterExport(ed);

@@ -6,6 +6,7 @@
 #include "model/font_model.h"
 #include "tools/tool_state.h"
 #include "tools/undo_history.h"
+#include "ui/file_dialogs.h"
 #include "ui/window_state.h"
 
 namespace pixmora {
@@ -17,6 +18,7 @@ struct Editor {
     MainWindowState win;
     ToolState tools;
     UndoHistory undo;
+    FileDialogMemory fileDialogs;
 };
 
 // Returns the model to an empty picture: all bytes and dots cleared, every table cell in the

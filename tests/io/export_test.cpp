@@ -35,7 +35,7 @@ void OpenWorkedExample(Editor& ed) {
 class ExportTest : public test::ScratchDirTest {
   protected:
     // Runs the command with the save dialog answering `name` in the scratch directory.
-    void Export(Editor& ed, const std::string& name = "out") {
+    void Export(Editor& ed, const std::string& name = "out.fnt") {
         host.saveResults.push_back(PathOf(name));
         ExportFont(ed, host);
     }
@@ -72,7 +72,7 @@ TEST_F(ExportTest, WritesTheWorkedExampleRowByRow) {
         const auto image = ed.font.FontImage;
         host.saveRequests.clear();
         Export(ed);
-        EXPECT_EQ(test::ReadWholeFile(PathOf("out")), row.text);
+        EXPECT_EQ(test::ReadWholeFile(PathOf("out.fnt")), row.text);
         ASSERT_EQ(host.saveRequests.size(), 1u);
         EXPECT_EQ(host.saveRequests[0].proposedName, row.proposedName);
         EXPECT_EQ(ed.font.FontImage, image) << "inversion must not touch the image";
@@ -214,7 +214,7 @@ TEST(ExportFileNameTest, EncodesFormatScanPolarityRangeAndAddress) {
 TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
     Editor ed;
     test::OpenTestFont(ed, 3, kScanHorizontal1);
-    host.programDir = "/opt/pixmora";
+    host.programDir = Dir();
     SetIncompleteSet(ed, true);
     ed.win.Text2 = "192";
     ed.win.Text3 = "255";
@@ -229,7 +229,7 @@ TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
     ASSERT_EQ(host.saveRequests.size(), 2u);
     EXPECT_EQ(host.saveRequests[0].title, "Сохранить знакогенератор как...");
     EXPECT_EQ(host.saveRequests[0].filter, "Знакогенератор |*.fnt");
-    EXPECT_EQ(host.saveRequests[0].initialDir, "/opt/pixmora");
+    EXPECT_EQ(host.saveRequests[0].initialDir, Dir()) << "a program directory the user may write";
     EXPECT_EQ(host.saveRequests[0].proposedName, "Font16x16h1nRUS");
     EXPECT_EQ(host.saveRequests[1].filter, "Знакогенератор (hex-код) |*.hex");
     EXPECT_EQ(host.saveRequests[1].proposedName, "Font16x16h1nRUS-1000H");
@@ -271,7 +271,7 @@ TEST_F(ExportTest, WholeSixByEightFontIs84FullRecords) {
     test::OpenTestFont(ed, 0, kScanVertical1);
     ChooseOutputFormat(ed, "Intel HEX");
     Export(ed);
-    std::istringstream lines(test::ReadWholeFile(PathOf("out")));
+    std::istringstream lines(test::ReadWholeFile(PathOf("out.fnt")));
     std::string line;
     int records = 0;
     while (std::getline(lines, line) && line != ":00000001FF\r") {
@@ -294,7 +294,7 @@ TEST_F(ExportTest, CyrillicRangeStartsWithCode192AtTheStartAddress) {
     ed.win.Text2 = "192";
     ed.win.Text3 = "255";
     Export(ed);
-    const std::string text = test::ReadWholeFile(PathOf("out"));
+    const std::string text = test::ReadWholeFile(PathOf("out.fnt"));
     EXPECT_EQ(text.substr(0, 11), ":10100000A5");
     EXPECT_EQ(host.saveRequests.at(0).proposedName, "Font08x08v1pRUS-1000H");
 
@@ -311,7 +311,7 @@ TEST_F(ExportTest, CodeLinesCarryNoPrefixAndTwelveByteCharactersNeedLinesOfEight
     ChooseOutputFormat(ed, "Code");
     ed.win.Combo2 = "$NN";
     Export(ed);
-    std::istringstream lines(test::ReadWholeFile(PathOf("out")));
+    std::istringstream lines(test::ReadWholeFile(PathOf("out.fnt")));
     std::string line;
     int count = 0;
     while (std::getline(lines, line)) {
@@ -351,7 +351,7 @@ TEST_F(ExportTest, LargeFontPastFFFFGetsExtendedAddressRecordsAndReadsBack) {
     ChooseOutputFormat(ed, "Intel HEX");
     ed.win.Text4 = "32767";
     Export(ed);
-    const std::string text = test::ReadWholeFile(PathOf("out"));
+    const std::string text = test::ReadWholeFile(PathOf("out.fnt"));
 
     EXPECT_NE(text.find("\r\n:020000040001F9\r\n"), std::string::npos);
     const std::vector<std::uint32_t> records = AbsoluteRecordAddresses(text);
