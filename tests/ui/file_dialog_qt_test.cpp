@@ -108,7 +108,9 @@ class FileDialogTest : public QObject {
         }
         leaseBreaks = 0;
 
+        QDir(dir.path()).mkdir(QStringLiteral("fonts"));
         QString shownType;
+        QString folderType;
         ModalDriver driver([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 box->button(QMessageBox::Yes)->click();  // the export replaces the file
@@ -122,6 +124,8 @@ class FileDialogTest : public QObject {
                 return;
             }
             shownType = model->data(listed).toString();  // the type column of the details view
+            folderType =
+                model->data(model->index(dir.filePath(QStringLiteral("fonts")), 2)).toString();
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QTest::keyClicks(name, pipe);
             name->setText(blocker);
@@ -134,7 +138,8 @@ class FileDialogTest : public QObject {
             save ? host.SaveFile(request) : host.OpenFile(request);
         QVERIFY(chosen.has_value());
         QCOMPARE(QString::fromStdString(*chosen), blocker);
-        QVERIFY(!shownType.isEmpty());
+        QCOMPARE(shownType, QStringLiteral("Файл"));  // named from the missing extension
+        QCOMPARE(folderType, QStringLiteral("Папка"));
         QVERIFY2(driver.ticks >= 10, "the event loop turned while the dialog was open");
         QCOMPARE(leaseBreaks.load(), 0);
     }
