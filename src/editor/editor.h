@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/char_table.h"
+#include "editor/file_dialogs.h"
 #include "editor/tool_state.h"
 #include "editor/undo_history.h"
 #include "editor/window_state.h"
@@ -17,6 +18,7 @@ struct Editor {
     MainWindowState win;
     ToolState tools;
     UndoHistory undo;
+    FileDialogMemory fileDialogs;
 };
 
 // Returns the model to an empty picture: all bytes and dots cleared, every table cell in the

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
-#include <QStringList>
 
 #include "editor/editor.h"
 #include "gui/enlarge_dialog_view.h"
+#include "gui/file_dialog_view.h"
 #include "gui/model_dialog_view.h"
 #include "gui/params_dialog_view.h"
 #include "gui/scan_dialog_view.h"
@@ -27,38 +25,6 @@ QString MessageText(const std::string& text) {
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
-}
-
-// "desc|pattern|desc|pattern" becomes Qt's "desc (pattern);;desc (pattern)". A description that
-// already ends with its pattern in brackets is kept as it is.
-QString NameFilters(const std::string& filter) {
-    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& description = parts[i];
-        QString pattern = parts[i + 1];
-        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')'))) {
-            filters << description;
-        } else {
-            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
-        }
-    }
-    return filters.join(QStringLiteral(";;"));
-}
-
-QString StartPath(const FileDialogRequest& request) {
-    if (request.proposedName.empty()) {
-        return ToQt(request.initialDir);
-    }
-    return QDir(ToQt(request.initialDir)).filePath(ToQt(request.proposedName));
-}
-
-std::optional<std::string> Chosen(const QString& path) {
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return path.toStdString();
 }
 
 }  // namespace
@@ -107,13 +73,11 @@ MsgAnswer QtHost::Message(const std::string& text, const std::string& title, Msg
 }
 
 std::optional<std::string> QtHost::OpenFile(const FileDialogRequest& request) {
-    return Chosen(QFileDialog::getOpenFileName(parent_, ToQt(request.title), StartPath(request),
-                                               NameFilters(request.filter)));
+    return RunOpenDialog(parent_, request);
 }
 
 std::optional<std::string> QtHost::SaveFile(const FileDialogRequest& request) {
-    return Chosen(QFileDialog::getSaveFileName(parent_, ToQt(request.title), StartPath(request),
-                                               NameFilters(request.filter)));
+    return RunSaveDialog(parent_, request);
 }
 
 std::optional<ParamsChoice> QtHost::RunParamsDialog(Editor& ed) {

@@ -10,6 +10,7 @@
 #include "editor/cell_view.h"
 #include "editor/editor.h"
 #include "editor/exit_check.h"
+#include "editor/file_dialogs.h"
 #include "editor/font_settings.h"
 #include "editor/host.h"
 #include "editor/replaced_font.h"
@@ -28,11 +29,14 @@ void TellFailure(Host& host, const std::string& text) {
     host.Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
 }
 
-// Puts the state from before the import back; the dialog's first format choice stays made.
+// Puts the state from before the import back; the dialog's first format choice stays made, and
+// the file dialogs still start where the file was chosen.
 void RestoreEditor(Editor& ed, const Editor& before) {
     const auto formatChosen = ed.font.CellFormatChosen;
+    FileDialogMemory fileDialogs = std::move(ed.fileDialogs);
     ed = before;
     ed.font.CellFormatChosen = formatChosen;
+    ed.fileDialogs = std::move(fileDialogs);
 }
 
 std::uint8_t Stored(std::uint8_t value, bool negative) {
@@ -126,10 +130,11 @@ void ImportFont(Editor& ed, Host& host) {
     const OpenFontBefore saved{ed.params.CellWidth, ed.params.CellHeight, ed.params.PositiveFont,
                                ed.params.FontByteScan, ed.font.ImageEmpty};
     const std::optional<std::string> path =
-        host.OpenFile({kImportDialogTitle, kImportFilter, host.ProgramDir(), ""});
+        host.OpenFile({kImportDialogTitle, kImportFilter, FileDialogStartDir(ed, host), ""});
     if (!path) {
         return;
     }
+    RememberFileDir(ed, *path);
     // The busy pointer covers the work, not the dialogs: it is down again before the parameters
     // dialog and before a failure is told. The recognition prompts belong to the recognition.
     FontRecognition recognition;

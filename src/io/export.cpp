@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "editor/editor.h"
+#include "editor/file_dialogs.h"
 #include "editor/font_settings.h"
 #include "editor/host.h"
 #include "io/byte_notation.h"
@@ -186,16 +187,19 @@ void ExportFont(Editor& ed, Host& host) {
     const bool hex = plan->startAddress.has_value();
     const FileDialogRequest request{
         std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
-        host.ProgramDir(),
+        FileDialogStartDir(ed, host),
         ExportFileName(ed, settings.negative, plan->range,
                        hex ? StartAddressText(*plan->startAddress) : std::string())};
-    const std::optional<std::string> path = host.SaveFile(request);
-    if (!path) {
+    const std::optional<std::string> chosen = host.SaveFile(request);
+    if (!chosen) {
         return;
     }
+    // The dialog has added the extension already; a name without one never reaches the disk.
+    const std::string path = WithDefaultExtension(*chosen, FilterExtension(request.filter, 0));
+    RememberFileDir(ed, path);
     if (const std::optional<std::string> failure =
-            CommitFile(*path, ExportText(ed, settings, *plan))) {
-        host.Message(SaveFailedText(*path, *failure), kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
+            CommitFile(path, ExportText(ed, settings, *plan))) {
+        host.Message(SaveFailedText(path, *failure), kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
         return;
     }
     ResetAfterExport(ed);

@@ -2,10 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
+
+#include "io/system_error.h"
 
 namespace pixmora {
 
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 constexpr int kNameAttempts = 100;
 
 std::string ErrnoText(int error) {
-    return std::strerror(error != 0 ? error : EIO);
+    return SystemErrorText(error != 0 ? error : EIO);
 }
 
 // A temporary name in the target's directory, so that the rename never crosses file systems.
@@ -51,6 +52,12 @@ std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary, int& err
 
 std::optional<std::string> CommitFile(const std::string& path, std::string_view contents) {
     const fs::path target(path);
+    // A pipe or a device keeps its place: a plain file renamed over it would end its use.
+    std::error_code unknown;
+    const fs::file_status existing = fs::status(target, unknown);
+    if (fs::exists(existing) && !fs::is_regular_file(existing) && !fs::is_directory(existing)) {
+        return kNotRegularFile;
+    }
     fs::path temporary;
     int error = 0;
     std::FILE* file = CreateTemporary(target, temporary, error);
@@ -75,7 +82,7 @@ std::optional<std::string> CommitFile(const std::string& path, std::string_view 
     if (renameError) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return renameError.message();
+        return SystemErrorText(renameError.value());
     }
     return std::nullopt;
 }

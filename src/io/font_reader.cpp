@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "editor/host.h"
 #include "io/number_text.h"
 #include "io/reader_detail.h"
+#include "io/system_error.h"
 
 namespace pixmora {
 
@@ -50,22 +50,26 @@ int HexPairValue(std::string_view pair) {
 
 namespace {
 
-std::string OpenFailure(const std::string& path, int error) {
-    return "Не удалось открыть файл " + path + ": " + std::strerror(error != 0 ? error : ENOENT);
-}
+constexpr const char* kOpenFailed = "Не удалось открыть файл ";
 
-// Opens a file for reading in binary mode; a directory opens on some systems but reads as empty,
-// so it is refused here. `error` receives the reason of a failure.
-bool OpenForReading(const std::string& path, std::ifstream& file, int& error) {
+// Opens a file for reading in binary mode. A directory opens on some systems but reads as empty;
+// a pipe waits in the opening for a writer, and a device may never end: all are refused here
+// before anything is opened. What went wrong, or nothing.
+std::optional<std::string> OpenForReading(const std::string& path, std::ifstream& file) {
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        error = EISDIR;
-        return false;
+    const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+    if (std::filesystem::is_directory(status)) {
+        return kOpenFailed + path + ": " + SystemErrorText(EISDIR);
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return kOpenFailed + path + ": " + kNotRegularFile;
     }
     errno = 0;
     file.open(path, std::ios::binary);
-    error = errno;
-    return file.is_open();
+    if (!file.is_open()) {
+        return kOpenFailed + path + ": " + SystemErrorText(errno != 0 ? errno : ENOENT);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -88,10 +92,9 @@ ReadResult ReadFontData(std::string_view path, std::istream& file,
 ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination, bool negative,
                         Host& host) {
     std::ifstream file;
-    int error = 0;
-    if (!OpenForReading(path, file, error)) {
+    if (std::optional<std::string> failure = OpenForReading(path, file)) {
         ReadResult result;
-        result.failure = OpenFailure(path, error);
+        result.failure = std::move(failure);
         return result;
     }
     return ReadFontData(path, file, destination, negative, host);
@@ -99,10 +102,9 @@ ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destina
 
 ModelFileData ReadModelFile(const std::string& path, Host& host) {
     std::ifstream file;
-    int error = 0;
-    if (!OpenForReading(path, file, error)) {
+    if (std::optional<std::string> failure = OpenForReading(path, file)) {
         ModelFileData data;
-        data.failure = OpenFailure(path, error);
+        data.failure = std::move(failure);
         return data;
     }
     return ReadModelText(file, host);

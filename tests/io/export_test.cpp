@@ -12,6 +12,7 @@
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
+#include "io/system_error.h"
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 #include "support/test_font.h"
@@ -34,7 +35,7 @@ void OpenWorkedExample(Editor& ed) {
 class ExportTest : public test::ScratchDirTest {
   protected:
     // Runs the command with the save dialog answering `name` in the scratch directory.
-    void Export(Editor& ed, const std::string& name = "out") {
+    void Export(Editor& ed, const std::string& name = "out.fnt") {
         host.saveResults.push_back(PathOf(name));
         ExportFont(ed, host);
     }
@@ -71,7 +72,7 @@ TEST_F(ExportTest, WritesTheWorkedExampleRowByRow) {
         const auto image = ed.font.FontImage;
         host.saveRequests.clear();
         Export(ed);
-        EXPECT_EQ(test::ReadWholeFile(PathOf("out")), row.text);
+        EXPECT_EQ(test::ReadWholeFile(PathOf("out.fnt")), row.text);
         ASSERT_EQ(host.saveRequests.size(), 1u);
         EXPECT_EQ(host.saveRequests[0].proposedName, row.proposedName);
         EXPECT_EQ(ed.font.FontImage, image) << "inversion must not touch the image";
@@ -215,7 +216,7 @@ TEST(ExportFileNameTest, EncodesFormatScanPolarityRangeAndAddress) {
 TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
     Editor ed;
     test::OpenTestFont(ed, 3, kScanHorizontal1);
-    host.programDir = "/opt/pixmora";
+    host.programDir = Dir();
     SetIncompleteSet(ed, true);
     ed.win.Text2 = "192";
     ed.win.Text3 = "255";
@@ -230,7 +231,7 @@ TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
     ASSERT_EQ(host.saveRequests.size(), 2u);
     EXPECT_EQ(host.saveRequests[0].title, "Сохранить знакогенератор как...");
     EXPECT_EQ(host.saveRequests[0].filter, "Знакогенератор |*.fnt");
-    EXPECT_EQ(host.saveRequests[0].initialDir, "/opt/pixmora");
+    EXPECT_EQ(host.saveRequests[0].initialDir, Dir()) << "a program directory the user may write";
     EXPECT_EQ(host.saveRequests[0].proposedName, "Font16x16h1nRUS");
     EXPECT_EQ(host.saveRequests[1].filter, "Знакогенератор (hex-код) |*.hex");
     EXPECT_EQ(host.saveRequests[1].proposedName, "Font16x16h1nRUS-1000H");
@@ -272,7 +273,7 @@ TEST_F(ExportTest, WholeSixByEightFontIs84FullRecords) {
     test::OpenTestFont(ed, 0, kScanVertical1);
     ChooseOutputFormat(ed, "Intel HEX");
     Export(ed);
-    std::istringstream lines(test::ReadWholeFile(PathOf("out")));
+    std::istringstream lines(test::ReadWholeFile(PathOf("out.fnt")));
     std::string line;
     int records = 0;
     while (std::getline(lines, line) && line != ":00000001FF\r") {
@@ -295,7 +296,7 @@ TEST_F(ExportTest, CyrillicRangeStartsWithCode192AtTheStartAddress) {
     ed.win.Text2 = "192";
     ed.win.Text3 = "255";
     Export(ed);
-    const std::string text = test::ReadWholeFile(PathOf("out"));
+    const std::string text = test::ReadWholeFile(PathOf("out.fnt"));
     EXPECT_EQ(text.substr(0, 11), ":10100000A5");
     EXPECT_EQ(host.saveRequests.at(0).proposedName, "Font08x08v1pRUS-1000H");
 
@@ -312,7 +313,7 @@ TEST_F(ExportTest, CodeLinesCarryNoPrefixAndTwelveByteCharactersNeedLinesOfEight
     ChooseOutputFormat(ed, "Code");
     ed.win.Combo2 = "$NN";
     Export(ed);
-    std::istringstream lines(test::ReadWholeFile(PathOf("out")));
+    std::istringstream lines(test::ReadWholeFile(PathOf("out.fnt")));
     std::string line;
     int count = 0;
     while (std::getline(lines, line)) {
@@ -352,7 +353,7 @@ TEST_F(ExportTest, LargeFontPastFFFFGetsExtendedAddressRecordsAndReadsBack) {
     ChooseOutputFormat(ed, "Intel HEX");
     ed.win.Text4 = "32767";
     Export(ed);
-    const std::string text = test::ReadWholeFile(PathOf("out"));
+    const std::string text = test::ReadWholeFile(PathOf("out.fnt"));
 
     EXPECT_NE(text.find("\r\n:020000040001F9\r\n"), std::string::npos);
     const std::vector<std::uint32_t> records = AbsoluteRecordAddresses(text);
@@ -385,11 +386,10 @@ TEST_F(ExportTest, FailedWriteNamesTheReasonAndKeepsTheSettings) {
 
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[0].text,
-              "Не удалось сохранить файл " + PathOf("taken") + ":\n" +
-                  std::error_code(EISDIR, std::generic_category()).message());
+              "Не удалось сохранить файл " + PathOf("taken") + ":\n" + SystemErrorText(EISDIR));
     EXPECT_EQ(host.messages[0].title, kDefaultTitle);
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
-    EXPECT_NE(host.messages[1].text.find(std::strerror(ENOENT)), std::string::npos);
+    EXPECT_NE(host.messages[1].text.find(SystemErrorText(ENOENT)), std::string::npos);
     EXPECT_EQ(test::ReadWholeFile(PathOf("taken/keep")), "old");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"taken"})
         << "no temporary file is left behind";
@@ -414,7 +414,7 @@ TEST_F(ExportTest, WriteThatFailsHalfwayLeavesTheOldFile) {
         failure = CommitFile(PathOf("font.fnt"), std::string(65536, 'y'));
     }
     ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, std::strerror(EFBIG));
+    EXPECT_EQ(*failure, SystemErrorText(EFBIG));
     EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
 }
@@ -436,7 +436,7 @@ TEST_F(ExportTest, FullDiskKeepsTheFontAndTheOldFileUntilTheRetry) {
     }
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].text,
-              std::string(kSaveFailed) + PathOf("font.fnt") + ":\n" + std::strerror(EFBIG));
+              std::string(kSaveFailed) + PathOf("font.fnt") + ":\n" + SystemErrorText(EFBIG));
     EXPECT_EQ(test::ReadWholeFile(PathOf("font.fnt")), "old contents");
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"font.fnt"});
     EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
@@ -474,9 +474,9 @@ TEST_F(ExportTest, ReadOnlyDirectoryKeepsTheFontAndTheOldFile) {
     ASSERT_EQ(host.messages.size(), 1U);
     // Permissions say EACCES, an immutable directory EPERM, a sysfs mounted read-only EROFS.
     const std::string lead = std::string(kSaveFailed) + target + ":\n";
-    EXPECT_TRUE(host.messages[0].text == lead + std::strerror(EACCES) ||
-                host.messages[0].text == lead + std::strerror(EPERM) ||
-                host.messages[0].text == lead + std::strerror(EROFS))
+    EXPECT_TRUE(host.messages[0].text == lead + SystemErrorText(EACCES) ||
+                host.messages[0].text == lead + SystemErrorText(EPERM) ||
+                host.messages[0].text == lead + SystemErrorText(EROFS))
         << host.messages[0].text;
     EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
     EXPECT_EQ(ed.win.nosave, 1);

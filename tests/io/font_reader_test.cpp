@@ -5,6 +5,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "io/system_error.h"
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 
@@ -300,10 +301,10 @@ TEST_F(ReaderFileTest, FilesThatCannotBeOpenedFailWithTheSystemReason) {
     Bytes destination(16);
     ReadResult result = ReadFontFile(PathOf("absent.fnt"), destination, false, host);
     ASSERT_TRUE(result.failure);
-    EXPECT_NE(result.failure->find(std::strerror(ENOENT)), std::string::npos);
+    EXPECT_NE(result.failure->find(SystemErrorText(ENOENT)), std::string::npos);
     result = ReadFontFile(dir_.string(), destination, false, host);
     ASSERT_TRUE(result.failure);
-    EXPECT_NE(result.failure->find(std::strerror(EISDIR)), std::string::npos);
+    EXPECT_NE(result.failure->find(SystemErrorText(EISDIR)), std::string::npos);
     EXPECT_TRUE(ReadModelFile(PathOf("t9.mod"), host).failure);
     EXPECT_TRUE(host.messages.empty());
 }
