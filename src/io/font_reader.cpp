@@ -97,6 +97,18 @@ ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destina
     return ReadFontData(path, file, destination, negative, host);
 }
 
+ReadResult ReadSourceFileUntold(const std::string& path, std::span<std::uint8_t> destination) {
+    std::ifstream file;
+    int error = 0;
+    if (!OpenForReading(path, file, error)) {
+        ReadResult result;
+        result.failure = OpenFailure(path, error);
+        return result;
+    }
+    reader::ByteSink sink{destination, false};
+    return reader::ReadSourceDataUntold(file, sink);
+}
+
 ModelFileData ReadModelFile(const std::string& path, Host& host) {
     std::ifstream file;
     int error = 0;
