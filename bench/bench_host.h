@@ -26,6 +26,10 @@ class BenchHost : public Host {
     void RunScanDialog(Editor& ed) override { ed.font.DialogByteScan = scanChoice; }
     void RunEnlargeDialog(Editor&) override {}
     void OpenModelDialog(Editor&) override {}
+    std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>&,
+                                           std::size_t preselected) override {
+        return preselected;
+    }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return programDir; }
 };

@@ -24,6 +24,10 @@ class QuietHost : public Host {
     void RunScanDialog(Editor&) override {}
     void RunEnlargeDialog(Editor&) override {}
     void OpenModelDialog(Editor&) override {}
+    std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>&,
+                                           std::size_t preselected) override {
+        return preselected;
+    }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return {}; }
 };

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "import/array_dialog_view.h"
 #include "io/model_dialog_view.h"
 #include "model/editor.h"
 #include "transform/enlarge_dialog_view.h"
@@ -141,6 +142,11 @@ void QtHost::OpenModelDialog(Editor& ed) {
             parent_);
     }
     modelDialog_->Start();
+}
+
+std::optional<std::size_t> QtHost::ChooseArray(const std::vector<ArrayListing>& arrays,
+                                               std::size_t preselected) {
+    return RunArrayDialogView(parent_, arrays, preselected);
 }
 
 void QtHost::FollowModelButton(const Editor& ed) {

@@ -62,6 +62,12 @@ void FakeHost::OpenModelDialog(Editor& ed) {
     RunScripted(modelDialog, ed, "model dialog");
 }
 
+std::optional<std::size_t> FakeHost::ChooseArray(const std::vector<ArrayListing>& arrays,
+                                                 std::size_t preselected) {
+    arrayRequests.push_back({arrays, preselected});
+    return TakeFront(arrayChoices, "array choice", std::optional<std::size_t>{});
+}
+
 void FakeHost::SetBusy(bool busy) {
     busyDepth += busy ? 1 : -1;
     ++busyCalls;

@@ -1,0 +1,55 @@
+#include "import/table_recognition.h"
+
+#include <algorithm>
+
+#include "model/formats.h"
+
+namespace pixmora {
+
+namespace {
+
+float BestOf(const std::array<TrialScores, kTrials>& row) {
+    float best = 0;
+    for (const TrialScores& trial : row) {
+        best = std::max(best, trial.score);
+    }
+    return best;
+}
+
+}  // namespace
+
+Recognition RecogniseTable(SourceTable& table,
+                           const std::array<std::span<const std::uint8_t>, kFormatCount>& models,
+                           std::vector<std::uint8_t>& placed) {
+    Recognition result;
+    std::array<int, kFormatCount> startOf{};
+    for (int formatIndex = 0; formatIndex < kFormatCount; ++formatIndex) {
+        const auto n = static_cast<std::size_t>(formatIndex);
+        float formatBest = -1;
+        for (const int start : StartCodes(table.glyphs.size(), formatIndex, table.header)) {
+            const std::vector<std::uint8_t> bytes = PlaceTable(table, formatIndex, start);
+            const auto row = RecogniseFormat(bytes, models[n], formatIndex);
+            if (BestOf(row) > formatBest) {
+                formatBest = BestOf(row);
+                result.table[n] = row;
+                startOf[n] = start;
+            }
+        }
+        for (int trial = 0; trial < kTrials; ++trial) {
+            const float score = result.table[n][static_cast<std::size_t>(trial)].score;
+            if (score > result.bestScore) {
+                result.bestScore = score;
+                result.candidate = {formatIndex, TrialScan(trial), TrialNegative(trial)};
+            }
+        }
+    }
+    JudgeCandidate(result);
+    const int winner = result.candidate.formatIndex;
+    // Unrecognised, the glyphs lie as the parameters given by hand will read them.
+    const int start = result.Recognised ? startOf[static_cast<std::size_t>(winner)]
+                                        : GivenFirstCode(table, winner);
+    placed = PlaceTable(table, winner, start);
+    return result;
+}
+
+}  // namespace pixmora
