@@ -115,6 +115,10 @@ AsmLine SplitLine(std::string_view line) {
     if (nameEnd > 0 && nameEnd < rest.size() && rest[nameEnd] == ':') {
         parsed.label = std::string(rest.substr(0, nameEnd));
         rest = Trim(rest.substr(nameEnd + 1));
+    } else if (firstColumn && nameEnd > 0 && nameEnd == rest.size() && rest.front() != '.') {
+        // A name alone in the first column labels the lines below it (MPASM writes no colon).
+        parsed.label = std::string(rest);
+        return parsed;
     } else if (firstColumn && nameEnd > 0 && !IsDataDirective(rest.substr(0, nameEnd))) {
         // "font DB 0x00": a bare name in the first column labels the directive after it.
         const std::string_view after = Trim(rest.substr(nameEnd));

@@ -111,6 +111,7 @@ std::optional<ElementValue> ElementOf(std::span<const SourceToken> tokens) {
 struct Initialiser {
     std::vector<ElementValue> values;
     bool data = true;     // every element is a number
+    int depth = 0;        // the deepest brace a value stands in
     std::size_t end = 0;  // the index after its closing brace
     bool closed = false;
 };
@@ -126,6 +127,7 @@ Initialiser ReadInitialiser(const std::vector<SourceToken>& tokens, std::size_t 
                 ElementOf(std::span(tokens).subspan(elementStart, end - elementStart));
             if (value) {
                 init.values.push_back(*value);
+                init.depth = std::max(init.depth, depth);
             } else {
                 init.data = false;
             }
@@ -157,12 +159,19 @@ Initialiser ReadInitialiser(const std::vector<SourceToken>& tokens, std::size_t 
     return init;
 }
 
-// From tokens[name] (an identifier followed by "["): the index of the "{" that opens its
+struct Declarator {
+    std::size_t open = 0;  // the "{" of the initialiser
+    int dimensions = 0;
+};
+
+// From tokens[name] (an identifier followed by "["): its dimensions and the "{" that opens its
 // initialiser, or nothing when this is no initialised array.
-std::optional<std::size_t> InitialiserStart(const std::vector<SourceToken>& tokens,
-                                            std::size_t name) {
+std::optional<Declarator> InitialiserStart(const std::vector<SourceToken>& tokens,
+                                           std::size_t name) {
     std::size_t at = name + 1;
+    int dimensions = 0;
     while (at < tokens.size() && IsPunct(tokens[at], '[')) {
+        ++dimensions;
         ++at;
         while (at < tokens.size() && !IsPunct(tokens[at], ']')) {
             if (EndsDeclaration(tokens[at])) {
@@ -176,7 +185,7 @@ std::optional<std::size_t> InitialiserStart(const std::vector<SourceToken>& toke
         ++at;
     }
     if (at + 1 < tokens.size() && IsPunct(tokens[at], '=') && IsPunct(tokens[at + 1], '{')) {
-        return at + 1;
+        return Declarator{at + 1, dimensions};
     }
     return std::nullopt;
 }
@@ -205,27 +214,28 @@ SourceArrays FindCArrays(std::string_view text) {
         if (tokens[i].kind != TokenKind::Identifier || !IsPunct(tokens[i + 1], '[')) {
             continue;
         }
-        const std::optional<std::size_t> open = InitialiserStart(tokens, i);
-        if (!open) {
+        const std::optional<Declarator> declarator = InitialiserStart(tokens, i);
+        if (!declarator) {
             continue;
         }
+        const std::size_t open = declarator->open;
         const std::string name(tokens[i].text);
-        const Initialiser init = ReadInitialiser(tokens, *open);
+        const Initialiser init = ReadInitialiser(tokens, open);
         if (!init.closed) {
             // A comment left open swallowed the rest: that is the fault to tell.
             if (!lexed.openCommentLine) {
-                found.error =
-                    SourceError{SourceFault::BraceNotClosed, tokens[*open].line, name, {}};
+                found.error = SourceError{SourceFault::BraceNotClosed, tokens[open].line, name, {}};
             }
             break;
         }
         const int declared = DeclaredElementBytes(tokens, i);
         i = init.end - 1;
-        if (!init.data || init.values.empty()) {
+        // Braces deeper than the brackets hold structures, not rows of a table.
+        if (!init.data || init.values.empty() || init.depth > declarator->dimensions) {
             continue;
         }
         const int elementBytes = declared != 0 ? declared : BytesNeeded(init.values);
-        SourceArray array{name, tokens[*open].line, elementBytes, init.values.size(), {}};
+        SourceArray array{name, tokens[open].line, elementBytes, init.values.size(), {}};
         array.bytes.reserve(init.values.size() * static_cast<std::size_t>(elementBytes));
         for (const ElementValue& value : init.values) {
             if (!AppendValue(array.bytes, value.magnitude, value.negative, elementBytes)) {
