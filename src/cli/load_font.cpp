@@ -52,8 +52,8 @@ int LoadGiven(Editor& ed, const LoadOptions& options, CliHost& host) {
         return kExitFailed;
     }
     if (import.table) {
-        const std::vector<std::uint8_t> placed =
-            PlaceTable(*import.table, *format, GivenFirstCode(*import.table, *format));
+        const std::vector<std::uint8_t> placed = PlaceTable(
+            *import.table, *format, GivenFirstCode(*import.table, *format), options.negative);
         LoadFontData(ed, {*format, options.scan, options.negative}, placed, false,
                      ImportDecision::Load);
         return kExitOk;

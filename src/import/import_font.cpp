@@ -108,7 +108,7 @@ void LoadManualImage(Editor& ed, const std::vector<std::uint8_t>& manualRead) {
 void ReadTableAsGiven(SourceTable& table, const Editor& ed, std::vector<std::uint8_t>& manualRead) {
     const int format = FormatIndex(ed.params.CellWidth, ed.params.CellHeight).value_or(0);
     const std::vector<std::uint8_t> placed =
-        PlaceTable(table, format, GivenFirstCode(table, format));
+        PlaceTable(table, format, GivenFirstCode(table, format), ed.win.Check1);
     for (std::size_t i = 0; i < placed.size() && i < manualRead.size(); ++i) {
         manualRead[i] = Stored(placed[i], ed.win.Check1);
     }

@@ -143,9 +143,11 @@ ImportRead ReadImportFile(const std::string& path, std::span<std::uint8_t> desti
     return ReadSourceCode(text, host);
 }
 
-std::vector<std::uint8_t> PlaceTable(SourceTable& table, int formatIndex, int firstCode) {
+std::vector<std::uint8_t> PlaceTable(SourceTable& table, int formatIndex, int firstCode,
+                                     bool negative) {
     const int bytesPerChar = kCellFormats[static_cast<std::size_t>(formatIndex)].bytesPerChar;
-    PlacedGlyphs placed = PlaceGlyphs(table.glyphs, bytesPerChar, firstCode);
+    PlacedGlyphs placed =
+        PlaceGlyphs(table.glyphs, bytesPerChar, firstCode, negative ? std::uint8_t{255} : 0);
     table.firstCode = firstCode;
     table.droppedBefore = placed.droppedBefore;
     table.droppedAfter = placed.droppedAfter;

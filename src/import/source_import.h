@@ -62,9 +62,11 @@ std::string ArrayListingText(const ArrayListing& listing);
 // The message of a fault of the source code, followed by "Загрузка файла прекращена.".
 std::string SourceErrorText(const SourceError& error);
 
-// The glyphs of the table as the font image holds them for a format read from `firstCode`; the
-// table remembers the first code and what was dropped.
-std::vector<std::uint8_t> PlaceTable(SourceTable& table, int formatIndex, int firstCode);
+// The glyphs of the table as the font image holds them for a format read from `firstCode`, still
+// in the file's polarity (empty characters before the first code are blank in it); the table
+// remembers the first code and what was dropped.
+std::vector<std::uint8_t> PlaceTable(SourceTable& table, int formatIndex, int firstCode,
+                                     bool negative);
 
 // The first code of the parameters given by hand: the header's, 0 for a table of 256 or 128
 // characters of the format, else 32.

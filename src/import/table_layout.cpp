@@ -79,7 +79,8 @@ std::vector<int> StartCodes(std::size_t glyphBytes, int formatIndex,
     return starts;
 }
 
-PlacedGlyphs PlaceGlyphs(std::span<const std::uint8_t> glyphs, int bytesPerChar, int firstCode) {
+PlacedGlyphs PlaceGlyphs(std::span<const std::uint8_t> glyphs, int bytesPerChar, int firstCode,
+                         std::uint8_t blank) {
     PlacedGlyphs placed;
     const auto perChar = static_cast<std::size_t>(bytesPerChar);
     const std::size_t chars = (glyphs.size() + perChar - 1) / perChar;
@@ -95,7 +96,7 @@ PlacedGlyphs PlaceGlyphs(std::span<const std::uint8_t> glyphs, int bytesPerChar,
     const std::size_t rest = glyphs.size() - std::min(skip, glyphs.size());
     const std::size_t kept = std::min(rest, room - std::min(lead, room));
     placed.droppedAfter = static_cast<int>((rest - kept + perChar - 1) / perChar);
-    placed.bytes.assign(std::min(lead, room), 0);
+    placed.bytes.assign(std::min(lead, room), blank);
     const auto from = glyphs.begin() + static_cast<std::ptrdiff_t>(std::min(skip, glyphs.size()));
     placed.bytes.insert(placed.bytes.end(), from, from + static_cast<std::ptrdiff_t>(kept));
     return placed;

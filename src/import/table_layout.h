@@ -43,14 +43,15 @@ std::vector<int> StartCodes(std::size_t glyphBytes, int formatIndex,
                             const std::optional<TableHeader>& header);
 
 // The glyphs laid out as the font image holds them, from code 32: characters before 32 are
-// dropped, a later first code is preceded by empty characters, and characters past code 255 are
-// cut off.
+// dropped, a later first code is preceded by empty characters (bytes `blank`: 0, or 255 in a
+// negative font), and characters past code 255 are cut off.
 struct PlacedGlyphs {
     std::vector<std::uint8_t> bytes;
     int droppedBefore = 0;  // characters with codes below 32
     int droppedAfter = 0;   // characters with codes above 255
 };
 
-PlacedGlyphs PlaceGlyphs(std::span<const std::uint8_t> glyphs, int bytesPerChar, int firstCode);
+PlacedGlyphs PlaceGlyphs(std::span<const std::uint8_t> glyphs, int bytesPerChar, int firstCode,
+                         std::uint8_t blank);
 
 }  // namespace pixmora

@@ -27,7 +27,8 @@ Recognition RecogniseTable(SourceTable& table,
         const auto n = static_cast<std::size_t>(formatIndex);
         float formatBest = -1;
         for (const int start : StartCodes(table.glyphs.size(), formatIndex, table.header)) {
-            const std::vector<std::uint8_t> bytes = PlaceTable(table, formatIndex, start);
+            // Every trial sees empty characters of a positive font before the first code.
+            const std::vector<std::uint8_t> bytes = PlaceTable(table, formatIndex, start, false);
             const auto row = RecogniseFormat(bytes, models[n], formatIndex);
             if (BestOf(row) > formatBest) {
                 formatBest = BestOf(row);
@@ -44,11 +45,13 @@ Recognition RecogniseTable(SourceTable& table,
         }
     }
     JudgeCandidate(result);
-    const int winner = result.candidate.formatIndex;
-    // Unrecognised, the glyphs lie as the parameters given by hand will read them.
-    const int start = result.Recognised ? startOf[static_cast<std::size_t>(winner)]
-                                        : GivenFirstCode(table, winner);
-    placed = PlaceTable(table, winner, start);
+    // Unrecognised, the glyphs lie as a header says, or as the parameters given by hand will
+    // read them.
+    const int format = result.Recognised || !table.header ? result.candidate.formatIndex
+                                                          : table.header->formatIndex;
+    const int start = result.Recognised ? startOf[static_cast<std::size_t>(format)]
+                                        : GivenFirstCode(table, format);
+    placed = PlaceTable(table, format, start, result.Recognised && result.candidate.negative);
     return result;
 }
 
