@@ -65,6 +65,9 @@ void FakeHost::OpenModelDialog(Editor& ed) {
 std::optional<std::size_t> FakeHost::ChooseArray(const std::vector<ArrayListing>& arrays,
                                                  std::size_t preselected) {
     arrayRequests.push_back({arrays, preselected});
+    if (arrayChoices.empty() && takePreselected) {
+        return preselected;
+    }
     return TakeFront(arrayChoices, "array choice", std::optional<std::size_t>{});
 }
 

@@ -32,8 +32,10 @@ class FakeHost : public Host {
     std::function<void(Editor&)> scanDialog;
     std::function<void(Editor&)> enlargeDialog;
     std::function<void(Editor&)> modelDialog;
-    // Answers of the array choice, used in order; nothing means "cancelled".
+    // Answers of the array choice, used in order; nothing means "cancelled". When the list is
+    // empty and takePreselected is set, the preselected array is taken.
     std::deque<std::optional<std::size_t>> arrayChoices;
+    bool takePreselected = false;
     std::string programDir = ".";
 
     std::vector<RecordedMessage> messages;
