@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "import/source_import.h"
 
@@ -30,7 +31,10 @@ ArrayDialogView::ArrayDialogView(QWidget* parent, const std::vector<ArrayListing
         list_->addItem(QString::fromStdString(ArrayListingText(array)));
     }
     list_->setCurrentRow(static_cast<int>(preselected));
+    // Wide enough for the longest line, high enough for up to ten arrays without scrolling.
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24);
+    const int rows = std::min(static_cast<int>(arrays.size()), 10);
+    list_->setFixedHeight(rows * list_->sizeHintForRow(0) + 2 * list_->frameWidth() + 4);
     ok_ = new QPushButton(kOk, this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(kCancel, this);

@@ -84,7 +84,8 @@ Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bo
         host.Message(text, kInformationTitle, MsgIcon::Information, MsgButtons::Ok);
         return {false, ImportDecision::Load};
     }
-    const std::string report = RecognitionReport(found) + readingNote;
+    const std::string report =
+        RecognitionReport(found) + (readingNote.empty() ? "" : "\r" + readingNote);
     if (found.CharSetClass < 3) {
         switch (Ask(host, report + kLoadPrompt, MsgButtons::YesNoCancel)) {
             case MsgAnswer::No:
