@@ -10,7 +10,7 @@ namespace {
 std::string Names(const std::vector<ArrayListing>& arrays) {
     std::string names;
     for (const ArrayListing& array : arrays) {
-        names += (names.empty() ? "" : ", ") + array.name;
+        names.append(names.empty() ? "" : ", ").append(array.name);
     }
     return names;
 }

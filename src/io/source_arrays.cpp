@@ -239,7 +239,9 @@ SourceArrays FindCArrays(std::string_view text) {
         array.bytes.reserve(init.values.size() * static_cast<std::size_t>(elementBytes));
         for (const ElementValue& value : init.values) {
             if (!AppendValue(array.bytes, value.magnitude, value.negative, elementBytes)) {
-                const std::string shown = (value.negative ? "-" : "") + std::string(value.text);
+                // Appended, not added: GCC 12 at -O3 warns falsely on "-" + text.
+                std::string shown = value.negative ? "-" : "";
+                shown.append(value.text);
                 found.error = SourceError{SourceFault::ValueOutOfRange, value.line, name, shown};
                 return found;
             }
