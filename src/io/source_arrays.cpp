@@ -14,12 +14,7 @@ namespace {
 // How many type words before an array's name are looked at.
 constexpr std::size_t kTypeWordsLooked = 12;
 
-struct ElementValue {
-    std::uint64_t magnitude = 0;
-    bool negative = false;
-    int line = 0;
-    std::string_view text;
-};
+using ElementValue = ListValue;
 
 bool IsPunct(const SourceToken& token, char c) {
     return token.kind == TokenKind::Punct && token.text.size() == 1 && token.text[0] == c;
@@ -116,15 +111,37 @@ struct Initialiser {
     bool closed = false;
 };
 
+// A list the lexer read whole: "{", its Values token, "}".
+Initialiser ListInitialiser(LexedSource& lexed, std::size_t open) {
+    ValueList& list = lexed.lists[lexed.tokens[open + 1].list];
+    Initialiser init;
+    init.values = std::move(list.values);
+    init.depth = list.depth;
+    init.end = open + 3;
+    init.closed = true;
+    return init;
+}
+
 // The braces from tokens[open] (a "{") to the one that closes it.
-Initialiser ReadInitialiser(const std::vector<SourceToken>& tokens, std::size_t open) {
+Initialiser ReadInitialiser(LexedSource& lexed, std::size_t open) {
+    const std::vector<SourceToken>& tokens = lexed.tokens;
+    if (open + 1 < tokens.size() && tokens[open + 1].kind == TokenKind::Values) {
+        return ListInitialiser(lexed, open);
+    }
     Initialiser init;
     int depth = 0;
     std::size_t elementStart = open + 1;
     const auto finishElement = [&](std::size_t end) {
         if (end > elementStart) {
+            // Mostly one number token: read it without the general element rules.
+            const SourceToken& first = tokens[elementStart];
+            const std::optional<std::uint64_t> number =
+                end == elementStart + 1 && first.kind == TokenKind::Number
+                    ? CNumberValue(first.text)
+                    : std::nullopt;
             const std::optional<ElementValue> value =
-                ElementOf(std::span(tokens).subspan(elementStart, end - elementStart));
+                number ? ElementValue{*number, false, first.line, first.text}
+                       : ElementOf(std::span(tokens).subspan(elementStart, end - elementStart));
             if (value) {
                 init.values.push_back(*value);
                 init.depth = std::max(init.depth, depth);
@@ -199,6 +216,10 @@ bool AppendValue(std::vector<std::uint8_t>& bytes, std::uint64_t magnitude, bool
     if (negative ? magnitude > span / 2 : magnitude >= span) {
         return false;
     }
+    if (elementBytes == 1) {
+        bytes.push_back(static_cast<std::uint8_t>(negative ? span - magnitude : magnitude));
+        return true;
+    }
     const std::uint64_t stored = negative ? span - magnitude : magnitude;
     for (int shift = bits - 8; shift >= 0; shift -= 8) {
         bytes.push_back(static_cast<std::uint8_t>(stored >> shift));
@@ -207,7 +228,7 @@ bool AppendValue(std::vector<std::uint8_t>& bytes, std::uint64_t magnitude, bool
 }
 
 SourceArrays FindCArrays(std::string_view text) {
-    const LexedSource lexed = LexCSource(text);
+    LexedSource lexed = LexCSource(text);
     const std::vector<SourceToken>& tokens = lexed.tokens;
     SourceArrays found;
     for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
@@ -220,7 +241,7 @@ SourceArrays FindCArrays(std::string_view text) {
         }
         const std::size_t open = declarator->open;
         const std::string name(tokens[i].text);
-        const Initialiser init = ReadInitialiser(tokens, open);
+        const Initialiser init = ReadInitialiser(lexed, open);
         if (!init.closed) {
             // A comment left open swallowed the rest: that is the fault to tell.
             if (!lexed.openCommentLine) {
@@ -238,6 +259,10 @@ SourceArrays FindCArrays(std::string_view text) {
         SourceArray array{name, tokens[open].line, elementBytes, init.values.size(), {}};
         array.bytes.reserve(init.values.size() * static_cast<std::size_t>(elementBytes));
         for (const ElementValue& value : init.values) {
+            if (elementBytes == 1 && !value.negative && value.magnitude <= 0xFF) {
+                array.bytes.push_back(static_cast<std::uint8_t>(value.magnitude));
+                continue;
+            }
             if (!AppendValue(array.bytes, value.magnitude, value.negative, elementBytes)) {
                 // Appended, not added: GCC 12 at -O3 warns falsely on "-" + text.
                 std::string shown = value.negative ? "-" : "";

@@ -1,20 +1,28 @@
 #include "io/source_numbers.h"
 
+#include <array>
+
 namespace pixmora {
 
 namespace {
 
+// The value of every character as a digit of bases up to 36, -1 for no digit: a table, since a
+// font header is read a character at a time.
+constexpr std::array<std::int8_t, 256> kDigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int c = '0'; c <= '9'; ++c) {
+        values[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(c - '0');
+    }
+    for (int c = 'a'; c <= 'z'; ++c) {
+        values[static_cast<std::size_t>(c)] = static_cast<std::int8_t>(c - 'a' + 10);
+        values[static_cast<std::size_t>(c - 'a' + 'A')] = static_cast<std::int8_t>(c - 'a' + 10);
+    }
+    return values;
+}();
+
 int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'z') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'Z') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return kDigitValues[static_cast<unsigned char>(c)];
 }
 
 // The digits in the base, ' separators allowed between them; nothing when empty or when a
@@ -32,8 +40,10 @@ std::optional<std::uint64_t> DigitsValue(std::string_view digits, int base) {
         if (digit < 0 || digit >= base) {
             return std::nullopt;
         }
-        if (value > (kValueTooLarge - static_cast<std::uint64_t>(digit)) /
-                        static_cast<std::uint64_t>(base)) {
+        // Only values near the top need the exact (dividing) test of an overflow.
+        constexpr std::uint64_t kSafe = (kValueTooLarge - 35) / 36;
+        if (value > kSafe && value > (kValueTooLarge - static_cast<std::uint64_t>(digit)) /
+                                         static_cast<std::uint64_t>(base)) {
             value = kValueTooLarge;
         } else {
             value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
@@ -90,12 +100,20 @@ std::optional<std::uint64_t> QuotedValue(std::string_view operand) {
 }  // namespace
 
 std::optional<std::uint64_t> CNumberValue(std::string_view token) {
+    // 0xNN, the form of nearly every value of a font table.
+    if (token.size() == 4 && token[0] == '0' && (token[1] == 'x' || token[1] == 'X')) {
+        const int high = DigitValue(token[2]);
+        const int low = DigitValue(token[3]);
+        if (high >= 0 && high < 16 && low >= 0 && low < 16) {
+            return static_cast<std::uint64_t>(high * 16 + low);
+        }
+    }
     if (token.size() >= 2 && token[0] == 'B' && token.size() <= 9 &&
         token.find_first_not_of("01", 1) == std::string_view::npos) {
         return DigitsValue(token.substr(1), 2);
     }
     const std::string_view number = WithoutIntegerSuffix(token);
-    if (HasPrefix(number, "0x")) {
+    if (number.size() > 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X')) {
         return DigitsValue(number.substr(2), 16);
     }
     if (HasPrefix(number, "0b")) {
