@@ -1,9 +1,12 @@
 // Importing the largest font file: a whole 48 x 56 set of 75264 bytes written as source text, with
-// its recognition against the nine model files.
+// its recognition against the nine model files; the same set as a C header (a 2-D array with a
+// comment per character, about 450 KB), read as source code and recognised.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -16,6 +19,7 @@
 #include "import/recognise_font.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
+#include "io/source_arrays.h"
 
 namespace pixmora {
 namespace {
@@ -33,6 +37,23 @@ void WriteText(const std::filesystem::path& path, const std::vector<std::uint8_t
     std::ofstream file(path, std::ios::binary);
     WriteSourceText(file, bytes, OutputFormat::DataCode, NumberNotation::AmpH,
                     ValuesPerLine(bytesPerChar));
+}
+
+// const uint8_t font48x56[224][336] = { { 0x00, ... },  // code 32 ... };
+void WriteCHeader(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+                  int bytesPerChar) {
+    std::ofstream file(path, std::ios::binary);
+    const auto perChar = static_cast<std::size_t>(bytesPerChar);
+    file << "// 48 x 56 font\n#include <stdint.h>\n\nconst uint8_t font48x56[224][336] = {\n";
+    char value[8];
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        std::snprintf(value, sizeof value, "0x%02X", bytes[i]);
+        file << (i % perChar == 0 ? "    { " : ", ") << value;
+        if ((i + 1) % perChar == 0) {
+            file << " },  // code " << 32 + i / perChar << "\n";
+        }
+    }
+    file << "};\n";
 }
 
 // A program directory with nine model files and the font file. The font is noise whose test
@@ -60,10 +81,13 @@ struct ImportScene {
         }
         font = (dir / "Font48x56v1p.fnt").string();
         WriteText(font, fontBytes, 336);
+        header = (dir / "font48x56.h").string();
+        WriteCHeader(header, fontBytes, 336);
     }
     ~ImportScene() { std::filesystem::remove_all(dir); }
     std::filesystem::path dir;
     std::string font;
+    std::string header;
 };
 
 void BM_ImportFont48x56(benchmark::State& state) {
@@ -91,6 +115,31 @@ void BM_RecogniseFont48x56(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecogniseFont48x56)->Unit(benchmark::kMillisecond);
+
+// The same font as a C header: the source-text syntax refuses it, the lexer reads the array, and
+// recognition runs at the one start its length allows.
+void BM_RecogniseCHeader48x56(benchmark::State& state) {
+    const ImportScene scene;
+    bench::BenchHost host;
+    host.programDir = scene.dir.string();
+    for (auto _ : state) {
+        const FontRecognition found = RecogniseFont(scene.header, host);
+        benchmark::DoNotOptimize(found.found.bestScore);
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(scene.header));
+}
+BENCHMARK(BM_RecogniseCHeader48x56)->Unit(benchmark::kMillisecond);
+
+void BM_FindSourceArrays48x56(benchmark::State& state) {
+    const ImportScene scene;
+    std::ifstream file(scene.header, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    for (auto _ : state) {
+        const SourceArrays found = FindSourceArrays(text);
+        benchmark::DoNotOptimize(found.arrays.data());
+    }
+}
+BENCHMARK(BM_FindSourceArrays48x56)->Unit(benchmark::kMillisecond);
 
 void BM_RecogniseData48x56(benchmark::State& state) {
     std::mt19937 random(23);

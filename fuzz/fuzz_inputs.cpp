@@ -11,6 +11,7 @@
 
 #include "editor/editor.h"
 #include "import/recognition.h"
+#include "import/source_import.h"
 #include "io/export.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
@@ -254,10 +255,48 @@ void FeedTransform(std::span<const std::uint8_t> bytes) {
     CheckEnlargement(from, targetIndex, scan, data);
 }
 
+void FeedSourceCode(std::span<const std::uint8_t> bytes) {
+    const std::string text = AsText(bytes);
+    const SourceArrays found = FindSourceArrays(text);
+    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    if (found.error) {
+        Expect(found.error->line >= 1 && found.error->line <= lines);
+    }
+    for (const SourceArray& array : found.arrays) {
+        Expect(array.elementBytes == 1 || array.elementBytes == 2 || array.elementBytes == 4);
+        Expect(array.bytes.size() == array.elements * static_cast<std::size_t>(array.elementBytes));
+        Expect(array.line >= 1 && array.line <= lines);
+    }
+    QuietHost host;
+    ImportRead read = ReadSourceCode(text, host);
+    Expect(read.table.has_value() != read.read.ImportAborted);
+    Expect(read.table || host.messages == 1);
+    if (!read.table) {
+        return;
+    }
+    SourceTable& table = *read.table;
+    const ArrayListing& chosen = table.arrays[table.chosen];
+    const std::size_t skipped = table.header ? static_cast<std::size_t>(table.header->bytes) : 0;
+    Expect(table.glyphs.size() + skipped == chosen.bytes);
+    for (int n = 0; n < kFormatCount; ++n) {
+        const auto bpc =
+            static_cast<std::size_t>(kCellFormats[static_cast<std::size_t>(n)].bytesPerChar);
+        if (table.header && table.header->formatIndex == n) {
+            Expect(table.glyphs.size() == static_cast<std::size_t>(table.header->count) * bpc);
+        }
+        for (const int start : StartCodes(table.glyphs.size(), n, table.header)) {
+            const std::vector<std::uint8_t> placed = PlaceTable(table, n, start, start % 2 == 1);
+            Expect(placed.size() <= static_cast<std::size_t>(kCharCount) * bpc);
+            Expect(table.droppedBefore >= 0 && table.droppedAfter >= 0);
+        }
+    }
+}
+
 FuzzBody FuzzBodyByName(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, FuzzBody>, 6> kBodies{{
+    constexpr std::array<std::pair<std::string_view, FuzzBody>, 7> kBodies{{
         {"hex_reader", FeedHexReader},
         {"source_reader", FeedSourceReader},
+        {"source_code", FeedSourceCode},
         {"model_text", FeedModelText},
         {"recognition", FeedRecognition},
         {"number_fields", FeedNumberFields},

@@ -14,6 +14,11 @@ namespace pixmora::fuzz {
 void FeedHexReader(std::span<const std::uint8_t> bytes);
 void FeedSourceReader(std::span<const std::uint8_t> bytes);
 
+// The source-code reading over the bytes as a C, C++ or assembler file: every array holds its
+// elements' bytes, a fault names a line of the text, a header agrees with its array's length, and
+// the glyphs placed for every format and start stay within the font image.
+void FeedSourceCode(std::span<const std::uint8_t> bytes);
+
 // ReadModelText over the bytes as a model file.
 void FeedModelText(std::span<const std::uint8_t> bytes);
 

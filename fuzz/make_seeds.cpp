@@ -112,6 +112,17 @@ void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
         "' comment\r\n/* block\r\nstill */\r\n; also\r\nData &h01,$02,#03\n"
         ".db 0x04,05h,0A5h\r\n");
 
+    SeedWriter code(root, "source_code");
+    for (const char* text :
+         {"// font\n#include <stdint.h>\nconst uint8_t font[2][3] = {\n  {0x00, 0b1, 017}, // A\n"
+          "  {B0101, 255, 0X1f} /* } */\n};\nconst uint16_t w[] = {0x8001, -1};\n",
+          "fontdatatype f[10] PROGMEM={\n0x10,0x10,0x20,0x01,\n0,0,0,0,0,0};\n",
+          "; table\nfont: .db $00, &h01, #02, 03h, %0100, 'A'\n .DB 5 ; x\nnext DB 6\n",
+          "FontTable\n    addwf PCL, F\n    RETLW b'00111110'\n    retlw .65\n    DT 1, h'02'\n",
+          "/* never closed\nconst char x[] = { 1,", "const char y[] = { 1, 2"}) {
+        code.Add(text);
+    }
+
     SeedWriter fields(root, "number_fields");
     for (const char* text : {"32|255", "&h20|&hFF", "0x1000", "$7FFF", "#12|1000h", "2.5|-0.4",
                              " 12 |\t255\t", "+.5|3.5", "&HFFFFFFFF|-2147483648.5"}) {

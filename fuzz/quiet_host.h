@@ -24,6 +24,10 @@ class QuietHost : public Host {
     std::optional<int> RunScanDialog(Editor&) override { return std::nullopt; }
     std::optional<CellFormat> RunEnlargeDialog(Editor&) override { return std::nullopt; }
     void OpenModelDialog(Editor&) override {}
+    std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>&,
+                                           std::size_t preselected) override {
+        return preselected;
+    }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return {}; }
 };

@@ -25,6 +25,12 @@ constexpr const char* kFooter =
     "Exit status: 0 success; 1 input not recognised or an option's value refused; "
     "2 usage error, unreadable input, syntax error in it, or output not written.";
 
+void AddArrayOption(CLI::App& command, std::optional<std::string>& array) {
+    command.add_option("--array", array,
+                       "Array of a C, C++ or assembler source file to read the font from "
+                       "(default: the largest; `info --json` lists them)");
+}
+
 // The options every command that loads a font shares.
 void AddLoadOptions(CLI::App& command, LoadOptions& load) {
     command
@@ -39,6 +45,7 @@ void AddLoadOptions(CLI::App& command, LoadOptions& load) {
         ->needs(format);
     command.add_flag("--negative", load.negative, "The data of --format are a negative font")
         ->needs(format);
+    AddArrayOption(command, load.array);
 }
 
 void AddModelOption(CLI::App& command, std::string& modelDir) {
@@ -66,11 +73,12 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
     app.footer(kFooter);
 
     const std::string defaultModels = ModelDirPath(programDir);
-    InfoOptions info{{}, false, defaultModels};
+    InfoOptions info{{}, false, defaultModels, {}};
     CLI::App* infoCommand =
         app.add_subcommand("info", "Recognise a font file's cell format, byte scan and polarity");
     infoCommand->add_option("FILE", info.file, "Font file")->required();
     infoCommand->add_flag("--json", info.json, "Print one JSON object instead of the report");
+    AddArrayOption(*infoCommand, info.array);
     AddModelOption(*infoCommand, info.modelDir);
 
     ConvertOptions convert;

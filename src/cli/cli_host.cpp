@@ -51,6 +51,20 @@ std::optional<CellFormat> CliHost::RunEnlargeDialog(Editor& /*ed*/) {
 
 void CliHost::OpenModelDialog(Editor& /*ed*/) {}
 
+std::optional<std::size_t> CliHost::ChooseArray(const std::vector<ArrayListing>& arrays,
+                                                std::size_t preselected) {
+    offeredArrays = arrays;
+    if (!arrayName) {
+        return preselected;
+    }
+    for (std::size_t i = 0; i < arrays.size(); ++i) {
+        if (arrays[i].name == *arrayName) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 void CliHost::SetBusy(bool /*busy*/) {}
 
 std::string CliHost::ProgramDir() {

@@ -2,9 +2,11 @@
 // error stream, and a question is answered as a build script wants it answered: go on.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "editor/host.h"
 
@@ -27,6 +29,9 @@ class CliHost : public Host {
     std::optional<int> RunScanDialog(Editor& ed) override;
     std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
+    // The array named by --array, else the one preselected; nothing when no array has that name.
+    std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
+                                           std::size_t preselected) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
 
@@ -34,6 +39,9 @@ class CliHost : public Host {
     void Tell(const std::string& text) {
         Message(text, kDefaultTitle, MsgIcon::None, MsgButtons::Ok);
     }
+
+    std::optional<std::string> arrayName;     // --array NAME
+    std::vector<ArrayListing> offeredArrays;  // what the last array choice offered
 
   private:
     std::ostream& err_;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstddef>
 
+#include "cli/array_option.h"
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
 #include "import/confirm_import.h"
@@ -28,6 +29,32 @@ double ShortestDecimal(float value) {
     return shortest;
 }
 
+nlohmann::ordered_json SourceJson(const SourceTable& table) {
+    nlohmann::ordered_json source;
+    nlohmann::ordered_json arrays = nlohmann::ordered_json::array();
+    for (const ArrayListing& array : table.arrays) {
+        arrays.push_back(
+            {{"name", array.name}, {"elements", array.elements}, {"bytes", array.bytes}});
+    }
+    source["arrays"] = arrays;
+    source["array"] = table.arrays[table.chosen].name;
+    if (table.header) {
+        const TableHeader& header = *table.header;
+        source["header"] = {
+            {"bytes", header.bytes},
+            {"format",
+             std::string(kCellFormats[static_cast<std::size_t>(header.formatIndex)].name)},
+            {"first_code", header.firstCode},
+            {"count", header.count}};
+    } else {
+        source["header"] = nullptr;
+    }
+    source["first_code"] = table.firstCode;
+    source["dropped_before_32"] = table.droppedBefore;
+    source["dropped_after_255"] = table.droppedAfter;
+    return source;
+}
+
 }  // namespace
 
 nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& recognition) {
@@ -36,6 +63,9 @@ nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& 
     info["file"] = file;
     info["bytes_read"] = recognition.LastIndexRead + 1;
     info["checksum_error"] = recognition.ChecksumError;
+    if (recognition.table) {
+        info["source"] = SourceJson(*recognition.table);
+    }
     info["recognised"] = found.CharSetClass > 0;
     info["class"] = found.CharSetClass;
     const nlohmann::ordered_json none;
@@ -68,10 +98,15 @@ nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& 
 }
 
 int RunInfo(const InfoOptions& options, CliHost& host, std::ostream& out) {
+    host.arrayName = options.array;
     FontRecognition recognition = RecogniseFont(options.file, options.modelDir, host);
     if (recognition.failure) {
         host.Tell(*recognition.failure);
         return kExitFailed;
+    }
+    if (const int refused = CheckArrayOption(options.array, recognition, host);
+        refused != kExitOk) {
+        return refused;
     }
     if (recognition.ImportAborted) {
         return kExitFailed;
@@ -83,9 +118,11 @@ int RunInfo(const InfoOptions& options, CliHost& host, std::ostream& out) {
             << '\n';
         return kExitOk;
     }
+    const std::string note =
+        recognition.table ? SourceTableNote(*recognition.table) : std::string();
     const std::string report = recognition.found.Recognised
-                                   ? RecognitionReport(recognition.found)
-                                   : std::string(kNotRecognisedText) + "\n";
+                                   ? RecognitionReport(recognition.found) + note
+                                   : note + kNotRecognisedText + "\n";
     out << TerminalLines(report) << kBytesReadLabel << recognition.LastIndexRead + 1 << '\n';
     return kExitOk;
 }

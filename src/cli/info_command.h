@@ -1,6 +1,7 @@
 // pixmora-cli info: what recognition finds in a font file, as the import reports it or as JSON.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -18,13 +19,15 @@ struct InfoOptions {
     std::string file;
     bool json = false;
     std::string modelDir;
+    std::optional<std::string> array;  // the array of a source file to read
 };
 
 inline constexpr const char* kBytesReadLabel = "Bytes read: ";
 
 // The recognition as one JSON object: the file, the bytes read, whether a HEX checksum was wrong,
 // the class after the Cyrillic-block length rule, and the winning trial's format, scan, polarity,
-// coverage and group products (null when no trial scored above 0).
+// coverage and group products (null when no trial scored above 0). A file read as source code adds
+// "source": its arrays (name, elements, bytes), the one read, a header skipped and the first code.
 nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& recognition);
 
 // Succeeds whenever the file was read, recognised or not.

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "cli/array_option.h"
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
 #include "editor/editor.h"
@@ -11,6 +12,7 @@
 #include "import/confirm_import.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
+#include "import/source_import.h"
 #include "io/font_reader.h"
 
 namespace pixmora::cli {
@@ -34,13 +36,27 @@ int LoadGiven(Editor& ed, const LoadOptions& options, CliHost& host) {
         return kExitRefused;
     }
     std::vector<std::uint8_t> buffer(kFontBytes, 0);
-    const ReadResult read = ReadFontFile(options.input, buffer, false, host);
+    ImportRead import = ReadImportFile(options.input, buffer, host);
+    const ReadResult& read = import.read;
     if (read.failure) {
         host.Tell(*read.failure);
         return kExitFailed;
     }
+    FontRecognition asRead;
+    asRead.table = import.table;
+    asRead.arrayCancelled = import.arrayCancelled;
+    if (const int refused = CheckArrayOption(options.array, asRead, host); refused != kExitOk) {
+        return refused;
+    }
     if (read.ImportAborted) {
         return kExitFailed;
+    }
+    if (import.table) {
+        const std::vector<std::uint8_t> placed = PlaceTable(
+            *import.table, *format, GivenFirstCode(*import.table, *format), options.negative);
+        LoadFontData(ed, {*format, options.scan, options.negative}, placed, false,
+                     ImportDecision::Load);
+        return kExitOk;
     }
     // More data than the largest font holds: writing the cut font would lose the rest silently.
     if (read.Overflow) {
@@ -57,6 +73,10 @@ int LoadRecognised(Editor& ed, const LoadOptions& options, CliHost& host) {
     if (recognition.failure) {
         host.Tell(*recognition.failure);
         return kExitFailed;
+    }
+    if (const int refused = CheckArrayOption(options.array, recognition, host);
+        refused != kExitOk) {
+        return refused;
     }
     if (recognition.ImportAborted) {
         return kExitFailed;
@@ -77,6 +97,7 @@ int LoadRecognised(Editor& ed, const LoadOptions& options, CliHost& host) {
 
 int LoadInputFont(Editor& ed, const LoadOptions& options, CliHost& host) {
     StartUp(ed);
+    host.arrayName = options.array;
     return options.format ? LoadGiven(ed, options, host) : LoadRecognised(ed, options, host);
 }
 

@@ -19,7 +19,8 @@ struct LoadOptions {
     std::optional<std::string> format;  // "8 x 8" ..; recognition is skipped when given
     int scan = 0;
     bool negative = false;
-    std::string modelDir;  // where t0.mod .. t8.mod lie
+    std::string modelDir;              // where t0.mod .. t8.mod lie
+    std::optional<std::string> array;  // the array of a source file to read
 };
 
 inline constexpr const char* kUnknownFormat =

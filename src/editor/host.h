@@ -2,8 +2,10 @@
 // modal dialogs, the busy pointer. The window implements it with Qt; tests with a scripted fake.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/params_choice.h"
 #include "model/formats.h"
@@ -26,6 +28,13 @@ struct FileDialogRequest {
     std::string proposedName;
 };
 
+// One data array of a source file as the array choice lists it.
+struct ArrayListing {
+    std::string name;
+    std::size_t elements = 0;
+    std::size_t bytes = 0;
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -43,6 +52,10 @@ class Host {
     virtual std::optional<ParamsChoice> RunParamsDialog(Editor& ed) = 0;  // font parameters
     virtual std::optional<int> RunScanDialog(Editor& ed) = 0;             // the new byte scan
     virtual std::optional<CellFormat> RunEnlargeDialog(Editor& ed) = 0;   // the target format
+    // The array a font is read from, of a source file that holds several; `preselected` is offered
+    // first. Nothing when cancelled.
+    virtual std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
+                                                   std::size_t preselected) = 0;
     // The model-file dialog is not modal: this only opens it.
     virtual void OpenModelDialog(Editor& ed) = 0;
 

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "editor/editor.h"
+#include "gui/array_dialog_view.h"
 #include "gui/enlarge_dialog_view.h"
 #include "gui/file_dialog_view.h"
 #include "gui/model_dialog_view.h"
@@ -106,6 +107,11 @@ void QtHost::OpenModelDialog(Editor& ed) {
             parent_);
     }
     modelDialog_->Start();
+}
+
+std::optional<std::size_t> QtHost::ChooseArray(const std::vector<ArrayListing>& arrays,
+                                               std::size_t preselected) {
+    return RunArrayDialogView(parent_, arrays, preselected);
 }
 
 void QtHost::FollowModelButton(const Editor& ed) {

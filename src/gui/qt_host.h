@@ -30,6 +30,8 @@ class QtHost : public Host {
     std::optional<int> RunScanDialog(Editor& ed) override;
     std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
+    std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
+                                           std::size_t preselected) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
 

@@ -68,16 +68,19 @@ void DemoteLongCyrillicBlock(Recognition& found, int lastIndexRead) {
 }
 
 Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
-                           const OpenFontBefore& before) {
+                           const OpenFontBefore& before, const std::string& readingNote) {
     if (importAborted) {
         return {false, ImportDecision::Cancel};
     }
     DemoteLongCyrillicBlock(found, lastIndexRead);
     if (!found.Recognised) {
-        host.Message(kNotRecognisedText, kInformationTitle, MsgIcon::Information, MsgButtons::Ok);
+        const std::string text =
+            readingNote.empty() ? kNotRecognisedText : readingNote + "\r" + kNotRecognisedText;
+        host.Message(text, kInformationTitle, MsgIcon::Information, MsgButtons::Ok);
         return {false, ImportDecision::Load};
     }
-    const std::string report = RecognitionReport(found);
+    const std::string report =
+        RecognitionReport(found) + (readingNote.empty() ? "" : "\r" + readingNote);
     if (found.CharSetClass < 3) {
         switch (Ask(host, report + kLoadPrompt, MsgButtons::YesNoCancel)) {
             case MsgAnswer::No:

@@ -54,8 +54,9 @@ bool OverlayAllowed(const Candidate& candidate, const OpenFontBefore& before);
 // an ordinary set (found.CharSetClass becomes 1).
 void DemoteLongCyrillicBlock(Recognition& found, int lastIndexRead);
 
-// Shows the report and asks, after DemoteLongCyrillicBlock.
+// Shows the report and asks, after DemoteLongCyrillicBlock. A note of what was read (a source
+// file's array) follows the report, and comes before the message when nothing was recognised.
 Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bool importAborted,
-                           const OpenFontBefore& before);
+                           const OpenFontBefore& before, const std::string& readingNote = {});
 
 }  // namespace pixmora

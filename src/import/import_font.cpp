@@ -16,6 +16,7 @@
 #include "editor/replaced_font.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
+#include "import/source_import.h"
 #include "io/font_reader.h"
 #include "model/glyph_packing.h"
 
@@ -106,6 +107,16 @@ void LoadManualImage(Editor& ed, const std::vector<std::uint8_t>& manualRead) {
     CopyRead(ed, manualRead, 0, false);
 }
 
+// The manual path of a source file: its table placed for the format given, with the polarity given.
+void ReadTableAsGiven(SourceTable& table, const Editor& ed, std::vector<std::uint8_t>& manualRead) {
+    const int format = FormatIndex(ed.params.CellWidth, ed.params.CellHeight).value_or(0);
+    const std::vector<std::uint8_t> placed =
+        PlaceTable(table, format, GivenFirstCode(table, format), ed.win.Check1);
+    for (std::size_t i = 0; i < placed.size() && i < manualRead.size(); ++i) {
+        manualRead[i] = Stored(placed[i], ed.win.Check1);
+    }
+}
+
 }  // namespace
 
 void LoadFontData(Editor& ed, const Candidate& candidate, std::span<const std::uint8_t> read,
@@ -143,8 +154,9 @@ void ImportFont(Editor& ed, Host& host) {
         const BusyPointer busy(host);
         recognition = RecogniseFont(*path, host);
         if (!recognition.failure) {
-            confirmation = ConfirmImport(host, recognition.found, recognition.LastIndexRead,
-                                         recognition.ImportAborted, saved);
+            confirmation = ConfirmImport(
+                host, recognition.found, recognition.LastIndexRead, recognition.ImportAborted,
+                saved, recognition.table ? SourceTableNote(*recognition.table) : std::string());
         }
     }
     if (recognition.failure) {
@@ -176,7 +188,11 @@ void ImportFont(Editor& ed, Host& host) {
     {
         const BusyPointer busy(host);
         std::vector<std::uint8_t> manualRead(kFontBytes, 0);
-        failure = ReadFontFile(*path, manualRead, ed.win.Check1, host).failure;
+        if (recognition.table) {
+            ReadTableAsGiven(*recognition.table, ed, manualRead);
+        } else {
+            failure = ReadFontFile(*path, manualRead, ed.win.Check1, host).failure;
+        }
         if (!failure) {
             LoadManualImage(ed, manualRead);
             FinishLoad(ed);

@@ -1,11 +1,13 @@
 #include "import/recognise_font.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
 
 #include "editor/host.h"
 #include "import/confirm_import.h"
+#include "import/table_recognition.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
 
@@ -18,9 +20,11 @@ FontRecognition RecogniseFont(const std::string& path, Host& host) {
 FontRecognition RecogniseFont(const std::string& path, const std::string& modelDir, Host& host) {
     FontRecognition result;
     result.ImportBuffer.assign(kImageSize, 0);
-    const ReadResult read = ReadFontFile(
-        path, std::span(result.ImportBuffer).first(static_cast<std::size_t>(kFontBytes)), false,
-        host);
+    ImportRead import = ReadImportFile(
+        path, std::span(result.ImportBuffer).first(static_cast<std::size_t>(kFontBytes)), host);
+    const ReadResult& read = import.read;
+    result.table = std::move(import.table);
+    result.arrayCancelled = import.arrayCancelled;
     result.LastIndexRead = read.LastIndexRead;
     result.ImportAborted = read.ImportAborted;
     result.ChecksumError = read.ChecksumError;
@@ -48,6 +52,13 @@ FontRecognition RecogniseFont(const std::string& path, const std::string& modelD
         result.ImportAborted = result.ImportAborted || model->ImportAborted;
         modelBytes[static_cast<std::size_t>(n)] = model->ModelBuffer;
         models.push_back(std::move(model));
+    }
+    if (result.table) {
+        std::vector<std::uint8_t> placed;
+        result.found = RecogniseTable(*result.table, modelBytes, placed);
+        std::copy(placed.begin(), placed.end(), result.ImportBuffer.begin());
+        result.LastIndexRead = static_cast<int>(placed.size()) - 1;
+        return result;
     }
     result.found = RecogniseData(
         std::span(result.ImportBuffer).first(static_cast<std::size_t>(kFontBytes)), modelBytes);

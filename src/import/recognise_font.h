@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "import/recognition.h"
+#include "import/source_import.h"
 
 namespace pixmora {
 
@@ -24,6 +25,10 @@ struct FontRecognition {
     // The file or a model file could not be read: what went wrong, for the caller to show.
     std::optional<std::string> failure;
     Recognition found;
+    // Set for a file read as source code: its array, header and first code. ImportBuffer then
+    // holds the glyphs as placed for the candidate, from code 32.
+    std::optional<SourceTable> table;
+    bool arrayCancelled = false;  // the user cancelled the choice of the array
 };
 
 // A file of more than 75264 data bytes is told as unsupported and left unrecognised. The model

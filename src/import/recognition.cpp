@@ -155,28 +155,23 @@ int CharSetClassOf(const std::array<Coverage, kGroupCount>& coverage) {
     return found(kCyrillic) ? 2 : 0;
 }
 
-Recognition RecogniseData(std::span<const std::uint8_t> data,
-                          const std::array<std::span<const std::uint8_t>, kFormatCount>& models) {
-    Recognition result;
-    for (int formatIndex = 0; formatIndex < kFormatCount; ++formatIndex) {
-        const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
-        const auto model = UnpackModel(models[static_cast<std::size_t>(formatIndex)], format);
-        for (int trial = 0; trial < kTrials; ++trial) {
-            if (!TrialRuns(formatIndex, trial)) {
-                continue;
-            }
-            auto& scores =
-                result
-                    .table[static_cast<std::size_t>(formatIndex)][static_cast<std::size_t>(trial)];
-            scores = ScoreTrial(data, model, format, trial);
-            if (scores.score > result.bestScore) {
-                result.bestScore = scores.score;
-                result.candidate = {formatIndex, TrialScan(trial), TrialNegative(trial)};
-            }
+std::array<TrialScores, kTrials> RecogniseFormat(std::span<const std::uint8_t> data,
+                                                 std::span<const std::uint8_t> model,
+                                                 int formatIndex) {
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
+    const auto glyphs = UnpackModel(model, format);
+    std::array<TrialScores, kTrials> scores{};
+    for (int trial = 0; trial < kTrials; ++trial) {
+        if (TrialRuns(formatIndex, trial)) {
+            scores[static_cast<std::size_t>(trial)] = ScoreTrial(data, glyphs, format, trial);
         }
     }
+    return scores;
+}
+
+void JudgeCandidate(Recognition& result) {
     if (result.bestScore == 0) {
-        return result;
+        return;
     }
     const auto& winner =
         result
@@ -188,6 +183,22 @@ Recognition RecogniseData(std::span<const std::uint8_t> data,
     }
     result.CharSetClass = CharSetClassOf(result.coverage);
     result.Recognised = result.CharSetClass > 0;
+}
+
+Recognition RecogniseData(std::span<const std::uint8_t> data,
+                          const std::array<std::span<const std::uint8_t>, kFormatCount>& models) {
+    Recognition result;
+    for (int formatIndex = 0; formatIndex < kFormatCount; ++formatIndex) {
+        auto& row = result.table[static_cast<std::size_t>(formatIndex)];
+        row = RecogniseFormat(data, models[static_cast<std::size_t>(formatIndex)], formatIndex);
+        for (int trial = 0; trial < kTrials; ++trial) {
+            if (row[static_cast<std::size_t>(trial)].score > result.bestScore) {
+                result.bestScore = row[static_cast<std::size_t>(trial)].score;
+                result.candidate = {formatIndex, TrialScan(trial), TrialNegative(trial)};
+            }
+        }
+    }
+    JudgeCandidate(result);
     return result;
 }
 

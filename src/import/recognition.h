@@ -87,6 +87,16 @@ struct Recognition {
     Candidate candidate;
 };
 
+// The eight trials of one format; trials that never run (horizontal scans of a width that is no
+// multiple of 8) keep 0.
+std::array<TrialScores, kTrials> RecogniseFormat(std::span<const std::uint8_t> data,
+                                                 std::span<const std::uint8_t> model,
+                                                 int formatIndex);
+
+// Coverage, class and Recognised of the candidate chosen in the table (nothing when the best score
+// is 0).
+void JudgeCandidate(Recognition& result);
+
 // Runs every trial over the nine formats' model bytes and chooses: the strictly best score wins,
 // so ties go to the earlier format, then the earlier trial.
 Recognition RecogniseData(std::span<const std::uint8_t> data,

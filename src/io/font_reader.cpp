@@ -100,6 +100,17 @@ ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destina
     return ReadFontData(path, file, destination, negative, host);
 }
 
+ReadResult ReadSourceFileUntold(const std::string& path, std::span<std::uint8_t> destination) {
+    std::ifstream file;
+    if (std::optional<std::string> failure = OpenForReading(path, file)) {
+        ReadResult result;
+        result.failure = std::move(failure);
+        return result;
+    }
+    reader::ByteSink sink{destination, false};
+    return reader::ReadSourceDataUntold(file, sink);
+}
+
 ModelFileData ReadModelFile(const std::string& path, Host& host) {
     std::ifstream file;
     if (std::optional<std::string> failure = OpenForReading(path, file)) {

@@ -40,6 +40,7 @@ struct ReadResult {
     bool ImportAborted = false;  // a syntax error stopped the read (the user has been told)
     bool Overflow = false;       // the file held more data than the capacity
     bool ChecksumError = false;  // a HEX record's checksum did not match (the user has been told)
+    bool CommentOpen = false;    // the source text ended inside a "/*" comment (a failure)
     // Set when the read failed for another reason: what went wrong, for the caller to show.
     std::optional<std::string> failure;
 };
@@ -56,6 +57,10 @@ ReadResult ReadFontData(std::string_view path, std::istream& file,
 // Opens `path` (binary, so CR LF and LF both arrive intact) and reads it with ReadFontData.
 ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination, bool negative,
                         Host& host);
+
+// ReadFontFile of a source-text file, telling no syntax error: ImportAborted then says that the
+// syntax refused the file, and the caller decides what to tell.
+ReadResult ReadSourceFileUntold(const std::string& path, std::span<std::uint8_t> destination);
 
 struct ModelFileData {
     std::array<std::uint8_t, kModelBufferSize> ModelBuffer{};  // zero where the file held nothing

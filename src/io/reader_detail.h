@@ -46,5 +46,7 @@ int HexPairValue(std::string_view pair);
 // The two branches; they fill the sink and report their end.
 ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host);
 ReadResult ReadSourceData(std::istream& in, ByteSink& sink, Host& host);
+// The source-text branch without the syntax message.
+ReadResult ReadSourceDataUntold(std::istream& in, ByteSink& sink);
 
 }  // namespace pixmora::reader

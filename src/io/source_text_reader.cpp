@@ -153,6 +153,14 @@ SourceEnd ReadSourceValues(std::istream& in, Store store, std::string& failure) 
 }  // namespace
 
 ReadResult ReadSourceData(std::istream& in, ByteSink& sink, Host& host) {
+    ReadResult result = ReadSourceDataUntold(in, sink);
+    if (result.ImportAborted) {
+        ShowSyntaxError(host, kFontLoadStopped);
+    }
+    return result;
+}
+
+ReadResult ReadSourceDataUntold(std::istream& in, ByteSink& sink) {
     ReadResult result;
     std::string failure;
     const auto store = [&sink](std::uint8_t value) {
@@ -166,7 +174,6 @@ ReadResult ReadSourceData(std::istream& in, ByteSink& sink, Host& host) {
         case SourceEnd::Finished:
             break;
         case SourceEnd::SyntaxError:
-            ShowSyntaxError(host, kFontLoadStopped);
             result.ImportAborted = true;
             break;
         case SourceEnd::NoRoom:
@@ -174,6 +181,7 @@ ReadResult ReadSourceData(std::istream& in, ByteSink& sink, Host& host) {
             break;
         case SourceEnd::Failed:
             result.failure = failure;
+            result.CommentOpen = failure == kCommentNotClosed;
             break;
     }
     result.LastIndexRead = static_cast<int>(sink.next) - 1;

@@ -64,6 +64,15 @@ void FakeHost::OpenModelDialog(Editor& ed) {
     RunScripted(modelDialog, ed, "model dialog");
 }
 
+std::optional<std::size_t> FakeHost::ChooseArray(const std::vector<ArrayListing>& arrays,
+                                                 std::size_t preselected) {
+    arrayRequests.push_back({arrays, preselected});
+    if (arrayChoices.empty() && takePreselected) {
+        return preselected;
+    }
+    return TakeFront(arrayChoices, "array choice", std::optional<std::size_t>{});
+}
+
 void FakeHost::SetBusy(bool busy) {
     busyDepth += busy ? 1 : -1;
     ++busyCalls;

@@ -32,11 +32,20 @@ class FakeHost : public Host {
     std::function<std::optional<int>(Editor&)> scanDialog;
     std::function<std::optional<CellFormat>(Editor&)> enlargeDialog;
     std::function<void(Editor&)> modelDialog;
+    // Answers of the array choice, used in order; nothing means "cancelled". When the list is
+    // empty and takePreselected is set, the preselected array is taken.
+    std::deque<std::optional<std::size_t>> arrayChoices;
+    bool takePreselected = false;
     std::string programDir = ".";
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
+    struct ArrayRequest {
+        std::vector<ArrayListing> arrays;
+        std::size_t preselected;
+    };
+    std::vector<ArrayRequest> arrayRequests;
     int busyDepth = 0;
     int busyCalls = 0;
     int busyDialogs = 0;  // modal dialogs run while the busy pointer was up
@@ -49,6 +58,8 @@ class FakeHost : public Host {
     std::optional<int> RunScanDialog(Editor& ed) override;
     std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
+    std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
+                                           std::size_t preselected) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override { return programDir; }
 
