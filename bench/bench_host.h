@@ -28,6 +28,7 @@ class BenchHost : public Host {
     void OpenModelDialog(Editor&) override {}
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return programDir; }
+    std::string UserDataDir() override { return {}; }
 };
 
 }  // namespace pixmora::bench

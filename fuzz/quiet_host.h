@@ -26,6 +26,7 @@ class QuietHost : public Host {
     void OpenModelDialog(Editor&) override {}
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return {}; }
+    std::string UserDataDir() override { return {}; }
 };
 
 }  // namespace pixmora::fuzz

@@ -1,5 +1,6 @@
 #include "cli/cli_host.h"
 
+#include "io/model_places.h"
 #include "model/editor.h"
 
 namespace pixmora::cli {
@@ -55,6 +56,10 @@ void CliHost::SetBusy(bool /*busy*/) {}
 
 std::string CliHost::ProgramDir() {
     return programDir_;
+}
+
+std::string CliHost::UserDataDir() {
+    return UserDataDirFromEnvironment();
 }
 
 }  // namespace pixmora::cli

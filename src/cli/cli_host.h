@@ -28,6 +28,8 @@ class CliHost : public Host {
     void OpenModelDialog(Editor& ed) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
+    // From the environment, as the editor finds it.
+    std::string UserDataDir() override;
 
     // A message of the command-line companion itself.
     void Tell(const std::string& text) {

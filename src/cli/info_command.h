@@ -1,6 +1,7 @@
 // pixmora-cli info: what recognition finds in a font file, as the import reports it or as JSON.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -17,7 +18,7 @@ class CliHost;
 struct InfoOptions {
     std::string file;
     bool json = false;
-    std::string modelDir;
+    std::optional<std::string> modelDir;  // --models
 };
 
 inline constexpr const char* kBytesReadLabel = "Bytes read: ";

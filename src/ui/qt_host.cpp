@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "io/model_dialog_view.h"
+#include "io/model_places.h"
 #include "model/editor.h"
 #include "transform/enlarge_dialog_view.h"
 #include "transform/scan_dialog_view.h"
@@ -159,6 +160,10 @@ void QtHost::SetBusy(bool busy) {
 
 std::string QtHost::ProgramDir() {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtHost::UserDataDir() {
+    return UserDataDirFromEnvironment();
 }
 
 }  // namespace pixmora

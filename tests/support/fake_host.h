@@ -33,6 +33,7 @@ class FakeHost : public Host {
     std::function<void(Editor&)> enlargeDialog;
     std::function<void(Editor&)> modelDialog;
     std::string programDir = ".";
+    std::string userDataDir;  // none unless a test gives one
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> openRequests;
@@ -51,6 +52,7 @@ class FakeHost : public Host {
     void OpenModelDialog(Editor& ed) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override { return programDir; }
+    std::string UserDataDir() override { return userDataDir; }
 
     // The texts of all messages shown so far.
     std::vector<std::string> texts() const;
