@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Every option of every pixmora-cli command, as its --help lists it, appears on the rendered manual
 # page and among the bash completion's offers for that command; the completion also offers the
-# values of the options that have fixed ones, quoted as one word.
-#   check_cli_docs.sh PIXMORA_CLI SOURCE_DIR
+# values of the options that have fixed ones, quoted as one word. With the editor given, its
+# options are checked against its own page too.
+#   check_cli_docs.sh PIXMORA_CLI SOURCE_DIR [PIXMORA]
 set -euo pipefail
 cli=$1
 source_dir=$2
+editor=${3:-}
 
 fail() {
     echo "FAIL: $*" >&2
@@ -54,4 +56,14 @@ expect_offers "pixmora-cli convert a.hex b.h --kind c" "code "
 expect_offers "pixmora-cli convert a.hex b.h --notation " '\&hNN \$NN \#NN 0xNN NNh '
 expect_offers "pixmora-cli render a.hex b.png --format 1" '12\ x\ 16 16\ x\ 16 16\ x\ 24 '
 expect_offers "pixmora-cli convert a.hex b.h --rescan " "0 1 2 3 "
-echo "manual page and completion cover every option"
+if [ -n "$editor" ]; then
+    editor_page=$(MANWIDTH=200 man -l "$source_dir/packaging/man/pixmora.1" 2>/dev/null |
+        sed -n '/^OPTIONS$/,/^FILES$/p')
+    editor_options=$(QT_QPA_PLATFORM=offscreen "$editor" --help 2>/dev/null |
+        grep -o -- '--[a-z][a-z-]*' | sort -u)
+    [ -n "$editor_options" ] || fail "no options in pixmora --help"
+    for option in $editor_options; do
+        grep -q -- "$option\b" <<<"$editor_page" || fail "pixmora's manual page lacks $option"
+    done
+fi
+echo "manual pages and completion cover every option"
