@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the editor and starts it.
+# Installs what is missing, builds the optimised editor and starts it (./test.sh keeps its debug
+# build apart, in build/dev).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target pixmora
-exec build/dev/bin/pixmora "$@"
+cmake --preset release >/dev/null
+cmake --build --preset release --target pixmora
+exec build/release/bin/pixmora "$@"

@@ -32,6 +32,7 @@ class BenchHost : public Host {
     }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return programDir; }
+    std::string UserDataDir() override { return {}; }
 };
 
 }  // namespace pixmora::bench

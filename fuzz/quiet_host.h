@@ -30,6 +30,7 @@ class QuietHost : public Host {
     }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return {}; }
+    std::string UserDataDir() override { return {}; }
 };
 
 }  // namespace pixmora::fuzz

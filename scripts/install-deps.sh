@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     locales libc-l10n
     clang libclang-rt-14-dev valgrind
+    dpkg-dev file lintian desktop-file-utils appstream man-db bash-completion librsvg2-bin
 )
 
 missing=()

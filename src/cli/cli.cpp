@@ -48,10 +48,11 @@ void AddLoadOptions(CLI::App& command, LoadOptions& load) {
     AddArrayOption(command, load.array);
 }
 
-void AddModelOption(CLI::App& command, std::string& modelDir) {
+void AddModelOption(CLI::App& command, std::optional<std::string>& modelDir) {
     command.add_option("--models", modelDir,
                        "Directory of the model files t0.mod .. t8.mod (default: Model beside "
-                       "the executable)");
+                       "the executable, or where that cannot be written the user's copies in "
+                       "$XDG_DATA_HOME/pixmora/Model that exist)");
 }
 
 }  // namespace
@@ -72,8 +73,7 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
     app.require_subcommand(1);
     app.footer(kFooter);
 
-    const std::string defaultModels = ModelDirPath(programDir);
-    InfoOptions info{{}, false, defaultModels, {}};
+    InfoOptions info;
     CLI::App* infoCommand =
         app.add_subcommand("info", "Recognise a font file's cell format, byte scan and polarity");
     infoCommand->add_option("FILE", info.file, "Font file")->required();
@@ -82,7 +82,6 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
     AddModelOption(*infoCommand, info.modelDir);
 
     ConvertOptions convert;
-    convert.load.modelDir = defaultModels;
     CLI::App* convertCommand =
         app.add_subcommand("convert", "Write a font file again as the editor's export writes it");
     AddLoadOptions(*convertCommand, convert.load);
@@ -117,7 +116,6 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
     AddModelOption(*convertCommand, convert.load.modelDir);
 
     RenderOptions render;
-    render.load.modelDir = defaultModels;
     CLI::App* renderCommand = app.add_subcommand(
         "render", "Draw the 224 characters as a PNG sheet of 16 x 14 cells, lit dots dark");
     AddLoadOptions(*renderCommand, render.load);

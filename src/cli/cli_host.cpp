@@ -1,6 +1,7 @@
 #include "cli/cli_host.h"
 
 #include "editor/editor.h"
+#include "io/model_places.h"
 
 namespace pixmora::cli {
 
@@ -69,6 +70,10 @@ void CliHost::SetBusy(bool /*busy*/) {}
 
 std::string CliHost::ProgramDir() {
     return programDir_;
+}
+
+std::string CliHost::UserDataDir() {
+    return UserDataDirFromEnvironment();
 }
 
 }  // namespace pixmora::cli

@@ -34,6 +34,8 @@ class CliHost : public Host {
                                            std::size_t preselected) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
+    // From the environment, as the editor finds it.
+    std::string UserDataDir() override;
 
     // A message of the command-line companion itself.
     void Tell(const std::string& text) {

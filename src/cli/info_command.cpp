@@ -7,6 +7,7 @@
 #include "cli/array_option.h"
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
+#include "cli/load_font.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
 #include "model/formats.h"
@@ -99,7 +100,8 @@ nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& 
 
 int RunInfo(const InfoOptions& options, CliHost& host, std::ostream& out) {
     host.arrayName = options.array;
-    FontRecognition recognition = RecogniseFont(options.file, options.modelDir, host);
+    FontRecognition recognition =
+        RecogniseFont(options.file, ModelPlacesOf(options.modelDir, host), host);
     if (recognition.failure) {
         host.Tell(*recognition.failure);
         return kExitFailed;

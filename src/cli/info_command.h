@@ -18,8 +18,8 @@ class CliHost;
 struct InfoOptions {
     std::string file;
     bool json = false;
-    std::string modelDir;
-    std::optional<std::string> array;  // the array of a source file to read
+    std::optional<std::string> modelDir;  // --models
+    std::optional<std::string> array;     // the array of a source file to read
 };
 
 inline constexpr const char* kBytesReadLabel = "Bytes read: ";

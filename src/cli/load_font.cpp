@@ -69,7 +69,8 @@ int LoadGiven(Editor& ed, const LoadOptions& options, CliHost& host) {
 }
 
 int LoadRecognised(Editor& ed, const LoadOptions& options, CliHost& host) {
-    FontRecognition recognition = RecogniseFont(options.input, options.modelDir, host);
+    FontRecognition recognition =
+        RecogniseFont(options.input, ModelPlacesOf(options.modelDir, host), host);
     if (recognition.failure) {
         host.Tell(*recognition.failure);
         return kExitFailed;
@@ -94,6 +95,10 @@ int LoadRecognised(Editor& ed, const LoadOptions& options, CliHost& host) {
 }
 
 }  // namespace
+
+ModelPlaces ModelPlacesOf(const std::optional<std::string>& modelDir, Host& host) {
+    return modelDir ? GivenModelDir(*modelDir) : FindModelPlaces(host);
+}
 
 int LoadInputFont(Editor& ed, const LoadOptions& options, CliHost& host) {
     StartUp(ed);

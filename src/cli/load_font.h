@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "io/model_places.h"
+
 namespace pixmora {
 struct Editor;
 }
@@ -19,14 +21,17 @@ struct LoadOptions {
     std::optional<std::string> format;  // "8 x 8" ..; recognition is skipped when given
     int scan = 0;
     bool negative = false;
-    std::string modelDir;              // where t0.mod .. t8.mod lie
-    std::optional<std::string> array;  // the array of a source file to read
+    std::optional<std::string> modelDir;  // --models: where t0.mod .. t8.mod lie
+    std::optional<std::string> array;     // the array of a source file to read
 };
 
 inline constexpr const char* kUnknownFormat =
     "Unknown cell format (one of \"6 x 8\" .. \"48 x 56\"): ";
 inline constexpr const char* kScanNotOffered =
     "This byte scan does not exist for the cell format: ";
+
+// The directory given with --models, else the program's files or the user's copies of them.
+ModelPlaces ModelPlacesOf(const std::optional<std::string>& modelDir, Host& host);
 
 // An exit code: 0 when `ed` holds the loaded font; otherwise what went wrong has been told.
 int LoadInputFont(Editor& ed, const LoadOptions& options, CliHost& host);

@@ -62,6 +62,9 @@ class Host {
     virtual void SetBusy(bool busy) = 0;
     // The directory of the executable, where Model/ and Pict/ lie.
     virtual std::string ProgramDir() = 0;
+    // The user's own data directory of the program ($XDG_DATA_HOME/pixmora), empty when there is
+    // none.
+    virtual std::string UserDataDir() = 0;
 };
 
 // Shows the busy pointer for the life of a command, on every way out.

@@ -11,6 +11,7 @@
 #include "gui/model_dialog_view.h"
 #include "gui/params_dialog_view.h"
 #include "gui/scan_dialog_view.h"
+#include "io/model_places.h"
 
 namespace pixmora {
 
@@ -130,6 +131,10 @@ void QtHost::SetBusy(bool busy) {
 
 std::string QtHost::ProgramDir() {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtHost::UserDataDir() {
+    return UserDataDirFromEnvironment();
 }
 
 }  // namespace pixmora

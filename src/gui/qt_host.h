@@ -34,6 +34,7 @@ class QtHost : public Host {
                                            std::size_t preselected) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
+    std::string UserDataDir() override;
 
     // The model-file dialog lives only while " Создать модель" is offered: deleting the font
     // withdraws the button and closes the dialog with it.

@@ -10,14 +10,15 @@
 #include "import/table_recognition.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
+#include "io/model_places.h"
 
 namespace pixmora {
 
 FontRecognition RecogniseFont(const std::string& path, Host& host) {
-    return RecogniseFont(path, ModelDirPath(host.ProgramDir()), host);
+    return RecogniseFont(path, FindModelPlaces(host), host);
 }
 
-FontRecognition RecogniseFont(const std::string& path, const std::string& modelDir, Host& host) {
+FontRecognition RecogniseFont(const std::string& path, const ModelPlaces& places, Host& host) {
     FontRecognition result;
     result.ImportBuffer.assign(kImageSize, 0);
     ImportRead import = ReadImportFile(
@@ -43,8 +44,7 @@ FontRecognition RecogniseFont(const std::string& path, const std::string& modelD
     std::vector<std::unique_ptr<ModelFileData>> models;
     std::array<std::span<const std::uint8_t>, kFormatCount> modelBytes;
     for (int n = 0; n < kFormatCount; ++n) {
-        auto model =
-            std::make_unique<ModelFileData>(ReadModelFile(modelDir + "/" + ModelFileName(n), host));
+        auto model = ReadModelForRecognition(places, n, host);
         if (model->failure) {
             result.failure = model->failure;
             return result;

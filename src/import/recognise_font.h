@@ -13,6 +13,7 @@
 namespace pixmora {
 
 class Host;
+struct ModelPlaces;
 
 inline constexpr const char* kTooMuchData =
     "Формат знакогенератора не поддерживается. \nВозможно файл содержит лишние данные.";
@@ -32,9 +33,10 @@ struct FontRecognition {
 };
 
 // A file of more than 75264 data bytes is told as unsupported and left unrecognised. The model
-// files are read from the directory Model beside the program.
+// files are the program's, or the user's copies where the program's cannot be changed
+// (model_places.h).
 FontRecognition RecogniseFont(const std::string& path, Host& host);
-// The same with the model files t0.mod .. t8.mod of another directory.
-FontRecognition RecogniseFont(const std::string& path, const std::string& modelDir, Host& host);
+// The same with the model files t0.mod .. t8.mod of these places.
+FontRecognition RecogniseFont(const std::string& path, const ModelPlaces& places, Host& host);
 
 }  // namespace pixmora

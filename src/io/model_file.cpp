@@ -11,6 +11,7 @@
 #include "io/file_commit.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
+#include "io/model_places.h"
 #include "io/number_text.h"
 
 namespace pixmora {
@@ -58,23 +59,36 @@ void SelectFirstChar(Editor& ed) {
 // Writes the backup when asked, then the model file with `row` formed from the open font, and makes
 // character 0 current; all under the busy pointer. What went wrong when a file cannot be written.
 std::optional<std::string> RewriteModelFile(Editor& ed, Host& host, const ModelDialogState& dialog,
+                                            const ModelPlaces& places,
                                             std::span<std::uint8_t> model, int row) {
     const BusyPointer busy(host);
     const int bytesPerChar = ed.params.BytesPerChar;
-    const std::string name = ModelFileName(dialog.formatIndex);
+    if (auto failure = MakeModelDirToWrite(places)) {
+        return *failure + "\n" + kModelFileKept;
+    }
     if (dialog.Check1) {
-        const std::string backup = ModelFilePath(host.ProgramDir(), BackupFileName(name));
+        const std::string backup = ModelBackupToWrite(places, dialog.formatIndex);
         if (auto failure = CommitFile(backup, ModelFileText(ed, model, bytesPerChar))) {
             return WriteFailedText(backup, *failure);
         }
     }
     FormModelRow(ed, model, row);
-    const std::string path = ModelFilePath(host.ProgramDir(), name);
+    const std::string path = ModelFileToWrite(places, dialog.formatIndex);
     if (auto failure = CommitFile(path, ModelFileText(ed, model, bytesPerChar))) {
         return WriteFailedText(path, *failure);
     }
     SelectFirstChar(ed);
     return std::nullopt;
+}
+
+std::string UpdatedText(const ModelPlaces& places, int formatIndex) {
+    std::string text = kModelFileUpdated;
+    if (!places.userDir.empty()) {
+        text += "\n";
+        text += kUserModelCopy;
+        text += ModelFileToWrite(places, formatIndex);
+    }
+    return text;
 }
 
 }  // namespace
@@ -184,25 +198,30 @@ void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog,
         return;
     }
 
-    // Read before the busy pointer shows: the reader tells a syntax error itself.
-    const std::string name = ModelFileName(*format);
-    const std::string path = ModelFilePath(host.ProgramDir(), name);
+    // Read before the busy pointer shows: the reader tells a syntax error itself. An installed
+    // program starts the user's copy from the shipped file.
+    const ModelPlaces places = FindModelPlaces(host);
+    const std::string path = ModelFileToRead(places, *format);
     ModelFileData read = ReadModelFile(path, host);
     if (read.ImportAborted) {
+        // The reader named no file; a user's copy is not where the user would look for it.
+        if (IsUserCopy(places, path)) {
+            Tell(host, kUserModelUnread + path + "\n" + kModelFileKept);
+        }
         return;
     }
     if (read.failure) {
         Tell(host, *read.failure + "\n" + kModelFileKept);
         return;
     }
-    if (const auto failure = RewriteModelFile(ed, host, dialog, read.ModelBuffer, *row)) {
+    if (const auto failure = RewriteModelFile(ed, host, dialog, places, read.ModelBuffer, *row)) {
         Tell(host, *failure);
         return;
     }
     if (charShown) {
         charShown();
     }
-    Tell(host, kModelFileUpdated);
+    Tell(host, UpdatedText(places, *format));
     dialog.open = false;
 }
 

@@ -26,6 +26,8 @@ inline constexpr const char* kBackupCaption = "Сохранить резервн
 inline constexpr const char* kBadRowNumber = "Недопустимый номер строки!";
 inline constexpr const char* kModelFileUpdated = "Файл моделей обновлен.";
 inline constexpr const char* kModelFileKept = "Файл моделей не изменен.";
+// The second line after kModelFileUpdated when the user's copy was written, before its path.
+inline constexpr const char* kUserModelCopy = "Копия пользователя: ";
 // A model row is formed only from a drawn font: a blank reference glyph would match every blank
 // character of an imported file perfectly.
 inline constexpr const char* kNoFontForModel = "Нет открытого шрифта.";
@@ -77,10 +79,11 @@ ModelDialogState StartModelDialog(const Editor& ed);
 std::string UndrawnTestChars(const Editor& ed);
 
 // "ОК": replaces the row, writes the backup and the model file whole, makes character 0 current and
-// closes the dialog. `charShown` runs once character 0 is current, before the closing message, so
-// the main window can show it first. A refused row number, no open font, an undrawn test
-// character, an unreadable or unwritable file or a syntax error leaves the dialog open and the
-// model file and the font as they were.
+// closes the dialog. The file is the program's own where that can be changed, else the user's copy
+// (model_places.h), which the first correction makes from the shipped file. `charShown` runs once
+// character 0 is current, before the closing message, so the main window can show it first. A
+// refused row number, no open font, an undrawn test character, an unreadable or unwritable file or
+// a syntax error leaves the dialog open and the model file and the font as they were.
 void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog,
                       const std::function<void()>& charShown = {});
 

@@ -13,6 +13,7 @@
 #include "io/model_file.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
+#include "support/write_faults.h"
 
 namespace pixmora::test {
 namespace {
@@ -183,6 +184,52 @@ TEST_F(InfoTest, MissingInputOrModelFilesEndWithStatusTwo) {
     run = RunExecutable({"info", PathOf("absent.hex"), "--models", PathOf("models")});
     EXPECT_EQ(run.status, cli::kExitFailed);
     EXPECT_TRUE(run.out.empty());
+}
+
+// An installed program's Model/ cannot be written: a user's copy in $XDG_DATA_HOME/pixmora/Model
+// is read in place of the shipped file, and --models wins over both.
+TEST_F(InfoTest, TheUsersCopyIsReadUnlessModelsIsGiven) {
+    const std::filesystem::path program = dir_ / "program";
+    std::filesystem::create_directories(program);
+    std::filesystem::copy(dir_ / "models", program / "Model");
+    std::filesystem::create_directories(dir_ / "data" / "pixmora" / "Model");
+    std::mt19937 other{41};
+    const Bytes corrected = RandomModel(other, 1);
+    std::ostringstream text;
+    WriteSourceText(text, corrected, OutputFormat::DataCode, NumberNotation::ZeroX,
+                    ValuesPerLine(8));
+    WriteWholeFile(PathOf("data/pixmora/Model/t1.mod"), text.str());
+    WriteHexFont("font.hex", FontFromModel(corrected, 1, 0, 1, false));
+    const ReadOnlyDirectory readOnly(program / "Model");
+    if (!readOnly.Own()) {
+        GTEST_SKIP() << "no way to make a directory read-only here";
+    }
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    setenv("XDG_DATA_HOME", PathOf("data").c_str(), 1);
+    const auto info = [&](std::vector<const char*> argv) {
+        std::ostringstream out;
+        std::ostringstream err;
+        argv.insert(argv.begin(), "pixmora-cli");
+        EXPECT_EQ(
+            cli::RunCli(static_cast<int>(argv.size()), argv.data(), program.string(), out, err),
+            cli::kExitOk)
+            << err.str();
+        return json::parse(out.str());
+    };
+    const std::string font = PathOf("font.hex");
+    const std::string given = PathOf("models");
+    const json fromUserCopy = info({"info", font.c_str(), "--json"});
+    const json fromGiven = info({"info", font.c_str(), "--json", "--models", given.c_str()});
+    if (saved != nullptr) {
+        setenv("XDG_DATA_HOME", savedValue.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+    EXPECT_EQ(fromUserCopy["recognised"], true);
+    EXPECT_EQ(fromUserCopy["format"], "8 x 8");
+    EXPECT_EQ(fromUserCopy["scan"], 1);
+    EXPECT_EQ(fromGiven["recognised"], false);
 }
 
 TEST(CliHelp, HelpAndVersionPrintToStandardOutput) {

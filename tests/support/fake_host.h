@@ -37,6 +37,7 @@ class FakeHost : public Host {
     std::deque<std::optional<std::size_t>> arrayChoices;
     bool takePreselected = false;
     std::string programDir = ".";
+    std::string userDataDir;  // none unless a test gives one
 
     std::vector<RecordedMessage> messages;
     std::vector<FileDialogRequest> openRequests;
@@ -62,6 +63,7 @@ class FakeHost : public Host {
                                            std::size_t preselected) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override { return programDir; }
+    std::string UserDataDir() override { return userDataDir; }
 
     // The texts of all messages shown so far.
     std::vector<std::string> texts() const;
