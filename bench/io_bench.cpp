@@ -45,7 +45,7 @@ std::string KindLabel(int kind) {
 }
 
 std::string ExportText(const Editor& ed, int kind) {
-    const std::vector<std::uint8_t> bytes = ExportBytes(ed, ExportRange{}, ed.win.Check1);
+    const std::vector<std::uint8_t> bytes = ExportBytes(ed, ExportRange{}, ed.win.negative);
     std::ostringstream out;
     if (kind == kKinds - 1) {
         WriteIntelHex(out, bytes, 0x7FFF);

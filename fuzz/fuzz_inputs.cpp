@@ -156,9 +156,9 @@ void FeedNumberFields(std::span<const std::uint8_t> bytes) {
     }
 
     Editor ed;
-    ed.win.Check2 = true;
-    ed.win.Text2 = fields[0];
-    ed.win.Text3 = fields.size() > 1 ? fields[1] : std::string();
+    ed.win.incompleteSet = true;
+    ed.win.firstCode = fields[0];
+    ed.win.lastCode = fields.size() > 1 ? fields[1] : std::string();
     if (const auto range = ExportCharRange(ExportSettingsOf(ed.win))) {
         Expect(range->partial && range->first >= 0 && range->first < range->last &&
                range->last <= 223);

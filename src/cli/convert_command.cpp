@@ -46,7 +46,7 @@ ExportSettings SettingsOfOptions(const Editor& ed, const ConvertOptions& options
         settings.firstCode = range->first;
         settings.lastCode = range->second;
     }
-    settings.negative = options.outNegative || (!options.outPositive && ed.win.Check1);
+    settings.negative = options.outNegative || (!options.outPositive && ed.win.negative);
     return settings;
 }
 

@@ -86,10 +86,10 @@ void ArmCopy(Editor& ed, int index) {
 
 void TakeCurrentCode(Editor& ed, Ctl field) {
     const std::string code = std::to_string(ed.font.CurrentChar + kFirstCode);
-    if (field == Ctl::Text2) {
-        ed.win.Text2 = code;
-    } else if (field == Ctl::Text3) {
-        ed.win.Text3 = code;
+    if (field == Ctl::FirstCode) {
+        ed.win.firstCode = code;
+    } else if (field == Ctl::LastCode) {
+        ed.win.lastCode = code;
     }
 }
 

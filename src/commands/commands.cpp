@@ -27,59 +27,59 @@ int ToolOfButton(Ctl button) {
 
 void RunCommand(Editor& ed, Host& host, Ctl button) {
     switch (button) {
-        case Ctl::Command1:
+        case Ctl::New:
             NewFont(ed, host);
             break;
-        case Ctl::Command2:
+        case Ctl::Import:
             ImportFont(ed, host);
             break;
-        case Ctl::Command3:
+        case Ctl::ClearChar:
             ClearCurrentChar(ed, host);
             break;
-        case Ctl::Command4:
+        case Ctl::DeleteFont:
             DeleteFont(ed, host);
             break;
-        case Ctl::Command5:
+        case Ctl::Save:
             ExportFont(ed, host);
             break;
-        case Ctl::Command6:
+        case Ctl::ShiftUp:
             ShiftGlyph(ed, Direction::Up);
             break;
-        case Ctl::Command7:
+        case Ctl::ShiftDown:
             ShiftGlyph(ed, Direction::Down);
             break;
-        case Ctl::Command8:
+        case Ctl::ShiftLeft:
             ShiftGlyph(ed, Direction::Left);
             break;
-        case Ctl::Command9:
+        case Ctl::ShiftRight:
             ShiftGlyph(ed, Direction::Right);
             break;
-        case Ctl::Command10:
+        case Ctl::ChangeScan:
             ChangeByteScan(ed, host);
             break;
-        case Ctl::Command11:
+        case Ctl::Undo:
             UndoStep(ed);
             break;
-        case Ctl::Command12:
+        case Ctl::Mirror:
             MirrorGlyph(ed);
             break;
-        case Ctl::Command13:
+        case Ctl::Enlarge:
             EnlargeFont(ed, host);
             break;
-        case Ctl::Command21:
+        case Ctl::Redo:
             RedoStep(ed);
             break;
-        case Ctl::Command22:
+        case Ctl::CreateModel:
             host.OpenModelDialog(ed);
             break;
-        case Ctl::Command14:
-        case Ctl::Command15:
-        case Ctl::Command16:
-        case Ctl::Command17:
-        case Ctl::Command18:
-        case Ctl::Command19:
-        case Ctl::Command20:
-        case Ctl::Command23:
+        case Ctl::StretchHorizontal:
+        case Ctl::CompressHorizontal:
+        case Ctl::StretchVertical:
+        case Ctl::CompressVertical:
+        case Ctl::Line:
+        case Ctl::Fill:
+        case Ctl::Polyline:
+        case Ctl::Circle:
             ToolButtonClick(ed, ToolOfButton(button));
             break;
         default:

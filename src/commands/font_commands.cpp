@@ -58,8 +58,8 @@ void DeleteFont(Editor& ed, Host& host) {
     ResetFontModel(ed);
     ClearCell(ed, ed.font.CurrentCharOffset, ed.params.BytesPerChar, ed.params.CellWidth,
               ed.params.CellHeight);
-    SetVisible(ed.win, Ctl::Command13, false);
-    SetVisible(ed.win, Ctl::Command22, false);
+    SetVisible(ed.win, Ctl::Enlarge, false);
+    SetVisible(ed.win, Ctl::CreateModel, false);
     ed.table.cells[ed.font.CurrentChar].background = kWhite;
     ed.font.CurrentChar = 0;
     ed.font.CurrentCharOffset = 0;

@@ -35,11 +35,11 @@ void NewFont(Editor& ed, Host& host) {
 
         ed.win.tex =
             std::string(ScanCaptionText(ed.params.FontByteScan, CaptionOrigin::NewOrRescan));
-        ed.win.Label19 = FontCaption(width, height, ed.win.tex);
-        SetVisible(ed.win, Ctl::Label19, true);
+        ed.win.fontCaption = FontCaption(width, height, ed.win.tex);
+        SetVisible(ed.win, Ctl::FontCaption, true);
 
         ShowEditingCommands(ed);
-        SetVisible(ed.win, Ctl::Check2, true);
+        SetVisible(ed.win, Ctl::IncompleteSet, true);
         SetIncompleteSet(ed, false);
         ed.table.cells[ed.font.CurrentChar].background = kRed;
     }

@@ -5,39 +5,39 @@
 namespace pixmora {
 
 void SetNegativeFont(Editor& ed, bool checked) {
-    ed.win.Check1 = checked;
+    ed.win.negative = checked;
     ed.params.PositiveFont = checked ? kDark : kLit;
 }
 
 void SetIncompleteSet(Editor& ed, bool checked) {
-    ed.win.Check2 = checked;
-    for (const Ctl control : {Ctl::Label1, Ctl::Label20, Ctl::Text2, Ctl::Label21, Ctl::Text3}) {
+    ed.win.incompleteSet = checked;
+    for (const Ctl control : {Ctl::RangeLabel, Ctl::FromLabel, Ctl::FirstCode, Ctl::ToLabel, Ctl::LastCode}) {
         SetVisible(ed.win, control, checked);
     }
 }
 
 void ChooseOutputFormat(Editor& ed, const std::string& format) {
-    ed.win.Combo1 = format;
+    ed.win.outputKind = format;
     const bool hex = format == "Intel HEX";
-    SetVisible(ed.win, Ctl::Label26, hex);
-    SetVisible(ed.win, Ctl::Text4, hex);
-    SetVisible(ed.win, Ctl::Combo2, !hex);
-    SetVisible(ed.win, Ctl::Label23, !hex);
+    SetVisible(ed.win, Ctl::AddressLabel, hex);
+    SetVisible(ed.win, Ctl::StartAddress, hex);
+    SetVisible(ed.win, Ctl::Notation, !hex);
+    SetVisible(ed.win, Ctl::NotationLabel, !hex);
 }
 
 void ShowOutputArea(Editor& ed) {
     for (const Ctl control :
-         {Ctl::Check1, Ctl::Check2, Ctl::Combo1, Ctl::Label22, Ctl::Label24, Ctl::OutputFrame}) {
+         {Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind, Ctl::OutputTitle, Ctl::KindLabel, Ctl::OutputFrame}) {
         SetVisible(ed.win, control, true);
     }
-    ChooseOutputFormat(ed, ed.win.Combo1);
+    ChooseOutputFormat(ed, ed.win.outputKind);
 }
 
 void ShowEditingCommands(Editor& ed) {
-    for (auto control = static_cast<std::size_t>(Ctl::Command3);
-         control <= static_cast<std::size_t>(Ctl::Command23); ++control) {
+    for (auto control = static_cast<std::size_t>(Ctl::ClearChar);
+         control <= static_cast<std::size_t>(Ctl::Circle); ++control) {
         const auto ctl = static_cast<Ctl>(control);
-        if (ctl != Ctl::Command11 && ctl != Ctl::Command21) {
+        if (ctl != Ctl::Undo && ctl != Ctl::Redo) {
             SetVisible(ed.win, ctl, true);
         }
     }

@@ -14,7 +14,7 @@ void ApplyParamsChoice(Editor& ed, Host& host, const ParamsChoice& choice) {
     ed.params.CellWidth = format.width;
     ed.params.CellHeight = format.height;
     ed.params.BytesPerChar = format.bytesPerChar;
-    for (const Ctl control : {Ctl::Command3, Ctl::Command4, Ctl::Command5}) {
+    for (const Ctl control : {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save}) {
         SetVisible(ed.win, control, true);
     }
     ShowOutputArea(ed);

@@ -14,8 +14,8 @@ void ShowReplacingFont(Editor& ed) {
     ShowOutputArea(ed);
     ed.win.tex =
         std::string(ScanCaptionText(ed.params.FontByteScan, CaptionOrigin::ImportOrEnlarge));
-    ed.win.Label19 = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);
-    SetVisible(ed.win, Ctl::Label19, true);
+    ed.win.fontCaption = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);
+    SetVisible(ed.win, Ctl::FontCaption, true);
 
     ed.table.locked = false;
     ed.font.PreviousChar = 0;

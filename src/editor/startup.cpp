@@ -20,10 +20,10 @@ void StartUp(Editor& ed) {
     ed.font.DotVisible.fill(false);
     ed.font.DotGrid.fill(kDark);
     ed.win.visible.fill(false);
-    SetVisible(ed.win, Ctl::Command1, true);
-    SetVisible(ed.win, Ctl::Command2, true);
-    ed.win.Check1 = false;
-    ed.win.Check2 = false;
+    SetVisible(ed.win, Ctl::New, true);
+    SetVisible(ed.win, Ctl::Import, true);
+    ed.win.negative = false;
+    ed.win.incompleteSet = false;
     ed.win.movie = 0;
     ResetFontModel(ed);
 }

@@ -11,14 +11,14 @@ namespace pixmora {
 namespace {
 
 constexpr std::array<ToolInfo, kToolCount> kTools{{
-    {Ctl::Command14, "увеличить по горизонтали", "Big_x.bmp", "Big_xr.bmp"},
-    {Ctl::Command15, "сжать по горизонтали", "Low_x.bmp", "Low_xr.bmp"},
-    {Ctl::Command16, "увеличить по вертикали", "Big_y.bmp", "Big_yr.bmp"},
-    {Ctl::Command17, "сжать по вертикали", "Low_y.bmp", "Low_yr.bmp"},
-    {Ctl::Command18, "линия", "Line.bmp", "Line_r.bmp"},
-    {Ctl::Command19, "заливка", "Fill.bmp", "Fill_r.bmp"},
-    {Ctl::Command20, "ломаная линия", "Line2.bmp", "Line2_r.bmp"},
-    {Ctl::Command23, "окружность", "Crk.bmp", "Crk_r.bmp"},
+    {Ctl::StretchHorizontal, "увеличить по горизонтали", "Big_x.bmp", "Big_xr.bmp"},
+    {Ctl::CompressHorizontal, "сжать по горизонтали", "Low_x.bmp", "Low_xr.bmp"},
+    {Ctl::StretchVertical, "увеличить по вертикали", "Big_y.bmp", "Big_yr.bmp"},
+    {Ctl::CompressVertical, "сжать по вертикали", "Low_y.bmp", "Low_yr.bmp"},
+    {Ctl::Line, "линия", "Line.bmp", "Line_r.bmp"},
+    {Ctl::Fill, "заливка", "Fill.bmp", "Fill_r.bmp"},
+    {Ctl::Polyline, "ломаная линия", "Line2.bmp", "Line2_r.bmp"},
+    {Ctl::Circle, "окружность", "Crk.bmp", "Crk_r.bmp"},
 }};
 
 // The fill button asks for its released picture as "fill.bmp" when the fill itself is released

@@ -47,8 +47,8 @@ void ResetUndoHistory(Editor& ed) {
     undo.UndoPosition = kInitialPosition;
     undo.UndoSlotMap[kInitialPosition] = kInitialPosition;
     StoreCurrentChar(ed, kInitialPosition);
-    SetVisible(ed.win, Ctl::Command11, false);
-    SetVisible(ed.win, Ctl::Command21, false);
+    SetVisible(ed.win, Ctl::Undo, false);
+    SetVisible(ed.win, Ctl::Redo, false);
 }
 
 void RecordUndoStep(Editor& ed) {
@@ -57,7 +57,7 @@ void RecordUndoStep(Editor& ed) {
         const int newer = undo.UndoPosition - 1;
         if (Holds(undo, newer)) {
             std::fill_n(undo.UndoSlotMap.begin(), newer + 1, kNoSlot);
-            SetVisible(ed.win, Ctl::Command21, false);
+            SetVisible(ed.win, Ctl::Redo, false);
         }
         undo.UndoSlotMap[newer] = FreeSlot(undo, newer);
         undo.UndoPosition = newer;
@@ -69,7 +69,7 @@ void RecordUndoStep(Editor& ed) {
         undo.UndoSlotMap[0] = oldest;
     }
     StoreCurrentChar(ed, undo.UndoSlotMap[undo.UndoPosition]);
-    SetVisible(ed.win, Ctl::Command11, true);
+    SetVisible(ed.win, Ctl::Undo, true);
 }
 
 void UndoStep(Editor& ed) {
@@ -81,10 +81,10 @@ void UndoStep(Editor& ed) {
     ++undo.UndoPosition;
     LoadCurrentChar(ed, undo.UndoSlotMap[undo.UndoPosition]);
     if (undo.UndoPosition == kInitialPosition) {
-        SetVisible(ed.win, Ctl::Command11, false);
+        SetVisible(ed.win, Ctl::Undo, false);
     }
     ShowCurrentChar(ed.font, ed.params);
-    SetVisible(ed.win, Ctl::Command21, true);
+    SetVisible(ed.win, Ctl::Redo, true);
 }
 
 void RedoStep(Editor& ed) {
@@ -94,11 +94,11 @@ void RedoStep(Editor& ed) {
     }
     --undo.UndoPosition;
     LoadCurrentChar(ed, undo.UndoSlotMap[undo.UndoPosition]);
-    SetVisible(ed.win, Ctl::Command11, true);
+    SetVisible(ed.win, Ctl::Undo, true);
     ShowCurrentChar(ed.font, ed.params);
     KeepCentreColourAfterRepaint(ed);
     if (undo.UndoPosition == 0 || !Holds(undo, undo.UndoPosition - 1)) {
-        SetVisible(ed.win, Ctl::Command21, false);
+        SetVisible(ed.win, Ctl::Redo, false);
     }
 }
 

@@ -8,49 +8,50 @@
 
 namespace pixmora {
 
-// Controls whose visibility changes at run time (the rest are always shown).
+// Controls whose visibility changes at run time (the rest are always shown), named by role; the
+// window's Qt object names of them are in one table in gui/control_names.h.
 enum class Ctl : std::size_t {
-    Command1,     // "Создать"
-    Command2,     // "Импортировать"
-    Command3,     // clear the character cell
-    Command4,     // "Удалить шрифт"
-    Command5,     // "Сохранить"
-    Command6,     // shift up
-    Command7,     // shift down
-    Command8,     // shift left
-    Command9,     // shift right
-    Command10,    // " Изменить развертку"
-    Command11,    // undo ("откат")
-    Command12,    // mirror
-    Command13,    // "Увеличить шрифт"
-    Command14,    // stretch horizontally
-    Command15,    // compress horizontally
-    Command16,    // stretch vertically
-    Command17,    // compress vertically
-    Command18,    // line
-    Command19,    // fill
-    Command20,    // polyline
-    Command21,    // redo ("вернуть")
-    Command22,    // " Создать модель"
-    Command23,    // circle
-    Label19,      // font caption
-    Label30,      // "X=…  Y=…"
-    Label31,      // "R=…"
-    Label22,      // "Выходной файл"
-    Label23,      // "Формат числа"
-    Label24,      // "Формат строки"
-    Label26,      // "Смещение:"
-    Label1,       // "Символы:"
-    Label20,      // "с"
-    Label21,      // "по"
-    Text2,        // first code of the range
-    Text3,        // last code of the range
-    Text4,        // HEX start address
-    Combo1,       // output format
-    Combo2,       // number notation
-    Check1,       // "Негативный шрифт"
-    Check2,       // "Неполный ЗГ"
-    OutputFrame,  // the frame lines of the output area
+    New,                 // "Создать"
+    Import,              // "Импортировать"
+    ClearChar,           // clear the character cell
+    DeleteFont,          // "Удалить шрифт"
+    Save,                // "Сохранить"
+    ShiftUp,             // shift up
+    ShiftDown,           // shift down
+    ShiftLeft,           // shift left
+    ShiftRight,          // shift right
+    ChangeScan,          // " Изменить развертку"
+    Undo,                // undo ("откат")
+    Mirror,              // mirror
+    Enlarge,             // "Увеличить шрифт"
+    StretchHorizontal,   // stretch horizontally
+    CompressHorizontal,  // compress horizontally
+    StretchVertical,     // stretch vertically
+    CompressVertical,    // compress vertically
+    Line,                // line
+    Fill,                // fill
+    Polyline,            // polyline
+    Redo,                // redo ("вернуть")
+    CreateModel,         // " Создать модель"
+    Circle,              // circle
+    FontCaption,         // font caption
+    Coordinates,         // "X=…  Y=…"
+    Radius,              // "R=…"
+    OutputTitle,         // "Выходной файл"
+    NotationLabel,       // "Формат числа"
+    KindLabel,           // "Формат строки"
+    AddressLabel,        // "Смещение:"
+    RangeLabel,          // "Символы:"
+    FromLabel,           // "с"
+    ToLabel,             // "по"
+    FirstCode,           // first code of the range
+    LastCode,            // last code of the range
+    StartAddress,        // HEX start address
+    OutputKind,          // output format
+    Notation,            // number notation
+    Negative,            // "Негативный шрифт"
+    IncompleteSet,       // "Неполный ЗГ"
+    OutputFrame,         // the frame lines of the output area
     Count
 };
 
@@ -59,16 +60,16 @@ inline constexpr std::size_t kCtlCount = static_cast<std::size_t>(Ctl::Count);
 struct MainWindowState {
     std::array<bool, kCtlCount> visible{};
 
-    std::string Label19;  // "Шрифт 16 x 24 вертикальный 1  "
-    std::string Label30;  // "X=3  Y=7"
-    std::string Label31;  // "R=5"
-    std::string Text2 = "32";
-    std::string Text3 = "255";
-    std::string Text4 = "0";
-    std::string Combo1 = "Data code";
-    std::string Combo2 = "&hNN";
-    bool Check1 = false;
-    bool Check2 = false;
+    std::string fontCaption;       // "Шрифт 16 x 24 вертикальный 1  "
+    std::string coordinates;       // "X=3  Y=7"
+    std::string radius;            // "R=5"
+    std::string firstCode = "32";  // the range fields, as typed
+    std::string lastCode = "255";
+    std::string startAddress = "0";        // the HEX start address, as typed
+    std::string outputKind = "Data code";  // "Формат строки"
+    std::string notation = "&hNN";         // "Формат числа"
+    bool negative = false;                 // "Негативный шрифт"
+    bool incompleteSet = false;            // "Неполный ЗГ"
 
     int nosave = 0;      // 1: the font has unsaved changes
     int nosavesimb = 0;  // 1: the current character changed since it was shown

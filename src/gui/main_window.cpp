@@ -20,6 +20,7 @@
 #include "editor/font_settings.h"
 #include "editor/startup.h"
 #include "gui/char_table_widget.h"
+#include "gui/control_names.h"
 #include "gui/dot_grid_widget.h"
 #include "gui/pictures.h"
 #include "tools/dot_editing.h"
@@ -34,18 +35,8 @@ QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Object names of the controls, in the order of Ctl.
-constexpr const char* kControlNames[] = {
-    "Command1",  "Command2",  "Command3",  "Command4",  "Command5",  "Command6",   "Command7",
-    "Command8",  "Command9",  "Command10", "Command11", "Command12", "Command13",  "Command14",
-    "Command15", "Command16", "Command17", "Command18", "Command19", "Command20",  "Command21",
-    "Command22", "Command23", "Label19",   "Label30",   "Label31",   "Label22",    "Label23",
-    "Label24",   "Label26",   "Label1",    "Label20",   "Label21",   "Text2",      "Text3",
-    "Text4",     "Combo1",    "Combo2",    "Check1",    "Check2",    "OutputFrame"};
-static_assert(std::size(kControlNames) == kCtlCount);
-
 QString ControlName(Ctl control) {
-    return QString::fromLatin1(kControlNames[static_cast<std::size_t>(control)]);
+    return QString::fromLatin1(ObjectNameOf(control));
 }
 
 QLabel* Title(const QString& text, QWidget* parent) {
@@ -140,12 +131,12 @@ QGroupBox* MainWindow::BuildInputGroup() {
     auto* group = new QGroupBox(QStringLiteral("Входной файл"), this);
     group->setObjectName(QStringLiteral("Label27"));
     auto* layout = new QVBoxLayout(group);
-    layout->addWidget(TextButton(Ctl::Command1, QStringLiteral("Создать")));
-    layout->addWidget(TextButton(Ctl::Command2, QStringLiteral("Импортировать")));
-    layout->addWidget(TextButton(Ctl::Command10, QStringLiteral(" Изменить развертку")));
-    layout->addWidget(TextButton(Ctl::Command13, QStringLiteral("Увеличить шрифт")));
-    layout->addWidget(TextButton(Ctl::Command22, QStringLiteral(" Создать модель")));
-    layout->addWidget(TextButton(Ctl::Command4, QStringLiteral("Удалить шрифт")));
+    layout->addWidget(TextButton(Ctl::New, QStringLiteral("Создать")));
+    layout->addWidget(TextButton(Ctl::Import, QStringLiteral("Импортировать")));
+    layout->addWidget(TextButton(Ctl::ChangeScan, QStringLiteral(" Изменить развертку")));
+    layout->addWidget(TextButton(Ctl::Enlarge, QStringLiteral("Увеличить шрифт")));
+    layout->addWidget(TextButton(Ctl::CreateModel, QStringLiteral(" Создать модель")));
+    layout->addWidget(TextButton(Ctl::DeleteFont, QStringLiteral("Удалить шрифт")));
     return group;
 }
 
@@ -156,44 +147,44 @@ QGroupBox* MainWindow::BuildOutputGroup() {
     auto* layout = new QGridLayout(group);
 
     auto* formatLabel = new QLabel(QStringLiteral("Формат строки"), group);
-    Place(Ctl::Label24, formatLabel);
+    Place(Ctl::KindLabel, formatLabel);
     outputFormat_ = new QComboBox(group);
     for (const char* format : kOutputFormats) {
         outputFormat_->addItem(QString::fromUtf8(format));
     }
-    Place(Ctl::Combo1, outputFormat_);
+    Place(Ctl::OutputKind, outputFormat_);
     connect(outputFormat_, &QComboBox::textActivated, this, [this](const QString& text) {
         ChooseOutputFormat(editor_, text.toStdString());
         Render();
     });
 
     auto* notationLabel = new QLabel(QStringLiteral("Формат числа"), group);
-    Place(Ctl::Label23, notationLabel);
+    Place(Ctl::NotationLabel, notationLabel);
     notation_ = new QComboBox(group);
     for (const char* notation : kNumberNotations) {
         notation_->addItem(QString::fromUtf8(notation));
     }
-    Place(Ctl::Combo2, notation_);
+    Place(Ctl::Notation, notation_);
     connect(notation_, &QComboBox::textActivated, this, [this](const QString& text) {
-        editor_.win.Combo2 = text.toStdString();
+        editor_.win.notation = text.toStdString();
         Render();
     });
 
     auto* offsetLabel = new QLabel(QStringLiteral("Смещение:"), group);
-    Place(Ctl::Label26, offsetLabel);
+    Place(Ctl::AddressLabel, offsetLabel);
     hexStart_ = new QLineEdit(group);
-    Place(Ctl::Text4, hexStart_);
+    Place(Ctl::StartAddress, hexStart_);
     connect(hexStart_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { editor_.win.Text4 = text.toStdString(); });
+            [this](const QString& text) { editor_.win.startAddress = text.toStdString(); });
 
     negative_ = new QCheckBox(QStringLiteral("Негативный шрифт"), group);
-    Place(Ctl::Check1, negative_);
+    Place(Ctl::Negative, negative_);
     connect(negative_, &QCheckBox::clicked, this, [this](bool checked) {
         SetNegativeFont(editor_, checked);
         Render();
     });
     incomplete_ = new QCheckBox(QStringLiteral("Неполный ЗГ"), group);
-    Place(Ctl::Check2, incomplete_);
+    Place(Ctl::IncompleteSet, incomplete_);
     connect(incomplete_, &QCheckBox::clicked, this, [this](bool checked) {
         SetIncompleteSet(editor_, checked);
         Render();
@@ -201,15 +192,15 @@ QGroupBox* MainWindow::BuildOutputGroup() {
 
     auto* range = new QHBoxLayout;
     auto* rangeLabel = new QLabel(QStringLiteral("Символы:"), group);
-    Place(Ctl::Label1, rangeLabel);
+    Place(Ctl::RangeLabel, rangeLabel);
     auto* fromLabel = new QLabel(QStringLiteral("с"), group);
-    Place(Ctl::Label20, fromLabel);
+    Place(Ctl::FromLabel, fromLabel);
     firstCode_ = new QLineEdit(group);
-    Place(Ctl::Text2, firstCode_);
+    Place(Ctl::FirstCode, firstCode_);
     auto* toLabel = new QLabel(QStringLiteral("по"), group);
-    Place(Ctl::Label21, toLabel);
+    Place(Ctl::ToLabel, toLabel);
     lastCode_ = new QLineEdit(group);
-    Place(Ctl::Text3, lastCode_);
+    Place(Ctl::LastCode, lastCode_);
     for (QLineEdit* code : {firstCode_, lastCode_}) {
         code->setMaxLength(3);
         code->setFixedWidth(40);
@@ -217,9 +208,9 @@ QGroupBox* MainWindow::BuildOutputGroup() {
         code->installEventFilter(this);
     }
     connect(firstCode_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { editor_.win.Text2 = text.toStdString(); });
+            [this](const QString& text) { editor_.win.firstCode = text.toStdString(); });
     connect(lastCode_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { editor_.win.Text3 = text.toStdString(); });
+            [this](const QString& text) { editor_.win.lastCode = text.toStdString(); });
     range->addWidget(rangeLabel);
     range->addWidget(fromLabel);
     range->addWidget(firstCode_);
@@ -237,7 +228,7 @@ QGroupBox* MainWindow::BuildOutputGroup() {
     layout->addWidget(negative_, 2, 0, 1, 2);
     layout->addWidget(incomplete_, 3, 0, 1, 2);
     layout->addLayout(range, 4, 0, 1, 2);
-    layout->addWidget(TextButton(Ctl::Command5, QStringLiteral("Сохранить")), 5, 0, 1, 2);
+    layout->addWidget(TextButton(Ctl::Save, QStringLiteral("Сохранить")), 5, 0, 1, 2);
     for (QWidget* keep : {static_cast<QWidget*>(rangeLabel), static_cast<QWidget*>(fromLabel),
                           static_cast<QWidget*>(firstCode_), static_cast<QWidget*>(toLabel),
                           static_cast<QWidget*>(lastCode_)}) {
@@ -258,7 +249,7 @@ QWidget* MainWindow::BuildEditPane() {
     auto* editTitle = Title(QStringLiteral("Редактирование знакоместа"), pane);
     editTitle->setObjectName(QStringLiteral("Label3"));
     caption_ = new QLabel(pane);
-    Place(Ctl::Label19, caption_);
+    Place(Ctl::FontCaption, caption_);
     titles->addWidget(editTitle);
     titles->addSpacing(16);
     titles->addWidget(caption_);
@@ -267,25 +258,25 @@ QWidget* MainWindow::BuildEditPane() {
 
     auto* glyphGroup = new QGroupBox(QStringLiteral("Знакоместо"), pane);
     auto* glyphRow = new QHBoxLayout(glyphGroup);
-    glyphRow->addWidget(PictureButton(Ctl::Command3, QStringLiteral("очистить знакоместо"),
+    glyphRow->addWidget(PictureButton(Ctl::ClearChar, QStringLiteral("очистить знакоместо"),
                                       QStringLiteral("clear.bmp")));
     glyphRow->addSpacing(8);
     glyphRow->addWidget(
-        PictureButton(Ctl::Command6, QStringLiteral("сдвинуть вверх"), QStringLiteral("up.bmp")));
+        PictureButton(Ctl::ShiftUp, QStringLiteral("сдвинуть вверх"), QStringLiteral("up.bmp")));
     glyphRow->addWidget(
-        PictureButton(Ctl::Command7, QStringLiteral("сдвинуть вниз"), QStringLiteral("down.bmp")));
+        PictureButton(Ctl::ShiftDown, QStringLiteral("сдвинуть вниз"), QStringLiteral("down.bmp")));
     glyphRow->addWidget(
-        PictureButton(Ctl::Command8, QStringLiteral("сдвинуть влево"), QStringLiteral("left.bmp")));
-    glyphRow->addWidget(PictureButton(Ctl::Command9, QStringLiteral("сдвинуть вправо"),
+        PictureButton(Ctl::ShiftLeft, QStringLiteral("сдвинуть влево"), QStringLiteral("left.bmp")));
+    glyphRow->addWidget(PictureButton(Ctl::ShiftRight, QStringLiteral("сдвинуть вправо"),
                                       QStringLiteral("right.bmp")));
-    glyphRow->addWidget(PictureButton(Ctl::Command12, QStringLiteral("отразить по горизонтали"),
+    glyphRow->addWidget(PictureButton(Ctl::Mirror, QStringLiteral("отразить по горизонтали"),
                                       QStringLiteral("mirror.bmp")));
     // Undo and redo come and go with the history, so they sit at the end of the row.
     glyphRow->addSpacing(8);
     glyphRow->addWidget(
-        PictureButton(Ctl::Command11, QStringLiteral("откат"), QStringLiteral("undo.bmp")));
+        PictureButton(Ctl::Undo, QStringLiteral("откат"), QStringLiteral("undo.bmp")));
     glyphRow->addWidget(
-        PictureButton(Ctl::Command21, QStringLiteral("вернуть"), QStringLiteral("redo.bmp")));
+        PictureButton(Ctl::Redo, QStringLiteral("вернуть"), QStringLiteral("redo.bmp")));
 
     auto* toolGroup = new QGroupBox(QStringLiteral("Инструменты"), pane);
     auto* toolRow = new QHBoxLayout(toolGroup);
@@ -331,9 +322,9 @@ QWidget* MainWindow::BuildEditPane() {
 
     auto* status = new QHBoxLayout;
     position_ = new QLabel(pane);
-    Place(Ctl::Label30, position_);
+    Place(Ctl::Coordinates, position_);
     radius_ = new QLabel(pane);
-    Place(Ctl::Label31, radius_);
+    Place(Ctl::Radius, radius_);
     position_->setMinimumWidth(120);
     status->addWidget(position_);
     status->addWidget(radius_);
@@ -397,21 +388,21 @@ void MainWindow::Render() {
         }
         group->setVisible(any);
     }
-    caption_->setText(ToQt(win.Label19));
-    position_->setText(ToQt(win.Label30));
-    radius_->setText(ToQt(win.Label31));
-    SetTextIfChanged(firstCode_, win.Text2);
-    SetTextIfChanged(lastCode_, win.Text3);
-    SetTextIfChanged(hexStart_, win.Text4);
+    caption_->setText(ToQt(win.fontCaption));
+    position_->setText(ToQt(win.coordinates));
+    radius_->setText(ToQt(win.radius));
+    SetTextIfChanged(firstCode_, win.firstCode);
+    SetTextIfChanged(lastCode_, win.lastCode);
+    SetTextIfChanged(hexStart_, win.startAddress);
     {
         const QSignalBlocker blockFormat(outputFormat_);
         const QSignalBlocker blockNotation(notation_);
         const QSignalBlocker blockNegative(negative_);
         const QSignalBlocker blockIncomplete(incomplete_);
-        outputFormat_->setCurrentText(ToQt(win.Combo1));
-        notation_->setCurrentText(ToQt(win.Combo2));
-        negative_->setChecked(win.Check1);
-        incomplete_->setChecked(win.Check2);
+        outputFormat_->setCurrentText(ToQt(win.outputKind));
+        notation_->setCurrentText(ToQt(win.notation));
+        negative_->setChecked(win.negative);
+        incomplete_->setChecked(win.incompleteSet);
     }
     for (int tool = 1; tool <= kToolCount; ++tool) {
         const auto& picture = editor_.tools.ButtonPicture[static_cast<std::size_t>(tool - 1)];
@@ -431,7 +422,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (IsVisible(editor_.win, Ctl::Label30) || IsVisible(editor_.win, Ctl::Label31)) {
+    if (IsVisible(editor_.win, Ctl::Coordinates) || IsVisible(editor_.win, Ctl::Radius)) {
         BackgroundMouseMove(editor_);
         Render();
     }
@@ -441,7 +432,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick &&
         (watched == firstCode_ || watched == lastCode_)) {
-        TakeCurrentCode(editor_, watched == firstCode_ ? Ctl::Text2 : Ctl::Text3);
+        TakeCurrentCode(editor_, watched == firstCode_ ? Ctl::FirstCode : Ctl::LastCode);
         Render();
         return true;
     }

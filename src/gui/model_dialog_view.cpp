@@ -49,19 +49,19 @@ void ModelDialogView::Start() {
 }
 
 void ModelDialogView::Confirm() {
-    state_.Text1 = text1_->text().toStdString();
-    state_.Check1 = check1_->isChecked();
+    state_.rowText = text1_->text().toStdString();
+    state_.keepBackup = check1_->isChecked();
     CorrectModelFile(ed_, host_, state_, fontShown_);
-    label1_->setText(QString::fromStdString(state_.Label1));
+    label1_->setText(QString::fromStdString(state_.label));
     if (!state_.open) {
         hide();
     }
 }
 
 void ModelDialogView::Render() {
-    label1_->setText(QString::fromStdString(state_.Label1));
-    text1_->setText(QString::fromStdString(state_.Text1));
-    check1_->setChecked(state_.Check1);
+    label1_->setText(QString::fromStdString(state_.label));
+    text1_->setText(QString::fromStdString(state_.rowText));
+    check1_->setChecked(state_.keepBackup);
 }
 
 }  // namespace pixmora

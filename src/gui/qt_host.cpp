@@ -116,7 +116,7 @@ std::optional<std::size_t> QtHost::ChooseArray(const std::vector<ArrayListing>& 
 }
 
 void QtHost::FollowModelButton(const Editor& ed) {
-    if (modelDialog_ != nullptr && !IsVisible(ed.win, Ctl::Command22)) {
+    if (modelDialog_ != nullptr && !IsVisible(ed.win, Ctl::CreateModel)) {
         modelDialog_->hide();
     }
 }

@@ -103,7 +103,7 @@ void LoadManualImage(Editor& ed, const std::vector<std::uint8_t>& manualRead) {
     LayOutCell(ed);
     ClearCell(ed, 0, ed.params.BytesPerChar, ed.params.CellWidth, ed.params.CellHeight);
     ResetFontModel(ed);
-    SetNegativeFont(ed, ed.win.Check1);
+    SetNegativeFont(ed, ed.win.negative);
     CopyRead(ed, manualRead, 0, false);
 }
 
@@ -111,9 +111,9 @@ void LoadManualImage(Editor& ed, const std::vector<std::uint8_t>& manualRead) {
 void ReadTableAsGiven(SourceTable& table, const Editor& ed, std::vector<std::uint8_t>& manualRead) {
     const int format = FormatIndex(ed.params.CellWidth, ed.params.CellHeight).value_or(0);
     const std::vector<std::uint8_t> placed =
-        PlaceTable(table, format, GivenFirstCode(table, format), ed.win.Check1);
+        PlaceTable(table, format, GivenFirstCode(table, format), ed.win.negative);
     for (std::size_t i = 0; i < placed.size() && i < manualRead.size(); ++i) {
-        manualRead[i] = Stored(placed[i], ed.win.Check1);
+        manualRead[i] = Stored(placed[i], ed.win.negative);
     }
 }
 
@@ -191,7 +191,7 @@ void ImportFont(Editor& ed, Host& host) {
         if (recognition.table) {
             ReadTableAsGiven(*recognition.table, ed, manualRead);
         } else {
-            failure = ReadFontFile(*path, manualRead, ed.win.Check1, host).failure;
+            failure = ReadFontFile(*path, manualRead, ed.win.negative, host).failure;
         }
         if (!failure) {
             LoadManualImage(ed, manualRead);

@@ -46,8 +46,8 @@ void ResetAfterExport(Editor& ed) {
     }
     ed.table.cells[static_cast<std::size_t>(ed.font.CurrentChar)].background = kRed;
     SetIncompleteSet(ed, false);
-    ed.win.Text2 = "32";
-    ed.win.Text3 = "255";
+    ed.win.firstCode = "32";
+    ed.win.lastCode = "255";
     SetNegativeFont(ed, false);
 }
 

@@ -6,13 +6,13 @@ namespace pixmora {
 
 ExportSettings ExportSettingsOf(const MainWindowState& win) {
     ExportSettings settings;
-    settings.kind = OutputFormatFromText(win.Combo1).value_or(OutputFormat::DataCode);
-    settings.notation = NumberNotationFromText(win.Combo2).value_or(NumberNotation::AmpH);
-    settings.incompleteSet = win.Check2;
-    settings.firstCode = win.Text2;
-    settings.lastCode = win.Text3;
-    settings.startAddress = win.Text4;
-    settings.negative = win.Check1;
+    settings.kind = OutputFormatFromText(win.outputKind).value_or(OutputFormat::DataCode);
+    settings.notation = NumberNotationFromText(win.notation).value_or(NumberNotation::AmpH);
+    settings.incompleteSet = win.incompleteSet;
+    settings.firstCode = win.firstCode;
+    settings.lastCode = win.lastCode;
+    settings.startAddress = win.startAddress;
+    settings.negative = win.negative;
     return settings;
 }
 

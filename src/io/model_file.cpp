@@ -66,7 +66,7 @@ std::optional<std::string> RewriteModelFile(Editor& ed, Host& host, const ModelD
     if (auto failure = MakeModelDirToWrite(places)) {
         return *failure + "\n" + kModelFileKept;
     }
-    if (dialog.Check1) {
+    if (dialog.keepBackup) {
         const std::string backup = ModelBackupToWrite(places, dialog.formatIndex);
         if (auto failure = CommitFile(backup, ModelFileText(ed, model, bytesPerChar))) {
             return WriteFailedText(backup, *failure);
@@ -171,13 +171,13 @@ std::string UndrawnTestChars(const Editor& ed) {
 ModelDialogState StartModelDialog(const Editor& ed) {
     ModelDialogState dialog;
     dialog.formatIndex = OpenFontFormat(ed).value_or(0);
-    dialog.Label1 = ModelDialogLabel(dialog.formatIndex);
+    dialog.label = ModelDialogLabel(dialog.formatIndex);
     return dialog;
 }
 
 void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog,
                       const std::function<void()>& charShown) {
-    const std::optional<int> row = ModelRowNumber(dialog.Text1);
+    const std::optional<int> row = ModelRowNumber(dialog.rowText);
     if (!row) {
         Tell(host, kBadRowNumber);
         return;
@@ -189,7 +189,7 @@ void CorrectModelFile(Editor& ed, Host& host, ModelDialogState& dialog,
     }
     if (*format != dialog.formatIndex) {
         dialog.formatIndex = *format;
-        dialog.Label1 = ModelDialogLabel(*format);
+        dialog.label = ModelDialogLabel(*format);
         Tell(host, kFormatChangedText + ModelFileName(*format) + ".");
         return;
     }

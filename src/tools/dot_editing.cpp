@@ -131,7 +131,7 @@ void DotMouseMove(Editor& ed, int dot, unsigned modifiers) {
     if (!ed.font.DotVisible[dot]) {
         return;
     }
-    SetVisible(ed.win, Ctl::Label30, true);
+    SetVisible(ed.win, Ctl::Coordinates, true);
     UpdateStatus(ed, dot);
     if (modifiers == kNoModifier && ed.tools.StrokeOpen) {
         // A whole stroke is one undo step, recorded when the keys are let go.
@@ -153,8 +153,8 @@ void DotRightButton(Editor& ed, int dot) {
 }
 
 void BackgroundMouseMove(Editor& ed) {
-    SetVisible(ed.win, Ctl::Label30, false);
-    SetVisible(ed.win, Ctl::Label31, false);
+    SetVisible(ed.win, Ctl::Coordinates, false);
+    SetVisible(ed.win, Ctl::Radius, false);
 }
 
 void DotFocus(Editor& ed, int dot) {
@@ -168,7 +168,7 @@ void DotFocus(Editor& ed, int dot) {
     } else {
         range = {DotColumn(dot), DotIndex(ed.params.CellHeight - 1, DotColumn(dot)), kGridColumns};
     }
-    SetVisible(ed.win, Ctl::Label30, true);
+    SetVisible(ed.win, Ctl::Coordinates, true);
     RecolourHighlight(ed, kBlue, kCyan);
     RecolourHighlight(ed, kRed, kMagenta);
 }
@@ -184,13 +184,13 @@ void DotLostFocus(Editor& ed) {
 void UpdateStatus(Editor& ed, int dot) {
     const int x = DotColumn(dot);
     const int y = DotRow(dot);
-    ed.win.Label30 = "X=" + std::to_string(x) + "  Y=" + std::to_string(y);
+    ed.win.coordinates = "X=" + std::to_string(x) + "  Y=" + std::to_string(y);
     const bool measuring = CircleCentrePlaced(ed.tools);
     if (measuring) {
         ed.tools.CircleRadius = static_cast<std::int16_t>(CircleRadiusTo(ed.tools.AnchorDot, dot));
-        ed.win.Label31 = "R=" + std::to_string(ed.tools.CircleRadius);
+        ed.win.radius = "R=" + std::to_string(ed.tools.CircleRadius);
     }
-    SetVisible(ed.win, Ctl::Label31, measuring);
+    SetVisible(ed.win, Ctl::Radius, measuring);
 }
 
 }  // namespace pixmora

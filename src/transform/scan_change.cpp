@@ -40,7 +40,7 @@ bool SetFontByteScan(Editor& ed, int newScan) {
     ed.win.movie = 0;
 
     ed.win.tex = std::string(ScanCaptionText(newScan, CaptionOrigin::NewOrRescan));
-    ed.win.Label19 = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);
+    ed.win.fontCaption = FontCaption(ed.params.CellWidth, ed.params.CellHeight, ed.win.tex);
     return true;
 }
 

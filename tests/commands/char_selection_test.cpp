@@ -96,7 +96,7 @@ TEST_F(CharSelectionTest, ClickingTheCurrentCellAgainStartsAFreshHistory) {
     DotClick(ed, host, DotIndex(2, 2));
     SelectChar(ed, kA);
     EXPECT_EQ(ed.font.DotGrid[DotIndex(2, 2)], kLit);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Undo));
     EXPECT_EQ(ed.table.cells[kA].background, kRed);
     EXPECT_EQ(RedCells(), 1);
     EXPECT_EQ(ed.undo.UndoSlots[kInitialPosition][1], test::CharBytes(ed, kA)[1]);
@@ -194,12 +194,12 @@ TEST_F(CharSelectionTest, CopyWorksForTheLargestFormatAndLastCharacter) {
 
 TEST_F(CharSelectionTest, RangeFieldsTakeTheCodeOfTheCurrentCharacter) {
     SelectChar(ed, 65);
-    TakeCurrentCode(ed, Ctl::Text3);
-    EXPECT_EQ(ed.win.Text3, "97");
-    EXPECT_EQ(ed.win.Text2, "32");
+    TakeCurrentCode(ed, Ctl::LastCode);
+    EXPECT_EQ(ed.win.lastCode, "97");
+    EXPECT_EQ(ed.win.firstCode, "32");
     SelectChar(ed, 223);
-    TakeCurrentCode(ed, Ctl::Text2);
-    EXPECT_EQ(ed.win.Text2, "255");
+    TakeCurrentCode(ed, Ctl::FirstCode);
+    EXPECT_EQ(ed.win.firstCode, "255");
 }
 
 }  // namespace

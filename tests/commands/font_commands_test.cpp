@@ -17,7 +17,7 @@ class FontCommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         test::OpenTestFont(ed, 3, kScanVertical2);  // 16 x 16
-        for (const Ctl shown : {Ctl::Command13, Ctl::Command22, Ctl::Command5}) {
+        for (const Ctl shown : {Ctl::Enlarge, Ctl::CreateModel, Ctl::Save}) {
             SetVisible(ed.win, shown, true);
         }
         ResetUndoHistory(ed);
@@ -42,7 +42,7 @@ TEST_F(FontCommandsTest, ClearAsksThenErasesAndUndoBringsTheDrawingBack) {
     ed.win.nosave = 0;
 
     host.answers = {MsgAnswer::Yes};
-    RunCommand(ed, host, Ctl::Command3);
+    RunCommand(ed, host, Ctl::ClearChar);
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].text, "Информация о символе будет удалена. Продолжить?");
     EXPECT_EQ(host.messages[0].title, "Внимание!");
@@ -60,7 +60,7 @@ TEST_F(FontCommandsTest, ClearAsksThenErasesAndUndoBringsTheDrawingBack) {
     EXPECT_EQ(ed.win.nosave, 1);
     EXPECT_EQ(ed.win.nosavesimb, 1);
 
-    RunCommand(ed, host, Ctl::Command11);
+    RunCommand(ed, host, Ctl::Undo);
     EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), test::CharBytes(ed, 100).begin()));
     EXPECT_EQ(ed.font.DotGrid[DotIndex(3, 5)], kLit);
 }
@@ -83,7 +83,7 @@ TEST_F(FontCommandsTest, DeleteWhileCharacter100IsCurrentLeavesAnEmptyFontOfTheS
     RecordUndoStep(ed);
 
     host.answers = {MsgAnswer::Yes};
-    RunCommand(ed, host, Ctl::Command4);
+    RunCommand(ed, host, Ctl::DeleteFont);
     EXPECT_EQ(host.messages.back().text, "Данные знакогенератора будут удалены. Продолжить?");
     EXPECT_EQ(ed.font.CurrentChar, 0);
     EXPECT_EQ(ed.font.CurrentCharOffset, 0);
@@ -105,12 +105,12 @@ TEST_F(FontCommandsTest, DeleteWhileCharacter100IsCurrentLeavesAnEmptyFontOfTheS
     EXPECT_EQ(ed.params.CellWidth, 16);
     EXPECT_EQ(ed.params.FontByteScan, kScanVertical2);
     EXPECT_FALSE(ed.table.locked);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command13));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command22));
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command5));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Enlarge));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::CreateModel));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Save));
     EXPECT_EQ(ed.font.ImageEmpty, kLit);
     EXPECT_EQ(ed.win.nosave, 0);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11))
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Undo))
         << "the old character's history must not be undone into character 0";
     EXPECT_TRUE(ConfirmExit(ed, host));
     EXPECT_EQ(host.messages.size(), 1U) << "leaving right after deleting asks nothing";
@@ -122,7 +122,7 @@ TEST_F(FontCommandsTest, DeleteAnsweredNoChangesNothing) {
     DeleteFont(ed, host);
     EXPECT_EQ(ed.font.DotGrid[DotIndex(1, 1)], kLit);
     EXPECT_EQ(ed.win.nosave, 1);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command13));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Enlarge));
 }
 
 TEST_F(FontCommandsTest, DeleteDisarmsCopyAndTools) {
@@ -149,25 +149,25 @@ TEST_F(FontCommandsTest, ExitAsksOnlyWithUnsavedChanges) {
 }
 
 TEST_F(FontCommandsTest, ToolButtonsArmTheirTools) {
-    RunCommand(ed, host, Ctl::Command19);
+    RunCommand(ed, host, Ctl::Fill);
     EXPECT_EQ(ed.tools.ActiveTool, kToolFill);
-    RunCommand(ed, host, Ctl::Command23);
+    RunCommand(ed, host, Ctl::Circle);
     EXPECT_EQ(ed.tools.ActiveTool, kToolCircle);
-    RunCommand(ed, host, Ctl::Command14);
+    RunCommand(ed, host, Ctl::StretchHorizontal);
     EXPECT_EQ(ed.tools.ActiveTool, kToolStretchHorizontal);
-    RunCommand(ed, host, Ctl::Command14);
+    RunCommand(ed, host, Ctl::StretchHorizontal);
     EXPECT_EQ(ed.tools.ActiveTool, kNoTool);
 }
 
 TEST_F(FontCommandsTest, UndoAndRedoButtonsStepThroughTheHistory) {
     ClickDots({DotIndex(0, 0)});
     RecordUndoStep(ed);
-    RunCommand(ed, host, Ctl::Command11);
+    RunCommand(ed, host, Ctl::Undo);
     EXPECT_EQ(ed.font.DotGrid[DotIndex(0, 0)], kDark);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command21));
-    RunCommand(ed, host, Ctl::Command21);
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Redo));
+    RunCommand(ed, host, Ctl::Redo);
     EXPECT_EQ(ed.font.DotGrid[DotIndex(0, 0)], kLit);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command21));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Redo));
 }
 
 }  // namespace
@@ -178,7 +178,7 @@ namespace {
 
 TEST_F(FontCommandsTest, SaveButtonRunsTheExport) {
     host.saveResults = {std::nullopt};
-    RunCommand(ed, host, Ctl::Command5);
+    RunCommand(ed, host, Ctl::Save);
     ASSERT_EQ(host.saveRequests.size(), 1U);
     EXPECT_EQ(host.saveRequests[0].title, "Сохранить знакогенератор как...");
 }
@@ -191,13 +191,13 @@ namespace {
 
 TEST_F(FontCommandsTest, ImportAndModelButtonsReachTheirCommands) {
     host.openResults = {std::nullopt};
-    RunCommand(ed, host, Ctl::Command2);
+    RunCommand(ed, host, Ctl::Import);
     ASSERT_EQ(host.openRequests.size(), 1U);
     EXPECT_EQ(host.openRequests[0].title, "Загрузить файл знакогенератора");
 
     bool opened = false;
     host.modelDialog = [&](Editor&) { opened = true; };
-    RunCommand(ed, host, Ctl::Command22);
+    RunCommand(ed, host, Ctl::CreateModel);
     EXPECT_TRUE(opened);
 }
 

@@ -53,8 +53,8 @@ TEST_F(NewFontTest, CreatesA24x32FontInHorizontal2) {
     EXPECT_EQ(ed.params.BytesPerChar, 96);
     EXPECT_EQ(ed.params.FontByteScan, 3);
     EXPECT_EQ(ed.params.CellFormatName, "24 x 32");
-    EXPECT_EQ(ed.win.Label19, "Шрифт 24 x 32 горизонтальный 2");
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label19));
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 24 x 32 горизонтальный 2");
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::FontCaption));
     EXPECT_EQ(ed.font.CurrentChar, 0);
     EXPECT_EQ(ed.font.CurrentCharOffset, 0);
     EXPECT_EQ(ed.table.cells[0].background, kRed);
@@ -81,18 +81,18 @@ TEST_F(NewFontTest, ShowsTheEditingCommandsButNotUndoAndRedo) {
     ScriptDialog(4, kScanVertical1);
     NewFont(ed, host);
     for (const Ctl shown :
-         {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Command6, Ctl::Command10,
-          Ctl::Command12, Ctl::Command13, Ctl::Command18, Ctl::Command20, Ctl::Command22,
-          Ctl::Command23, Ctl::Check1, Ctl::Check2, Ctl::Combo1, Ctl::Combo2, Ctl::Label22,
-          Ctl::Label23, Ctl::Label24, Ctl::OutputFrame}) {
+         {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save, Ctl::ShiftUp, Ctl::ChangeScan,
+          Ctl::Mirror, Ctl::Enlarge, Ctl::Line, Ctl::Polyline, Ctl::CreateModel,
+          Ctl::Circle, Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind, Ctl::Notation, Ctl::OutputTitle,
+          Ctl::NotationLabel, Ctl::KindLabel, Ctl::OutputFrame}) {
         EXPECT_TRUE(IsVisible(ed.win, shown)) << static_cast<int>(shown);
     }
-    for (const Ctl hidden : {Ctl::Command11, Ctl::Command21, Ctl::Text2, Ctl::Text3, Ctl::Label1,
-                             Ctl::Text4, Ctl::Label26}) {
+    for (const Ctl hidden : {Ctl::Undo, Ctl::Redo, Ctl::FirstCode, Ctl::LastCode, Ctl::RangeLabel,
+                             Ctl::StartAddress, Ctl::AddressLabel}) {
         EXPECT_FALSE(IsVisible(ed.win, hidden)) << static_cast<int>(hidden);
     }
     // The two trailing blanks of the caption are part of it.
-    EXPECT_EQ(ed.win.Label19, "Шрифт 16 x 24 вертикальный 1  ");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 16 x 24 вертикальный 1  ");
     EXPECT_EQ(ed.win.tex, "вертикальный 1  ");
 }
 
@@ -108,7 +108,7 @@ TEST_F(NewFontTest, EachFormatAndScanGivesItsCaptionAndCellArea) {
             EXPECT_EQ(ed.params.CellWidth, cell.width);
             EXPECT_EQ(ed.params.BytesPerChar, cell.bytesPerChar);
             EXPECT_EQ(ed.params.FontByteScan, scan);
-            EXPECT_EQ(ed.win.Label19,
+            EXPECT_EQ(ed.win.fontCaption,
                       FontCaption(cell.width, cell.height,
                                   ScanCaptionText(scan, CaptionOrigin::NewOrRescan)));
             EXPECT_EQ(std::count(ed.font.DotVisible.begin(), ed.font.DotVisible.end(), true),
@@ -120,14 +120,14 @@ TEST_F(NewFontTest, EachFormatAndScanGivesItsCaptionAndCellArea) {
 TEST_F(NewFontTest, Vertical2AfterCreateHasOneTrailingBlank) {
     ScriptDialog(1, kScanVertical2);
     NewFont(ed, host);
-    EXPECT_EQ(ed.win.Label19, "Шрифт 8 x 8 вертикальный 2 ");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 8 x 8 вертикальный 2 ");
 }
 
 TEST_F(NewFontTest, NegativeChoiceChecksTheMainWindowBox) {
     ScriptDialog(1, kScanVertical1, true);
     NewFont(ed, host);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
-    EXPECT_TRUE(ed.win.Check1);
+    EXPECT_TRUE(ed.win.negative);
 }
 
 TEST_F(NewFontTest, ReplacesTheOldFontWithAnEmptyOne) {
@@ -135,16 +135,16 @@ TEST_F(NewFontTest, ReplacesTheOldFontWithAnEmptyOne) {
     NewFont(ed, host);
     ed.font.FontImage[40] = 0x55;
     SetDefinedLook(ed, 5);
-    ed.win.Check2 = true;
-    SetVisible(ed.win, Ctl::Text2, true);
+    ed.win.incompleteSet = true;
+    SetVisible(ed.win, Ctl::FirstCode, true);
 
     ScriptDialog(3, kScanHorizontal1);
     NewFont(ed, host);
     EXPECT_EQ(ed.font.FontImage[40], 0);
     EXPECT_EQ(ed.font.CharDefined[5], kDark);
     EXPECT_EQ(ed.table.cells[5].textColour, kEmptyCellText);
-    EXPECT_FALSE(ed.win.Check2);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Text2));
+    EXPECT_FALSE(ed.win.incompleteSet);
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::FirstCode));
 }
 
 TEST_F(NewFontTest, CancelLeavesTheOpenFontAsItWas) {
@@ -156,7 +156,7 @@ TEST_F(NewFontTest, CancelLeavesTheOpenFontAsItWas) {
     const auto image = ed.font.FontImage;
     const auto colours = ed.font.DotColour;
     const auto visible = ed.font.DotVisible;
-    const std::string caption = ed.win.Label19;
+    const std::string caption = ed.win.fontCaption;
 
     ScriptCancel();
     NewFont(ed, host);
@@ -165,7 +165,7 @@ TEST_F(NewFontTest, CancelLeavesTheOpenFontAsItWas) {
     EXPECT_EQ(ed.font.FontImage, image);
     EXPECT_EQ(ed.font.DotColour, colours);
     EXPECT_EQ(ed.font.DotVisible, visible);
-    EXPECT_EQ(ed.win.Label19, caption);
+    EXPECT_EQ(ed.win.fontCaption, caption);
 }
 
 TEST_F(NewFontTest, AsksBeforeReplacingUnsavedChanges) {
@@ -259,7 +259,7 @@ TEST_F(NewFontTest, DialogNegativeCheckActsAtOnceEvenIfCancelled) {
     ChooseDialogFormat(ed, host, dialog, 1);
     ClickNegativeCheck(ed, dialog, true);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
-    EXPECT_TRUE(ed.win.Check1);
+    EXPECT_TRUE(ed.win.negative);
     CancelParamsDialog(dialog);
     EXPECT_FALSE(dialog.open);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
@@ -290,16 +290,16 @@ TEST_F(NewFontTest, OkChoosesAndTheChoiceCommits) {
     EXPECT_EQ(ed.params.BytesPerChar, 32);
     EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal1);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
-    EXPECT_TRUE(ed.win.Check1);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command5));
+    EXPECT_TRUE(ed.win.negative);
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Save));
 }
 
 TEST_F(NewFontTest, OkShowsTheHexAddressWhenThatIsTheOutputFormat) {
-    ed.win.Combo1 = "Intel HEX";
+    ed.win.outputKind = "Intel HEX";
     ScriptDialog(1, kScanVertical1);
     NewFont(ed, host);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Text4));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Combo2));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::StartAddress));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Notation));
 }
 
 }  // namespace

@@ -23,29 +23,29 @@ TEST(FontSettings, IncompleteSetShowsAndHidesTheRangeKeepingItsTexts) {
     Editor ed;
     test::OpenTestFont(ed, 1, kScanVertical1);
     SetIncompleteSet(ed, true);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Text2));
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label1));
-    ed.win.Text2 = "192";
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::FirstCode));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::RangeLabel));
+    ed.win.firstCode = "192";
     SetIncompleteSet(ed, false);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Text2));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Text3));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label21));
-    EXPECT_EQ(ed.win.Text2, "192");
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::FirstCode));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::LastCode));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::ToLabel));
+    EXPECT_EQ(ed.win.firstCode, "192");
 }
 
 TEST(FontSettings, IntelHexSwapsNotationForStartAddress) {
     Editor ed;
     test::OpenTestFont(ed, 1, kScanVertical1);
     ChooseOutputFormat(ed, "Intel HEX");
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label26));
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Text4));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Combo2));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label23));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::AddressLabel));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::StartAddress));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Notation));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::NotationLabel));
     ChooseOutputFormat(ed, "Code");
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label26));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Text4));
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Combo2));
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label23));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::AddressLabel));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::StartAddress));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Notation));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::NotationLabel));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ TEST(StartUp, OffersOnlyCreateAndImportWithTheTableLocked) {
     Editor ed;
     StartUp(ed);
     for (std::size_t control = 0; control < kCtlCount; ++control) {
-        const bool expected = control == static_cast<std::size_t>(Ctl::Command1) ||
-                              control == static_cast<std::size_t>(Ctl::Command2);
+        const bool expected = control == static_cast<std::size_t>(Ctl::New) ||
+                              control == static_cast<std::size_t>(Ctl::Import);
         EXPECT_EQ(ed.win.visible[control], expected) << "control " << control;
     }
     EXPECT_TRUE(ed.table.locked);

@@ -23,8 +23,8 @@ class UndoHistoryTest : public ::testing::Test {
     }
 
     int Shown() const { return ed.font.FontImage[16]; }
-    bool UndoOffered() const { return IsVisible(ed.win, Ctl::Command11); }
-    bool RedoOffered() const { return IsVisible(ed.win, Ctl::Command21); }
+    bool UndoOffered() const { return IsVisible(ed.win, Ctl::Undo); }
+    bool RedoOffered() const { return IsVisible(ed.win, Ctl::Redo); }
 
     Editor ed;
 };

@@ -118,7 +118,7 @@ TEST_F(ImportTest, LoadsARecognisedHexFont) {
     EXPECT_EQ(ed.params.PositiveFont, kLit);
     EXPECT_EQ(ImageBytes(0, 1792), font);
     EXPECT_EQ(ed.font.FontImage[1792], 0);
-    EXPECT_EQ(ed.win.Label19, "Шрифт 8 x 8 вертикальный 1  ");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 8 x 8 вертикальный 1  ");
     EXPECT_EQ(ed.win.nosave, 0);
     EXPECT_EQ(ed.font.CurrentChar, 0);
     EXPECT_EQ(ed.font.ImageEmpty, kDark);
@@ -130,9 +130,9 @@ TEST_F(ImportTest, LoadsARecognisedHexFont) {
         EXPECT_EQ(ed.font.CharDefined[index], drawn ? kLit : kDark) << index;
     }
     EXPECT_EQ(ed.table.cells[kModelRowChars[1]].textColour, kBlack);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command22));
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command5));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::CreateModel));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Save));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Undo));
     EXPECT_TRUE(ed.font.DotVisible[DotIndex(7, 7)]);
     EXPECT_FALSE(ed.font.DotVisible[DotIndex(8, 0)]);
 }
@@ -210,7 +210,7 @@ TEST_F(ImportTest, CancelShowsThePreviousFontIntact) {
     EXPECT_EQ(ed.params.CellWidth, 16);
     EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal2);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
-    EXPECT_TRUE(ed.win.Check1);
+    EXPECT_TRUE(ed.win.negative);
     EXPECT_EQ(ed.font.CurrentChar, 4);
     EXPECT_EQ(ed.win.visible, before.win.visible);
 }
@@ -248,11 +248,11 @@ TEST_F(ImportTest, ManualPathReadsANegativeFontStraightIntoTheImage) {
     EXPECT_EQ(ed.params.CellHeight, 16);
     EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal1);
     EXPECT_EQ(ed.params.PositiveFont, kDark);
-    EXPECT_TRUE(ed.win.Check1);
+    EXPECT_TRUE(ed.win.negative);
     for (std::size_t i = 0; i < noise.size(); ++i) {
         ASSERT_EQ(ed.font.FontImage[i], 255 - noise[i]) << i;
     }
-    EXPECT_EQ(ed.win.Label19, "Шрифт 16 x 16 горизонтальный 1");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 16 x 16 горизонтальный 1");
 }
 
 TEST_F(ImportTest, TooMuchDataIsToldThenTheManualPathOpens) {
@@ -293,7 +293,7 @@ TEST_F(ImportTest, AFileGoneBeforeTheSecondReadLosesNothing) {
     EXPECT_EQ(ed.params.CellWidth, 8);
     EXPECT_EQ(ed.params.FontByteScan, kScanVertical1);
     EXPECT_EQ(ed.params.PositiveFont, kLit);
-    EXPECT_FALSE(ed.win.Check1);
+    EXPECT_FALSE(ed.win.negative);
     EXPECT_EQ(ed.win.visible, before.win.visible);
 }
 

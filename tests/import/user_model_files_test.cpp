@@ -96,7 +96,7 @@ class UserModelFilesTest : public test::ScratchDirTest {
         const Bytes font = test::FontFromModel(model, kFormat, row, kScanVertical1, false);
         std::copy(font.begin(), font.end(), ed.font.FontImage.begin());
         ModelDialogState dialog = StartModelDialog(ed);
-        dialog.Text1 = target;
+        dialog.rowText = target;
         CorrectModelFile(ed, host, dialog);
     }
 

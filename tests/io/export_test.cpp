@@ -28,8 +28,8 @@ void OpenWorkedExample(Editor& ed) {
     test::OpenTestFont(ed, 0, kScanVertical1);
     ed.font.FontImage[8] = 0x5F;
     SetIncompleteSet(ed, true);
-    ed.win.Text2 = "32";
-    ed.win.Text3 = "33";
+    ed.win.firstCode = "32";
+    ed.win.lastCode = "33";
 }
 
 class ExportTest : public test::ScratchDirTest {
@@ -67,7 +67,7 @@ TEST_F(ExportTest, WritesTheWorkedExampleRowByRow) {
         Editor ed;
         OpenWorkedExample(ed);
         ChooseOutputFormat(ed, row.format);
-        ed.win.Combo2 = row.notation;
+        ed.win.notation = row.notation;
         SetNegativeFont(ed, row.negative);
         const auto image = ed.font.FontImage;
         host.saveRequests.clear();
@@ -111,12 +111,12 @@ TEST(ExportRangeCheck, RefusesBadRangesAndAcceptsGoodOnes) {
         {"50", "40"}, {"0x20", "40"}, {"256", "300"}, {"32", "255.5"},
     };
     for (const auto& [first, last] : refused) {
-        ed.win.Text2 = first;
-        ed.win.Text3 = last;
+        ed.win.firstCode = first;
+        ed.win.lastCode = last;
         EXPECT_FALSE(ExportCharRange(ExportSettingsOf(ed.win))) << first << ".." << last;
     }
-    ed.win.Text2 = "31.6";
-    ed.win.Text3 = "&hFF";
+    ed.win.firstCode = "31.6";
+    ed.win.lastCode = "&hFF";
     const std::optional<ExportRange> range = ExportCharRange(ExportSettingsOf(ed.win));
     ASSERT_TRUE(range);
     EXPECT_EQ(range->first, 0);
@@ -127,7 +127,7 @@ TEST(ExportRangeCheck, RefusesBadRangesAndAcceptsGoodOnes) {
 TEST_F(ExportTest, RefusedRangeShowsItsMessageAndWritesNothing) {
     Editor ed;
     OpenWorkedExample(ed);
-    ed.win.Text3 = "32";
+    ed.win.lastCode = "32";
     ed.win.nosave = 1;
     ExportFont(ed, host);
     ASSERT_EQ(host.messages.size(), 1u);
@@ -137,7 +137,7 @@ TEST_F(ExportTest, RefusedRangeShowsItsMessageAndWritesNothing) {
     EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
     EXPECT_TRUE(host.saveRequests.empty());
     EXPECT_EQ(ed.win.nosave, 1);
-    EXPECT_TRUE(ed.win.Check2);
+    EXPECT_TRUE(ed.win.incompleteSet);
 }
 
 TEST(StartAddress, AcceptsEveryNotationOf4096) {
@@ -180,7 +180,7 @@ TEST_F(ExportTest, RefusedStartAddressKeepsTheFieldAndWritesNothing) {
     Editor ed;
     test::OpenTestFont(ed, 1, kScanVertical1);
     ChooseOutputFormat(ed, "Intel HEX");
-    ed.win.Text4 = "0X1000";
+    ed.win.startAddress = "0X1000";
     ExportFont(ed, host);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text,
@@ -189,28 +189,28 @@ TEST_F(ExportTest, RefusedStartAddressKeepsTheFieldAndWritesNothing) {
     EXPECT_EQ(host.messages[0].title, "Ошибка!");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(host.saveRequests.empty());
-    EXPECT_EQ(ed.win.Text4, "0X1000");
+    EXPECT_EQ(ed.win.startAddress, "0X1000");
 }
 
 TEST(ExportFileNameTest, EncodesFormatScanPolarityRangeAndAddress) {
     Editor ed;
     test::OpenTestFont(ed, 0, kScanVertical1);
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, ExportRange{}), "Font06x08v1p");
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, ExportRange{}), "Font06x08v1p");
 
     test::OpenTestFont(ed, 3, kScanHorizontal1);
     SetNegativeFont(ed, true);
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {160, 223, true}), "Font16x16h1nRUS");
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, {160, 223, true}), "Font16x16h1nRUS");
 
     test::OpenTestFont(ed, 1, kScanVertical2);
     SetNegativeFont(ed, false);
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {0, 95, true}, StartAddressText(4096)),
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, {0, 95, true}, StartAddressText(4096)),
               "Font08x08v2pLAT-1000H");
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {0, 159, true}), "Font08x08v2pLAT") << "32..191";
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {68, 168, true}), "Font08x08v2p") << "100..200";
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, {161, 223, true}), "Font08x08v2p") << "193..255";
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, {0, 159, true}), "Font08x08v2pLAT") << "32..191";
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, {68, 168, true}), "Font08x08v2p") << "100..200";
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, {161, 223, true}), "Font08x08v2p") << "193..255";
 
     test::OpenTestFont(ed, 8, kScanHorizontal2);
-    EXPECT_EQ(ExportFileName(ed, ed.win.Check1, ExportRange{}, "7FFFH"), "Font48x56h2p-7FFFH");
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, ExportRange{}, "7FFFH"), "Font48x56h2p-7FFFH");
 }
 
 TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
@@ -218,13 +218,13 @@ TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
     test::OpenTestFont(ed, 3, kScanHorizontal1);
     host.programDir = Dir();
     SetIncompleteSet(ed, true);
-    ed.win.Text2 = "192";
-    ed.win.Text3 = "255";
+    ed.win.firstCode = "192";
+    ed.win.lastCode = "255";
     SetNegativeFont(ed, true);
     host.saveResults.push_back(std::nullopt);
     ExportFont(ed, host);
     ChooseOutputFormat(ed, "Intel HEX");
-    ed.win.Text4 = "$1000";
+    ed.win.startAddress = "$1000";
     host.saveResults.push_back(std::nullopt);
     ExportFont(ed, host);
 
@@ -237,8 +237,8 @@ TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
     EXPECT_EQ(host.saveRequests[1].proposedName, "Font16x16h1nRUS-1000H");
     // Cancelling is silent and keeps the one-shot settings.
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(ed.win.Check1);
-    EXPECT_TRUE(ed.win.Check2);
+    EXPECT_TRUE(ed.win.negative);
+    EXPECT_TRUE(ed.win.incompleteSet);
     EXPECT_TRUE(test::DirectoryNames(dir_).empty());
 }
 
@@ -260,11 +260,11 @@ TEST_F(ExportTest, SuccessMarksSavedAndResetsTheOneShotSettings) {
         EXPECT_FALSE(cell.bold) << index;
         EXPECT_EQ(cell.background, index == 5 ? kRed : kWhite) << index;
     }
-    EXPECT_FALSE(ed.win.Check2);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Text2)) << "the range fields hide as on a click";
-    EXPECT_EQ(ed.win.Text2, "32");
-    EXPECT_EQ(ed.win.Text3, "255");
-    EXPECT_FALSE(ed.win.Check1);
+    EXPECT_FALSE(ed.win.incompleteSet);
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::FirstCode)) << "the range fields hide as on a click";
+    EXPECT_EQ(ed.win.firstCode, "32");
+    EXPECT_EQ(ed.win.lastCode, "255");
+    EXPECT_FALSE(ed.win.negative);
     EXPECT_EQ(ed.params.PositiveFont, kLit);
 }
 
@@ -291,10 +291,10 @@ TEST_F(ExportTest, CyrillicRangeStartsWithCode192AtTheStartAddress) {
     ed.font.FontImage[160 * 8] = 0xA5;
     ed.font.FontImage[223 * 8 + 7] = 0x3C;
     ChooseOutputFormat(ed, "Intel HEX");
-    ed.win.Text4 = "0x1000";
+    ed.win.startAddress = "0x1000";
     SetIncompleteSet(ed, true);
-    ed.win.Text2 = "192";
-    ed.win.Text3 = "255";
+    ed.win.firstCode = "192";
+    ed.win.lastCode = "255";
     Export(ed);
     const std::string text = test::ReadWholeFile(PathOf("out.fnt"));
     EXPECT_EQ(text.substr(0, 11), ":10100000A5");
@@ -311,7 +311,7 @@ TEST_F(ExportTest, CodeLinesCarryNoPrefixAndTwelveByteCharactersNeedLinesOfEight
     Editor ed;
     test::OpenTestFont(ed, 2, kScanVertical1);  // 12 x 16: 24 bytes, three lines a character
     ChooseOutputFormat(ed, "Code");
-    ed.win.Combo2 = "$NN";
+    ed.win.notation = "$NN";
     Export(ed);
     std::istringstream lines(test::ReadWholeFile(PathOf("out.fnt")));
     std::string line;
@@ -351,7 +351,7 @@ TEST_F(ExportTest, LargeFontPastFFFFGetsExtendedAddressRecordsAndReadsBack) {
     const std::vector<std::uint8_t> bytes = test::RandomBytes(random, kFontBytes);
     std::copy(bytes.begin(), bytes.end(), ed.font.FontImage.begin());
     ChooseOutputFormat(ed, "Intel HEX");
-    ed.win.Text4 = "32767";
+    ed.win.startAddress = "32767";
     Export(ed);
     const std::string text = test::ReadWholeFile(PathOf("out.fnt"));
 
@@ -394,7 +394,7 @@ TEST_F(ExportTest, FailedWriteNamesTheReasonAndKeepsTheSettings) {
     EXPECT_EQ(test::DirectoryNames(dir_), std::vector<std::string>{"taken"})
         << "no temporary file is left behind";
     EXPECT_EQ(ed.win.nosave, 1);
-    EXPECT_TRUE(ed.win.Check2);
+    EXPECT_TRUE(ed.win.incompleteSet);
 }
 
 TEST_F(ExportTest, ReplacesAnExistingFileWhole) {
@@ -480,7 +480,7 @@ TEST_F(ExportTest, ReadOnlyDirectoryKeepsTheFontAndTheOldFile) {
         << host.messages[0].text;
     EXPECT_EQ(ed.font.FontImage, before.font.FontImage);
     EXPECT_EQ(ed.win.nosave, 1);
-    EXPECT_TRUE(ed.win.Check2) << "the range is kept for the next try";
+    EXPECT_TRUE(ed.win.incompleteSet) << "the range is kept for the next try";
 }
 #endif
 

@@ -118,7 +118,7 @@ class CorrectModelFileTest : public test::ScratchProgramDir {
     }
     ModelDialogState Dialog(const char* row) {
         ModelDialogState dialog = StartModelDialog(ed);
-        dialog.Text1 = row;
+        dialog.rowText = row;
         return dialog;
     }
     Editor ed;
@@ -132,11 +132,11 @@ TEST_F(CorrectModelFileTest, ReplacesOneRowAndKeepsABackup) {
     ed.win.nosave = 1;
     const auto imageBefore = ed.font.FontImage;
     WriteModel(0, 0xA5);
-    ed.win.Combo1 = "Data code";
-    ed.win.Combo2 = "0xNN";
+    ed.win.outputKind = "Data code";
+    ed.win.notation = "0xNN";
 
     ModelDialogState dialog = Dialog("1");
-    EXPECT_EQ(dialog.Label1,
+    EXPECT_EQ(dialog.label,
               "Будет выполнена замена указанной ниже строки\nв файле моделей t0.mod на "
               "сформированную из \nсимволов текущего шрифта.");
     // The main window shows character 0 before the closing message appears.
@@ -195,8 +195,8 @@ TEST_F(CorrectModelFileTest, AnyScanGivesTheSameModelFile) {
         DrawTestChars(font);
         const auto imageBefore = font.font.FontImage;
         ModelDialogState dialog = StartModelDialog(font);
-        dialog.Text1 = "3";
-        dialog.Check1 = false;
+        dialog.rowText = "3";
+        dialog.keepBackup = false;
         CorrectModelFile(font, host, dialog);
         const std::string written = test::ReadWholeFile(ModelPath(4));
         EXPECT_EQ(CountLines(written, 8), 384);
@@ -262,7 +262,7 @@ TEST_F(CorrectModelFileTest, RefusalsAndFailuresChangeNothing) {
         tooLong += "&h01,&h01,&h01,&h01,&h01,&h01,&h01,&h01\r\n";
     }
     test::WriteWholeFile(ModelPath(1), tooLong);
-    dialog.Check1 = false;
+    dialog.keepBackup = false;
     CorrectModelFile(ed, host, dialog);
     EXPECT_TRUE(dialog.open);
     ASSERT_EQ(host.messages.size(), 1U);
@@ -365,7 +365,7 @@ TEST_F(CorrectModelFileTest, FullDiskKeepsTheModelFile) {
         const std::string before = test::ReadWholeFile(ModelPath(8));
         host.messages.clear();
         ModelDialogState dialog = Dialog("2");
-        dialog.Check1 = backup;
+        dialog.keepBackup = backup;
         {
             const test::FileSizeLimit limit(4096);
             CorrectModelFile(ed, host, dialog);
@@ -388,13 +388,13 @@ TEST_F(CorrectModelFileTest, AFormatChangeWhileOpenNamesTheNewFileFirst) {
     WriteModel(3, 0x33);
     const std::string eightByEight = test::ReadWholeFile(ModelPath(1));
     ModelDialogState dialog = Dialog("2");
-    dialog.Check1 = false;
+    dialog.keepBackup = false;
 
     test::OpenTestFont(ed, 3, kScanHorizontal1);
     DrawTestChars(ed);
     CorrectModelFile(ed, host, dialog);
     EXPECT_TRUE(dialog.open);
-    EXPECT_NE(dialog.Label1.find("t3.mod"), std::string::npos);
+    EXPECT_NE(dialog.label.find("t3.mod"), std::string::npos);
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_NE(host.messages[0].text.find("t3.mod"), std::string::npos);
     EXPECT_EQ(ReadModel(3), Bytes(64 * 32, 0x33));

@@ -48,12 +48,12 @@ TEST_P(RoundTripTest, ExportThenReadGivesBackTheBytes) {
                     test::RandomBytes(random, kCharCount * perChar);
                 std::copy(image.begin(), image.end(), ed.font.FontImage.begin());
                 ChooseOutputFormat(ed, kind.format);
-                ed.win.Combo2 = kind.notation;
-                ed.win.Text4 = "&h7FF0";
+                ed.win.notation = kind.notation;
+                ed.win.startAddress = "&h7FF0";
                 SetNegativeFont(ed, negative);
                 SetIncompleteSet(ed, partial);
-                ed.win.Text2 = "100";
-                ed.win.Text3 = "200";
+                ed.win.firstCode = "100";
+                ed.win.lastCode = "200";
                 const std::string name =
                     std::string("font") +
                     (std::string(kind.format) == "Intel HEX" ? ".HEX" : ".fnt");

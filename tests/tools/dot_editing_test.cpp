@@ -88,11 +88,11 @@ TEST_F(DotEditingTest, ShiftPaintsCtrlErasesAndAStrokeIsOneUndoStep) {
     EXPECT_EQ(Byte(2), 0x10);
     EXPECT_EQ(ed.font.DotColour[DotIndex(4, 2)], kBlue);
     EXPECT_EQ(ed.win.nosave, 1);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11)) << "recorded only when the keys are let go";
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Undo)) << "recorded only when the keys are let go";
 
     DotMouseMove(ed, DotIndex(5, 5), kNoModifier);
     EXPECT_FALSE(ed.tools.StrokeOpen);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Undo));
 
     DotMouseMove(ed, DotIndex(4, 1), kCtrl);
     DotMouseMove(ed, DotIndex(4, 2), kCtrl);
@@ -108,7 +108,7 @@ TEST_F(DotEditingTest, ShiftPaintsCtrlErasesAndAStrokeIsOneUndoStep) {
     }
     UndoStep(ed);
     EXPECT_EQ(Byte(2), 0x00);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Undo));
 }
 
 TEST_F(DotEditingTest, OtherModifierCombinationsDrawNothing) {
@@ -127,7 +127,7 @@ TEST_F(DotEditingTest, ShiftOverLitDotsStillRecordsOneStep) {
     EXPECT_EQ(ed.win.nosave, 0);
     EXPECT_EQ(ed.font.CharDefined[0], kDark);
     DotMouseMove(ed, DotIndex(3, 4), kNoModifier);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Undo));
     EXPECT_EQ(ed.undo.UndoPosition, 4);
 }
 
@@ -145,30 +145,30 @@ TEST_F(DotEditingTest, ToggleShowsTheBulletOnALetterlessCellButAStrokeDoesNot) {
 TEST_F(DotEditingTest, StatusShowsCoordinatesAndHidesOverTheBackground) {
     test::OpenTestFont(ed, 8, kScanVertical1);  // 48 x 56: every dot is visible
     DotMouseMove(ed, 2687, kNoModifier);
-    EXPECT_EQ(ed.win.Label30, "X=47  Y=55");
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label30));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label31));
+    EXPECT_EQ(ed.win.coordinates, "X=47  Y=55");
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Coordinates));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Radius));
     DotMouseMove(ed, 0, kNoModifier);
-    EXPECT_EQ(ed.win.Label30, "X=0  Y=0");
+    EXPECT_EQ(ed.win.coordinates, "X=0  Y=0");
     BackgroundMouseMove(ed);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label30));
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label31));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Coordinates));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Radius));
 }
 
 TEST_F(DotEditingTest, RadiusFollowsThePointerOnceACentreIsPlaced) {
     ToolButtonClick(ed, kToolCircle);
     DotMouseMove(ed, DotIndex(8, 8), kNoModifier);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Label31)) << "no centre yet";
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Radius)) << "no centre yet";
     ed.tools.ToolClicks = 1;
     ed.tools.AnchorDot = DotIndex(5, 5);
     DotMouseMove(ed, DotIndex(9, 8), kNoModifier);  // 3 columns, 4 rows away
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label31));
-    EXPECT_EQ(ed.win.Label31, "R=5");
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Radius));
+    EXPECT_EQ(ed.win.radius, "R=5");
     EXPECT_EQ(ed.tools.CircleRadius, 5);
     UpdateStatus(ed, DotIndex(6, 6));
-    EXPECT_EQ(ed.win.Label31, "R=1");
+    EXPECT_EQ(ed.win.radius, "R=1");
     UpdateStatus(ed, DotIndex(7, 7));  // the square root of 8 rounds to 3
-    EXPECT_EQ(ed.win.Label31, "R=3");
+    EXPECT_EQ(ed.win.radius, "R=3");
 }
 
 TEST_F(DotEditingTest, RightButtonTakesBackTheCircleCentre) {
@@ -206,7 +206,7 @@ TEST_F(DotEditingTest, StretchToolsHighlightTheLitDotsOfTheFocusedColumnOrRow) {
     EXPECT_EQ(ed.font.DotColour[DotIndex(14, 4)], kMagenta);
     EXPECT_EQ(ed.font.DotColour[DotIndex(7, 4)], kWhite) << "dark dots keep their colour";
     EXPECT_EQ(ed.font.DotColour[DotIndex(2, 6)], kBlue);
-    EXPECT_TRUE(IsVisible(ed.win, Ctl::Label30));
+    EXPECT_TRUE(IsVisible(ed.win, Ctl::Coordinates));
 
     // Moving within the column changes nothing; moving to the next column moves the highlight.
     DotMouseMove(ed, DotIndex(7, 6), kNoModifier);

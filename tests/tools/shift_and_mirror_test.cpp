@@ -207,11 +207,11 @@ TEST_F(ShiftAndMirrorTest, ButtonsLeaveAnArmedToolArmed) {
     Open(4, kScanHorizontal1);
     test::SetGlyph(ed, {{2, 3}});
     ToolButtonClick(ed, kToolFill);
-    const std::pair<Ctl, Dot> buttons[] = {{Ctl::Command6, {2, 2}},
-                                           {Ctl::Command9, {3, 2}},
-                                           {Ctl::Command7, {3, 3}},
-                                           {Ctl::Command8, {2, 3}},
-                                           {Ctl::Command12, {13, 3}}};
+    const std::pair<Ctl, Dot> buttons[] = {{Ctl::ShiftUp, {2, 2}},
+                                           {Ctl::ShiftRight, {3, 2}},
+                                           {Ctl::ShiftDown, {3, 3}},
+                                           {Ctl::ShiftLeft, {2, 3}},
+                                           {Ctl::Mirror, {13, 3}}};
     for (const auto& [button, lit] : buttons) {
         RunCommand(ed, host, button);
         EXPECT_EQ(test::LitInBytes(ed), (DotSet{lit}));

@@ -228,7 +228,7 @@ TEST(ConvertFont, ShowsCharacterZeroOfTheNewFormat) {
     EXPECT_EQ(ed.params.CellHeight, 16);
     EXPECT_EQ(ed.params.BytesPerChar, 32);
     EXPECT_EQ(ed.params.FontByteScan, kScanVertical2);
-    EXPECT_EQ(ed.win.Label19, "Шрифт 16 x 16 вертикальный 2  ");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 16 x 16 вертикальный 2  ");
     EXPECT_EQ(ed.font.CurrentChar, 0);
     EXPECT_EQ(ed.font.PreviousChar, 0);
     EXPECT_EQ(ed.font.CurrentCharOffset, 0);
@@ -241,11 +241,11 @@ TEST(ConvertFont, ShowsCharacterZeroOfTheNewFormat) {
     EXPECT_EQ(host.busyCalls, 2);
     EXPECT_EQ(host.busyDepth, 0);
     for (const Ctl control :
-         {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Check1, Ctl::Check2, Ctl::Combo1,
-          Ctl::Label22, Ctl::Label24, Ctl::Text4, Ctl::OutputFrame, Ctl::Label19}) {
+         {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save, Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind,
+          Ctl::OutputTitle, Ctl::KindLabel, Ctl::StartAddress, Ctl::OutputFrame, Ctl::FontCaption}) {
         EXPECT_TRUE(IsVisible(ed.win, control)) << static_cast<int>(control);
     }
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Combo2));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Notation));
 
     // The grid shows the new cell with its margin and character 0 on it.
     const DotMatrix shown = UnpackGlyph(test::CharBytes(ed, 0), kScanVertical2, 16, 16);
@@ -264,9 +264,9 @@ TEST(ConvertFont, RunsFromItsButton) {
     test::FakeHost host;
     ScriptEnlargeChoice(host, "12 х 16");
     ed.win.nosave = 0;
-    RunCommand(ed, host, Ctl::Command13);
+    RunCommand(ed, host, Ctl::Enlarge);
     EXPECT_EQ(ed.params.BytesPerChar, 24);
-    EXPECT_EQ(ed.win.Label19, "Шрифт 12 x 16 вертикальный 2  ");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 12 x 16 вертикальный 2  ");
     EXPECT_EQ(ed.win.nosave, 1) << "the enlarged font is not saved anywhere yet";
 }
 

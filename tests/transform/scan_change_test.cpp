@@ -110,7 +110,7 @@ TEST(ChangeByteScan, LetterLReversesEachByteAndLooksTheSame) {
     EXPECT_EQ(ed.font.DotGrid, gridBefore);
     EXPECT_EQ(ed.params.FontByteScan, kScanVertical2);
     EXPECT_EQ(ed.win.tex, "вертикальный 2 ");
-    EXPECT_EQ(ed.win.Label19, "Шрифт 8 x 8 вертикальный 2 ");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 8 x 8 вертикальный 2 ");
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].text,
               "Для текущего шрифта установлен \nвид  развертки: Вертикальная 2");
@@ -124,7 +124,7 @@ TEST(ChangeByteScan, RunsFromItsButton) {
     test::OpenTestFont(ed, k8x8, kScanVertical1);
     test::FakeHost host;
     ScriptScanChoice(host, kScanHorizontal2);
-    RunCommand(ed, host, Ctl::Command10);
+    RunCommand(ed, host, Ctl::ChangeScan);
     EXPECT_EQ(ed.params.FontByteScan, kScanHorizontal2);
     EXPECT_EQ(host.messages.size(), 1U);
 }
@@ -134,7 +134,7 @@ TEST(ChangeByteScan, SameScanChangesNothingAndSaysNothing) {
     test::OpenTestFont(ed, k8x8, kScanHorizontal1);
     std::mt19937 random(7);
     FillRandomFont(ed, random);
-    ed.win.Label19 = "Шрифт 8 x 8 горизонтальный 1";
+    ed.win.fontCaption = "Шрифт 8 x 8 горизонтальный 1";
     ToolButtonClick(ed, kToolLine);
     const Bytes before = Image(ed);
 
@@ -145,7 +145,7 @@ TEST(ChangeByteScan, SameScanChangesNothingAndSaysNothing) {
     EXPECT_EQ(Image(ed), before);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(ed.tools.ActiveTool, kToolLine);
-    EXPECT_EQ(ed.win.Label19, "Шрифт 8 x 8 горизонтальный 1");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 8 x 8 горизонтальный 1");
     EXPECT_EQ(ed.win.nosave, 0);
 }
 
@@ -221,10 +221,10 @@ TEST(ChangeByteScan, KeepsTheCurrentCharacterAndStartsAFreshHistory) {
     EXPECT_EQ(ed.table.cells[65].background, kRed);
     EXPECT_EQ(ed.table.cells[0].background, kWhite);
     EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition);
-    EXPECT_FALSE(IsVisible(ed.win, Ctl::Command11));
+    EXPECT_FALSE(IsVisible(ed.win, Ctl::Undo));
     EXPECT_EQ(ed.tools.ActiveTool, kNoTool);
     EXPECT_EQ(ed.win.nosave, 1) << "the repacked font is not saved anywhere yet";
-    EXPECT_EQ(ed.win.Label19, "Шрифт 48 x 56 горизонтальный 2");
+    EXPECT_EQ(ed.win.fontCaption, "Шрифт 48 x 56 горизонтальный 2");
     const DotMatrix shown = UnpackGlyph(test::CharBytes(ed, 65), kScanHorizontal2, 48, 56);
     for (int dot = 0; dot < kGridDots; ++dot) {
         ASSERT_EQ(ed.font.DotGrid[dot] == kLit, shown[dot] == 1) << "dot " << dot;
