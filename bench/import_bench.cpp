@@ -17,6 +17,7 @@
 #include "editor/startup.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
+#include "io/font_reader.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "io/source_arrays.h"
@@ -147,7 +148,7 @@ void BM_RecogniseData48x56(benchmark::State& state) {
     std::vector<std::vector<std::uint8_t>> models;
     std::array<std::span<const std::uint8_t>, kFormatCount> spans;
     for (int n = 0; n < kFormatCount; ++n) {
-        models.push_back(RandomBytes(random, kModelBufferBytes));
+        models.push_back(RandomBytes(random, kModelBufferSize));
         spans[static_cast<std::size_t>(n)] = models.back();
     }
     for (auto _ : state) {

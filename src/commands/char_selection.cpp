@@ -23,7 +23,6 @@ void SetBackground(Editor& ed, int index, Colour colour) {
 void CopyOntoCurrent(Editor& ed) {
     const int target = ed.font.CurrentChar;
     const int source = ed.win.simb1;
-    ed.font.CurrentCharOffset = target * ed.params.BytesPerChar;
     ResetUndoHistory(ed);
     ed.font.SourceCharOffset = source * ed.params.BytesPerChar;
     std::copy_n(ed.font.FontImage.begin() + ed.font.SourceCharOffset, ed.params.BytesPerChar,
@@ -53,7 +52,7 @@ void SelectChar(Editor& ed, int index) {
     if (CharIsBlank(ed, ed.font.CurrentChar)) {
         SetEmptyLook(ed, ed.font.CurrentChar);
     }
-    ed.font.CurrentChar = index;
+    MakeCharCurrent(ed.font, index, ed.params.BytesPerChar);
     if (ed.win.movie == 1) {
         if (index != ed.win.simb1) {
             CopyOntoCurrent(ed);
@@ -65,7 +64,6 @@ void SelectChar(Editor& ed, int index) {
     }
     SetBackground(ed, ed.font.PreviousChar, kWhite);
     SetBackground(ed, index, kRed);
-    ed.font.CurrentCharOffset = index * ed.params.BytesPerChar;
     ResetUndoHistory(ed);
     ShowCurrentChar(ed.font, ed.params);
     ed.win.nosavesimb = 0;
@@ -76,7 +74,7 @@ void ArmCopy(Editor& ed, int index) {
         return;
     }
     ed.font.PreviousChar = ed.font.CurrentChar;
-    ed.font.CurrentChar = index;
+    MakeCharCurrent(ed.font, index, ed.params.BytesPerChar);
     ed.win.simb1 = index;
     SetBackground(ed, ed.font.PreviousChar, kWhite);
     SetBackground(ed, index, kBlue);

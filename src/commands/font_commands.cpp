@@ -61,8 +61,7 @@ void DeleteFont(Editor& ed, Host& host) {
     SetVisible(ed.win, Ctl::Enlarge, false);
     SetVisible(ed.win, Ctl::CreateModel, false);
     ed.table.cells[ed.font.CurrentChar].background = kWhite;
-    ed.font.CurrentChar = 0;
-    ed.font.CurrentCharOffset = 0;
+    MakeCharCurrent(ed.font, 0, ed.params.BytesPerChar);
     ed.table.cells[0].background = kRed;
     // The old history belongs to the character that was current; character 0 starts afresh.
     ResetUndoHistory(ed);

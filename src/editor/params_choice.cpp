@@ -18,9 +18,8 @@ void ApplyParamsChoice(Editor& ed, Host& host, const ParamsChoice& choice) {
         SetVisible(ed.win, control, true);
     }
     ShowOutputArea(ed);
-    ed.font.CurrentCharOffset = 0;
     ed.font.PreviousChar = 0;
-    ed.font.CurrentChar = 0;
+    MakeCharCurrent(ed.font, 0, ed.params.BytesPerChar);
     ed.params.FontByteScan = choice.scan;
 }
 

@@ -19,8 +19,7 @@ void ShowReplacingFont(Editor& ed) {
 
     ed.table.locked = false;
     ed.font.PreviousChar = 0;
-    ed.font.CurrentChar = 0;
-    ed.font.CurrentCharOffset = 0;
+    MakeCharCurrent(ed.font, 0, ed.params.BytesPerChar);
     ed.win.movie = 0;
     ed.table.cells[0].background = kRed;
     ResetUndoHistory(ed);

@@ -5,14 +5,11 @@
 
 #include "editor/file_dialogs.h"
 #include "gui/name_only_icons.h"
+#include "gui/qt_text.h"
 
 namespace pixmora {
 
 namespace {
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // "desc|pattern|desc|pattern" becomes Qt's "desc (pattern)" entries, in the same order. A
 // description that already ends with its pattern in brackets is kept as it is.

@@ -23,6 +23,7 @@
 #include "gui/control_names.h"
 #include "gui/dot_grid_widget.h"
 #include "gui/pictures.h"
+#include "gui/qt_text.h"
 #include "tools/dot_editing.h"
 
 namespace pixmora {
@@ -30,10 +31,6 @@ namespace pixmora {
 namespace {
 
 constexpr int kPictureSize = 28;
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString ControlName(Ctl control) {
     return QString::fromLatin1(ObjectNameOf(control));
@@ -97,7 +94,7 @@ QWidget* MainWindow::BuildTablePane() {
     productFont.setBold(true);
     productFont.setPointSize(productFont.pointSize() + 4);
     product->setFont(productFont);
-    auto* version = new QLabel(QStringLiteral("v.2.61"), pane);
+    auto* version = new QLabel(QStringLiteral("v." PIXMORA_VERSION), pane);
     version->setObjectName(QStringLiteral("Label29"));
     header->addWidget(product);
     header->addWidget(version, 0, Qt::AlignBottom);
@@ -265,8 +262,8 @@ QWidget* MainWindow::BuildEditPane() {
         PictureButton(Ctl::ShiftUp, QStringLiteral("сдвинуть вверх"), QStringLiteral("up.bmp")));
     glyphRow->addWidget(
         PictureButton(Ctl::ShiftDown, QStringLiteral("сдвинуть вниз"), QStringLiteral("down.bmp")));
-    glyphRow->addWidget(
-        PictureButton(Ctl::ShiftLeft, QStringLiteral("сдвинуть влево"), QStringLiteral("left.bmp")));
+    glyphRow->addWidget(PictureButton(Ctl::ShiftLeft, QStringLiteral("сдвинуть влево"),
+                                      QStringLiteral("left.bmp")));
     glyphRow->addWidget(PictureButton(Ctl::ShiftRight, QStringLiteral("сдвинуть вправо"),
                                       QStringLiteral("right.bmp")));
     glyphRow->addWidget(PictureButton(Ctl::Mirror, QStringLiteral("отразить по горизонтали"),

@@ -15,16 +15,11 @@
 #include "editor/editor.h"
 #include "editor/host.h"
 #include "gui/pictures.h"
+#include "gui/qt_text.h"
 
 namespace pixmora {
 
-namespace {
-
-QString ToQt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ParamsDialogView::ParamsDialogView(Editor& ed, Host& host, QWidget* parent)
     : QDialog(parent), ed_(ed), host_(host), state_(OpenParamsDialog(ed)) {

@@ -10,16 +10,13 @@
 #include "gui/file_dialog_view.h"
 #include "gui/model_dialog_view.h"
 #include "gui/params_dialog_view.h"
+#include "gui/qt_text.h"
 #include "gui/scan_dialog_view.h"
 #include "io/model_places.h"
 
 namespace pixmora {
 
 namespace {
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Message texts break lines with "\n" and sometimes a bare "\r"; both become line breaks.
 QString MessageText(const std::string& text) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/editor.h"
+#include "gui/pictures.h"
 
 namespace pixmora {
 
@@ -68,7 +69,7 @@ void ScanDialogView::Render() {
         option->setChecked(scan == state_.selected);
     }
     // A missing picture leaves the area empty; the dialog stays usable.
-    picture_->setPixmap(QPixmap(QString::fromStdString(state_.picturePath)));
+    picture_->setPixmap(LoadPictureFile(QString::fromStdString(state_.picturePath)));
 }
 
 void ScanDialogView::closeEvent(QCloseEvent* event) {

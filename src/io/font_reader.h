@@ -26,7 +26,8 @@ namespace pixmora {
 class Host;
 
 inline constexpr int kFontDataCapacity = kFontBytes;  // 75264 bytes: 224 characters of 48 x 56
-inline constexpr int kModelBufferSize = 32257;        // one model file, values beyond are an error
+// One model file: 96 glyphs of the largest format plus one; values beyond are an error.
+inline constexpr int kModelBufferSize = 32257;
 
 inline constexpr std::string_view kChecksumMessageTitle = "Информация";
 inline constexpr std::string_view kChecksumMessage =

@@ -48,8 +48,7 @@ std::string TestCharName(int index) {
 // The character current before the command gives way to character 0, shown with a fresh history.
 void SelectFirstChar(Editor& ed) {
     ed.font.PreviousChar = ed.font.CurrentChar;
-    ed.font.CurrentChar = 0;
-    ed.font.CurrentCharOffset = 0;
+    MakeCharCurrent(ed.font, 0, ed.params.BytesPerChar);
     ed.table.cells[static_cast<std::size_t>(ed.font.PreviousChar)].background = kWhite;
     ed.table.cells[0].background = kRed;
     ShowCurrentChar(ed.font, ed.params);

@@ -31,7 +31,6 @@ namespace pixmora {
 inline constexpr int kModelRows = 4;
 inline constexpr int kModelRowLength = 16;
 inline constexpr int kModelGlyphs = kModelRows * kModelRowLength;  // 64
-inline constexpr int kModelBufferBytes = 32257;  // 96 glyphs of the largest format, plus one
 
 // Character index (code - 32) of each position in a row.
 inline constexpr std::array<int, kModelRowLength> kModelRowChars{

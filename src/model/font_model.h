@@ -77,4 +77,10 @@ struct FontModel {
 // Shows the dots of rows 0..height-1, columns 0..width-1 and hides all others.
 void ShowCellArea(FontModel& font, int width, int height);
 
+// Character `index` becomes the current one: its number and the offset of its bytes together.
+inline void MakeCharCurrent(FontModel& font, int index, int bytesPerChar) {
+    font.CurrentChar = index;
+    font.CurrentCharOffset = index * bytesPerChar;
+}
+
 }  // namespace pixmora

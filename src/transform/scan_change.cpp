@@ -28,12 +28,11 @@ bool SetFontByteScan(Editor& ed, int newScan) {
     DeselectTool(ed);
     RepackFont(ed.font.FontImage, ed.params.CellWidth, ed.params.CellHeight, oldScan, newScan);
 
-    ed.font.CurrentChar = keptChar;
+    MakeCharCurrent(ed.font, keptChar, ed.params.BytesPerChar);
     ed.font.PreviousChar = 0;
     ed.table.cells[0].background = kWhite;
     ed.table.cells[static_cast<std::size_t>(keptChar)].background = kRed;
     ed.params.FontByteScan = newScan;
-    ed.font.CurrentCharOffset = keptChar * ed.params.BytesPerChar;
     ResetUndoHistory(ed);
     ShowCurrentChar(ed.font, ed.params);
     // The source cell of an armed copy is no longer marked; a later click must not copy unseen.
