@@ -9,7 +9,7 @@ packages=(
     libfreetype-dev libpng-dev libcli11-dev nlohmann-json3-dev
     xvfb xauth
     locales libc-l10n
-    clang libclang-rt-14-dev valgrind
+    clang clang-format libclang-rt-14-dev valgrind
     dpkg-dev file lintian desktop-file-utils appstream man-db bash-completion librsvg2-bin
 )
 

@@ -17,7 +17,8 @@ void SelectChar(Editor& ed, int index);
 // character as the source.
 void ArmCopy(Editor& ed, int index);
 
-// A double-click on a range field (FirstCode or LastCode): it takes the code of the current character.
+// A double-click on a range field (FirstCode or LastCode): it takes the code of the current
+// character.
 void TakeCurrentCode(Editor& ed, Ctl field);
 
 }  // namespace pixmora

@@ -11,7 +11,8 @@ void SetNegativeFont(Editor& ed, bool checked) {
 
 void SetIncompleteSet(Editor& ed, bool checked) {
     ed.win.incompleteSet = checked;
-    for (const Ctl control : {Ctl::RangeLabel, Ctl::FromLabel, Ctl::FirstCode, Ctl::ToLabel, Ctl::LastCode}) {
+    for (const Ctl control :
+         {Ctl::RangeLabel, Ctl::FromLabel, Ctl::FirstCode, Ctl::ToLabel, Ctl::LastCode}) {
         SetVisible(ed.win, control, checked);
     }
 }
@@ -26,8 +27,8 @@ void ChooseOutputFormat(Editor& ed, const std::string& format) {
 }
 
 void ShowOutputArea(Editor& ed) {
-    for (const Ctl control :
-         {Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind, Ctl::OutputTitle, Ctl::KindLabel, Ctl::OutputFrame}) {
+    for (const Ctl control : {Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind, Ctl::OutputTitle,
+                              Ctl::KindLabel, Ctl::OutputFrame}) {
         SetVisible(ed.win, control, true);
     }
     ChooseOutputFormat(ed, ed.win.outputKind);

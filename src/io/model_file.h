@@ -57,9 +57,9 @@ std::string ModelFileText(const Editor& ed, std::span<const std::uint8_t> model,
 // change format while it is open: "ОК" checks the file against the font's format again, and when
 // it differs, names the new file in the label and waits for a second "ОК".
 struct ModelDialogState {
-    int formatIndex = 0;  // the model file the label names
-    std::string label;    // what will be replaced, and in which file
-    std::string rowText;  // the row number as typed
+    int formatIndex = 0;     // the model file the label names
+    std::string label;       // what will be replaced, and in which file
+    std::string rowText;     // the row number as typed
     bool keepBackup = true;  // write the backup first
     bool open = true;
 };

@@ -81,10 +81,10 @@ TEST_F(NewFontTest, ShowsTheEditingCommandsButNotUndoAndRedo) {
     ScriptDialog(4, kScanVertical1);
     NewFont(ed, host);
     for (const Ctl shown :
-         {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save, Ctl::ShiftUp, Ctl::ChangeScan,
-          Ctl::Mirror, Ctl::Enlarge, Ctl::Line, Ctl::Polyline, Ctl::CreateModel,
-          Ctl::Circle, Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind, Ctl::Notation, Ctl::OutputTitle,
-          Ctl::NotationLabel, Ctl::KindLabel, Ctl::OutputFrame}) {
+         {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save, Ctl::ShiftUp, Ctl::ChangeScan, Ctl::Mirror,
+          Ctl::Enlarge, Ctl::Line, Ctl::Polyline, Ctl::CreateModel, Ctl::Circle, Ctl::Negative,
+          Ctl::IncompleteSet, Ctl::OutputKind, Ctl::Notation, Ctl::OutputTitle, Ctl::NotationLabel,
+          Ctl::KindLabel, Ctl::OutputFrame}) {
         EXPECT_TRUE(IsVisible(ed.win, shown)) << static_cast<int>(shown);
     }
     for (const Ctl hidden : {Ctl::Undo, Ctl::Redo, Ctl::FirstCode, Ctl::LastCode, Ctl::RangeLabel,

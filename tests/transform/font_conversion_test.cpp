@@ -240,9 +240,9 @@ TEST(ConvertFont, ShowsCharacterZeroOfTheNewFormat) {
     EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition);
     EXPECT_EQ(host.busyCalls, 2);
     EXPECT_EQ(host.busyDepth, 0);
-    for (const Ctl control :
-         {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save, Ctl::Negative, Ctl::IncompleteSet, Ctl::OutputKind,
-          Ctl::OutputTitle, Ctl::KindLabel, Ctl::StartAddress, Ctl::OutputFrame, Ctl::FontCaption}) {
+    for (const Ctl control : {Ctl::ClearChar, Ctl::DeleteFont, Ctl::Save, Ctl::Negative,
+                              Ctl::IncompleteSet, Ctl::OutputKind, Ctl::OutputTitle, Ctl::KindLabel,
+                              Ctl::StartAddress, Ctl::OutputFrame, Ctl::FontCaption}) {
         EXPECT_TRUE(IsVisible(ed.win, control)) << static_cast<int>(control);
     }
     EXPECT_FALSE(IsVisible(ed.win, Ctl::Notation));
