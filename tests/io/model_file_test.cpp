@@ -61,6 +61,8 @@ TEST(ModelFileNames, OnePerFormat) {
         EXPECT_EQ(ModelFileName(n), "t" + std::to_string(n) + ".mod");
     }
     EXPECT_EQ(BackupFileName("t3.mod"), "t3.old");
+    // Two-digit indices keep both digits, or t10's backup would replace t1's.
+    EXPECT_EQ(BackupFileName(ModelFileName(10)), "t10.old");
     EXPECT_EQ(ModelFilePath("/opt/p", "t1.mod"), "/opt/p/Model/t1.mod");
 }
 
