@@ -2,7 +2,8 @@
 //
 // kCellFormats is the one list of formats: the parameters dialog, "Создать", import, scan change,
 // enlargement, export names and the CLI all take their formats from it. A further format is one
-// row here plus its model file data/Model/t<index>.mod for recognition.
+// row here; for recognition it also needs its model file data/Model/t<index>.mod (a row of
+// devtools/models/model_fonts.cpp) and kFormatCount in import/recognition.h raised to cover it.
 #pragma once
 
 #include <array>
