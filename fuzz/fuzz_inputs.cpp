@@ -243,8 +243,8 @@ void FeedTransform(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kChoices) {
         return;
     }
-    const CellFormat& from = kCellFormats[bytes[0] % kFormatCount];
-    const int targetIndex = bytes[1] % kFormatCount;
+    const CellFormat& from = kCellFormats[bytes[0] % kCellFormats.size()];
+    const int targetIndex = static_cast<int>(bytes[1] % kCellFormats.size());
     const int scan = bytes[2] % kScanCount;
     const int otherScan = bytes[3] % kScanCount;
     if (!ScanOffered(from.width, scan)) {
@@ -278,7 +278,7 @@ void FeedSourceCode(std::span<const std::uint8_t> bytes) {
     const ArrayListing& chosen = table.arrays[table.chosen];
     const std::size_t skipped = table.header ? static_cast<std::size_t>(table.header->bytes) : 0;
     Expect(table.glyphs.size() + skipped == chosen.bytes);
-    for (int n = 0; n < kFormatCount; ++n) {
+    for (int n = 0; n < static_cast<int>(kCellFormats.size()); ++n) {
         const auto bpc =
             static_cast<std::size_t>(kCellFormats[static_cast<std::size_t>(n)].bytesPerChar);
         if (table.header && table.header->formatIndex == n) {

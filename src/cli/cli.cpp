@@ -38,9 +38,9 @@ void AddLoadOptions(CLI::App& command, LoadOptions& load) {
                     "Font file: Intel HEX when the name ends in hex, Hex "
                     "or HEX, source text otherwise")
         ->required();
-    CLI::Option* format = command.add_option(
-        "--format", load.format,
-        "Cell format \"W x H\" (6 x 8 .. 48 x 56); skips recognition and reads the data as given");
+    CLI::Option* format = command.add_option("--format", load.format,
+                                             "Cell format \"W x H\" (6 x 8 .. 48 x 56, 5 x 8, 8 x "
+                                             "16); skips recognition and reads the data as given");
     command.add_option("--scan", load.scan, "Byte scan of --format: 0..3 (default 0)")
         ->needs(format);
     command.add_flag("--negative", load.negative, "The data of --format are a negative font")

@@ -26,7 +26,7 @@ struct LoadOptions {
 };
 
 inline constexpr const char* kUnknownFormat =
-    "Unknown cell format (one of \"6 x 8\" .. \"48 x 56\"): ";
+    "Unknown cell format (one of \"5 x 8\", \"6 x 8\" .. \"48 x 56\", \"8 x 16\"): ";
 inline constexpr const char* kScanNotOffered =
     "This byte scan does not exist for the cell format: ";
 

@@ -1,14 +1,16 @@
 // Paints the visible cell area of the grid: a white drawing area and a yellow spacing margin along
-// the right and bottom edges (two dots wide in cells wider than 8, one dot otherwise).
+// the right and bottom edges, as wide as the format's SpacingMargin.
 #pragma once
+
+#include "model/formats.h"
 
 namespace pixmora {
 
 struct Editor;
 
 constexpr bool IsMarginDot(int width, int height, int row, int column) {
-    return width > 8 ? (row >= height - 2 || column >= width - 2)
-                     : (row == height - 1 || column == width - 1);
+    const int margin = SpacingMargin(width, height);
+    return row >= height - margin || column >= width - margin;
 }
 
 // Darkens every dot of the cell and gives it its background colour; no byte changes.

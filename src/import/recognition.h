@@ -17,6 +17,7 @@ namespace pixmora {
 
 inline constexpr int kTestPairs = 20;
 inline constexpr int kTrials = 8;  // 2 * scan + (1 for negative)
+// Recognition tries the first formats of kCellFormats, those with a shipped model file.
 inline constexpr int kFormatCount = 9;
 
 // The groups, in the order of their slots after the 20 pairs.

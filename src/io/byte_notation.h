@@ -28,9 +28,10 @@ std::string FormatByteValue(std::uint8_t value, NumberNotation notation);
 // The same, added to the end of `text` (a whole font is 75264 of them).
 void AppendByteValue(std::string& text, std::uint8_t value, NumberNotation notation);
 
-// Values per source line: a 6 x 8 character (6 bytes) fills one line, everything else 8 a line.
+// Values per source line: a character of fewer than 8 bytes (6 x 8, 5 x 8) fills one line,
+// everything else 8 a line.
 constexpr int ValuesPerLine(int bytesPerChar) {
-    return bytesPerChar == 6 ? 6 : 8;
+    return bytesPerChar < 8 ? bytesPerChar : 8;
 }
 
 }  // namespace pixmora

@@ -100,7 +100,9 @@ std::string ModelFileName(int formatIndex) {
 }
 
 std::string BackupFileName(std::string_view modelName) {
-    return std::string(modelName.substr(0, 2)) + ".old";
+    // "t10.mod" keeps its whole number: cutting it to "t1" would overwrite the backup of t1.mod.
+    const std::size_t dot = modelName.rfind('.');
+    return std::string(modelName.substr(0, dot)) + ".old";
 }
 
 std::string ModelDirPath(const std::string& programDir) {

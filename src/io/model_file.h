@@ -33,7 +33,7 @@ inline constexpr const char* kUserModelCopy = "Копия пользовател
 inline constexpr const char* kNoFontForModel = "Нет открытого шрифта.";
 inline constexpr const char* kUndrawnTestChars = "В шрифте не нарисованы символы: ";
 
-// "t0.mod" .. "t8.mod" for the format of this index.
+// "t0.mod" .. "t10.mod" for the format of this index.
 std::string ModelFileName(int formatIndex);
 // The backup of a model file: "t3.mod" gives "t3.old".
 std::string BackupFileName(std::string_view modelName);

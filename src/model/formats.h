@@ -1,4 +1,9 @@
-// The nine cell formats and the four byte scans of a character generator.
+// The cell formats and the four byte scans of a character generator.
+//
+// kCellFormats is the one list of formats: the parameters dialog, "Создать", import, scan change,
+// enlargement, export names and the CLI all take their formats from it. A further format is one
+// row here; for recognition it also needs its model file data/Model/t<index>.mod (a row of
+// devtools/models/model_fonts.cpp) and kFormatCount in import/recognition.h raised to cover it.
 #pragma once
 
 #include <array>
@@ -13,19 +18,23 @@ struct CellFormat {
     int width;              // dot columns
     int height;             // dot rows, always a multiple of 8
     int bytesPerChar;       // width * height / 8
+    int marginDots;         // width of the spacing margin along the right and bottom edges
 };
 
-// The order is an index used in model file names and dialogs.
-inline constexpr std::array<CellFormat, 9> kCellFormats{{
-    {"6 x 8", 6, 8, 6},
-    {"8 x 8", 8, 8, 8},
-    {"12 x 16", 12, 16, 24},
-    {"16 x 16", 16, 16, 32},
-    {"16 x 24", 16, 24, 48},
-    {"24 x 32", 24, 32, 96},
-    {"32 x 40", 32, 40, 160},
-    {"40 x 48", 40, 48, 240},
-    {"48 x 56", 48, 56, 336},
+// The order is an index used in model file names and dialogs; new formats go at the end.
+inline constexpr std::array<CellFormat, 11> kCellFormats{{
+    {"6 x 8", 6, 8, 6, 1},
+    {"8 x 8", 8, 8, 8, 1},
+    {"12 x 16", 12, 16, 24, 2},
+    {"16 x 16", 16, 16, 32, 2},
+    {"16 x 24", 16, 24, 48, 2},
+    {"24 x 32", 24, 32, 96, 2},
+    {"32 x 40", 32, 40, 160, 2},
+    {"40 x 48", 40, 48, 240, 2},
+    {"48 x 56", 48, 56, 336, 2},
+    {"5 x 8", 5, 8, 5, 1},
+    // One margin dot as in 8 x 8: console fonts of this shape draw in 7 columns and 15 rows.
+    {"8 x 16", 8, 16, 16, 1},
 }};
 
 // Byte scans; the index is the option index of the dialogs and the stored FontByteScan.
@@ -40,6 +49,17 @@ inline constexpr int kNoScan = 255;  // FontByteScan before the first font
 std::optional<int> FormatIndex(int width, int height);
 // Index into kCellFormats of the format with this list text ("8 x 8").
 std::optional<int> FormatIndexByName(std::string_view name);
+
+// The spacing margin of a cell: the format's, or for a cell of no format two dots when it is
+// wider than 8 and one otherwise.
+constexpr int SpacingMargin(int width, int height) {
+    for (const CellFormat& format : kCellFormats) {
+        if (format.width == width && format.height == height) {
+            return format.marginDots;
+        }
+    }
+    return width > 8 ? 2 : 1;
+}
 
 constexpr bool IsVerticalScan(int scan) {
     return scan == kScanVertical1 || scan == kScanVertical2;

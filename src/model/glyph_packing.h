@@ -9,6 +9,16 @@
 //   #                   "горизонтально 2"  01 01 01 01 01 01 3F 00   byte = row, bit 0 on the left
 //   # (rows 0..5 all hold one dot in column 0; row 6 is # # # # # #; row 7 is empty)
 //
+// The same L in a 5 x 8 cell (rows 0..6 of column 0, row 6 of columns 0..3), vertical scans only:
+//
+//   "вертикально 1"  7F 40 40 40 00        "вертикально 2"  FE 02 02 02 00
+//
+// and in an 8 x 16 cell (rows 0..14 of column 0, row 14 of columns 0..6), two bands of 8 rows:
+//
+//   "вертикально 1"    FF 00 00 00 00 00 00 00  7F 40 40 40 40 40 40 00
+//   "вертикально 2"    FF 00 00 00 00 00 00 00  FE 02 02 02 02 02 02 00
+//   "горизонтально 1"  80 (14 times) FE 00     "горизонтально 2"  01 (14 times) 7F 00
+//
 // Vertical scans lay the bytes out in bands of 8 rows, columns left to right inside a band;
 // horizontal scans row by row, groups of 8 columns left to right inside a row.
 #pragma once

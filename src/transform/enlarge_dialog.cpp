@@ -10,7 +10,21 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kLargestFormat = static_cast<int>(kCellFormats.size()) - 1;
+constexpr int kFormatCount = static_cast<int>(kCellFormats.size());
+// Picking this entry also marks that a format was chosen in this run; no other entry does.
+constexpr std::string_view kFlaggingEntry = "48 х 56";
+
+const CellFormat& FormatAt(int index) {
+    return kCellFormats.at(static_cast<std::size_t>(index));
+}
+
+// At least as wide and as high, and packable in the font's scan (horizontal scans need widths of
+// whole bytes).
+bool IsEnlargement(const CellFormat& from, int scan, const CellFormat& to) {
+    return to.width >= from.width && to.height >= from.height &&
+           (to.width != from.width || to.height != from.height) &&
+           (IsVerticalScan(scan) || to.width % 8 == 0);
+}
 
 bool IsOffered(const EnlargeDialogState& state, const std::string& text) {
     return std::find(state.offered.begin(), state.offered.end(), text) != state.offered.end();
@@ -19,12 +33,12 @@ bool IsOffered(const EnlargeDialogState& state, const std::string& text) {
 }  // namespace
 
 std::string EnlargeListText(int formatIndex) {
-    const CellFormat& format = kCellFormats.at(static_cast<std::size_t>(formatIndex));
+    const CellFormat& format = FormatAt(formatIndex);
     return std::to_string(format.width) + " х " + std::to_string(format.height);
 }
 
 std::optional<int> FormatIndexByListText(std::string_view text) {
-    for (int index = 0; index <= kLargestFormat; ++index) {
+    for (int index = 0; index < kFormatCount; ++index) {
         if (EnlargeListText(index) == text) {
             return index;
         }
@@ -33,19 +47,24 @@ std::optional<int> FormatIndexByListText(std::string_view text) {
 }
 
 std::vector<std::string> OfferedEnlargements(const FontParams& params) {
+    // Without an open font of a known format there is nothing to enlarge.
+    const std::optional<int> own = FormatIndex(params.CellWidth, params.CellHeight);
+    if (!own) {
+        return {};
+    }
+    std::vector<int> targets;
+    for (int index = 0; index < kFormatCount; ++index) {
+        if (IsEnlargement(FormatAt(*own), params.FontByteScan, FormatAt(index))) {
+            targets.push_back(index);
+        }
+    }
+    std::stable_sort(targets.begin(), targets.end(), [](int a, int b) {
+        return FormatAt(a).bytesPerChar < FormatAt(b).bytesPerChar;
+    });
     std::vector<std::string> list;
-    for (int index = 0; index <= kLargestFormat; ++index) {
+    for (const int index : targets) {
         list.push_back(EnlargeListText(index));
     }
-    const bool horizontal8x8 =
-        params.CellWidth == 8 && params.CellHeight == 8 && !IsVerticalScan(params.FontByteScan);
-    std::size_t removed = 3;
-    if (!horizontal8x8) {
-        // Without an open font of a known format there is nothing to enlarge.
-        const std::optional<int> own = FormatIndex(params.CellWidth, params.CellHeight);
-        removed = own ? static_cast<std::size_t>(*own) + 1 : list.size();
-    }
-    list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(removed));
     return list;
 }
 
@@ -59,7 +78,7 @@ void ChooseEnlargeFormat(EnlargeDialogState& state, Editor& ed, const std::strin
     }
     state.chosen = text;
     ed.params.CellFormatName = text;
-    if (FormatIndexByListText(text) == kLargestFormat) {
+    if (text == kFlaggingEntry) {
         ed.font.CellFormatChosen = kLit;
     }
 }
@@ -72,7 +91,7 @@ std::optional<CellFormat> AcceptEnlargeDialog(const EnlargeDialogState& state, E
         return std::nullopt;
     }
     ed.params.CellFormatName = state.chosen;
-    return kCellFormats.at(static_cast<std::size_t>(*index));
+    return FormatAt(*index);
 }
 
 }  // namespace pixmora

@@ -21,18 +21,18 @@ inline constexpr const char* kEnlargePrompt =
     "Выберите требуемый формат знакоместа выходного файла";
 
 struct EnlargeDialogState {
-    std::vector<std::string> offered;  // the list, smallest format first
+    std::vector<std::string> offered;  // the list, fewest bytes a character first
     std::string chosen;                // the list's text; empty until a format is picked
 };
 
-// "6 х 8" .. "48 х 56": the list text of a cell format.
+// "6 х 8", "16 х 24": the list text of a cell format.
 std::string EnlargeListText(int formatIndex);
 // The cell format a list text names.
 std::optional<int> FormatIndexByListText(std::string_view text);
 
-// The formats larger than the open one: the nine list texts with the font's own format and all
-// before it removed, or for a horizontal 8 x 8 font the first three (12 x 16 has no horizontal
-// scan). Nothing for 48 x 56, nor without an open font.
+// The formats larger than the open one, smallest first: at least as wide and as high, and for a
+// horizontal font only widths of whole bytes (so 12 x 16 is no target of a horizontal 8 x 8 font).
+// Nothing for 48 x 56, nor without an open font.
 std::vector<std::string> OfferedEnlargements(const FontParams& params);
 
 EnlargeDialogState OpenEnlargeDialog(const Editor& ed);

@@ -42,7 +42,8 @@ TEST_F(ConvertTest, HexToEverySourceKindAndNotationAndBackGivesTheSameBytes) {
         int bytesPerChar;
         int scan;
     };
-    for (const Case& font : {Case{"6 x 8", 6, 1}, Case{"16 x 24", 48, 2}}) {
+    for (const Case& font : {Case{"6 x 8", 6, 1}, Case{"16 x 24", 48, 2}, Case{"5 x 8", 5, 0},
+                             Case{"8 x 16", 16, 3}}) {
         const std::string hex = RandomHexFont("font.hex", font.bytesPerChar);
         const std::string original = ReadWholeFile(hex);
         const std::vector<std::string> given = {"--format", font.format, "--scan",
@@ -134,6 +135,7 @@ TEST_F(ConvertTest, RefusedValuesEndWithStatusOneAndLeaveTheOutputAsItWas) {
          std::string(kStartAddressRefused)},
         {{"--format", "7 x 8"}, cli::kUnknownFormat},
         {{"--format", "6 x 8", "--scan", "2"}, cli::kScanNotOffered},
+        {{"--format", "5 x 8", "--scan", "3"}, cli::kScanNotOffered},
         {{"--format", "8 x 8", "--scan", "4"}, cli::kScanNotOffered},
         {{}, kNotRecognisedText},  // random bytes resemble no model glyph
     };
@@ -300,7 +302,7 @@ TEST_F(ConvertTest, TheRefusalNamesEnlargementsAsTheOptionTakesThem) {
     ASSERT_NE(list, std::string::npos) << refused.err;
     const std::size_t first = list + std::string_view(cli::kEnlargementsOffered).size();
     const std::string offered = refused.err.substr(first, refused.err.find(',', first) - first);
-    EXPECT_EQ(offered, "16 x 16");
+    EXPECT_EQ(offered, "8 x 16");
     const CliRun taken = RunExecutable({"convert", eight, PathOf("out.hex"), "--format", "8 x 8",
                                         "--scan", "2", "--enlarge", offered});
     EXPECT_EQ(taken.status, kExitOk) << taken.err;

@@ -117,6 +117,26 @@ TEST_F(NewFontTest, EachFormatAndScanGivesItsCaptionAndCellArea) {
     }
 }
 
+// Both cells have a one-dot margin, yellow along the right and bottom edges only.
+TEST_F(NewFontTest, FiveByEightAndEightBySixteenShowAOneDotMargin) {
+    for (const std::string_view name : {"5 x 8", "8 x 16"}) {
+        const int format = *FormatIndexByName(name);
+        const CellFormat& cell = kCellFormats[static_cast<std::size_t>(format)];
+        ScriptDialog(format, kScanVertical2);
+        NewFont(ed, host);
+        int yellow = 0;
+        for (int row = 0; row < cell.height; ++row) {
+            for (int column = 0; column < cell.width; ++column) {
+                const bool edge = row == cell.height - 1 || column == cell.width - 1;
+                const Colour shown = ed.font.DotColour[DotIndex(row, column)];
+                EXPECT_EQ(shown, edge ? kYellow : kWhite) << name << " " << row << "," << column;
+                yellow += shown == kYellow ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(yellow, cell.width + cell.height - 1) << name;
+    }
+}
+
 TEST_F(NewFontTest, Vertical2AfterCreateHasOneTrailingBlank) {
     ScriptDialog(1, kScanVertical2);
     NewFont(ed, host);
@@ -216,7 +236,7 @@ TEST_F(NewFontTest, DialogOffersHorizontalScansOnlyForWidthsOfWholeBytes) {
     EXPECT_FALSE(dialog.pictureVisible);
     for (int format = 0; format < static_cast<int>(kCellFormats.size()); ++format) {
         ChooseDialogFormat(ed, host, dialog, format);
-        const bool horizontal = format != 0 && format != 2;  // "6 x 8", "12 x 16"
+        const bool horizontal = format != 0 && format != 2 && format != 9;  // 6, 12 and 5 wide
         EXPECT_TRUE(dialog.optionVisible[0]);
         EXPECT_TRUE(dialog.optionVisible[1]);
         EXPECT_EQ(dialog.optionVisible[2], horizontal) << format;

@@ -57,8 +57,9 @@ class DialogViewsTest : public QObject {
         EnlargeDialogView dialog(nullptr, ed, host);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Выбор данных для конвертирования"));
-        QCOMPARE(dialog.formatList()->count(), 6);
-        QCOMPARE(dialog.formatList()->itemText(0), QStringLiteral("16 х 16"));
+        QCOMPARE(dialog.formatList()->count(), 7);
+        QCOMPARE(dialog.formatList()->itemText(0), QStringLiteral("8 х 16"));
+        QCOMPARE(dialog.formatList()->itemText(1), QStringLiteral("16 х 16"));
         QCOMPARE(dialog.formatList()->currentIndex(), -1);
         QCOMPARE(dialog.cancelButton()->text(), QStringLiteral("Отмена"));
 
@@ -68,8 +69,8 @@ class DialogViewsTest : public QObject {
                  QStringLiteral("Укажите формат знакоместа!"));
         QVERIFY(dialog.isVisible());
 
-        dialog.formatList()->setCurrentIndex(1);
-        emit dialog.formatList()->activated(1);
+        dialog.formatList()->setCurrentIndex(2);
+        emit dialog.formatList()->activated(2);
         QCOMPARE(QString::fromStdString(ed.params.CellFormatName), QStringLiteral("16 х 24"));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());

@@ -87,6 +87,30 @@ class MainWindowTest : public QObject {
         QCOMPARE(grid->DotAt(grid->DotRect(DotIndex(0, 24)).center()), -1);
     }
 
+    void createsAnEightBySixteenFontListedAfterTheNine() {
+        MainWindow window;
+        window.show();
+        QStringList listed;
+        QTimer::singleShot(0, [&listed] {
+            auto* combo =
+                QApplication::activeModalWidget()->findChild<QComboBox*>(QStringLiteral("Combo1"));
+            for (int item = 0; item < combo->count(); ++item) {
+                listed << combo->itemText(item);
+            }
+        });
+        CreateFont(window, 10, kScanHorizontal1);
+        QCOMPARE(listed.mid(8), (QStringList{QStringLiteral("48 x 56"), QStringLiteral("5 x 8"),
+                                             QStringLiteral("8 x 16")}));
+        QCOMPARE(window.editor().params.BytesPerChar, 16);
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label19"))->text(),
+                 QStringLiteral("Шрифт 8 x 16 горизонтальный 1"));
+        auto* grid = window.findChild<DotGridWidget*>();
+        QCOMPARE(ShownColour(grid, DotIndex(15, 0)), QColor(Qt::yellow));
+        QCOMPARE(ShownColour(grid, DotIndex(0, 7)), QColor(Qt::yellow));
+        QCOMPARE(ShownColour(grid, DotIndex(14, 6)), QColor(Qt::white));
+        QCOMPARE(grid->DotAt(grid->DotRect(DotIndex(0, 8)).center()), -1);
+    }
+
     void cancellingTheDialogCreatesNothing() {
         MainWindow window;
         window.show();

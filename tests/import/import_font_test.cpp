@@ -255,6 +255,34 @@ TEST_F(ImportTest, ManualPathReadsANegativeFontStraightIntoTheImage) {
     EXPECT_EQ(ed.win.fontCaption, "Шрифт 16 x 16 горизонтальный 1");
 }
 
+// Given by hand, the new formats read their data unpadded: 5 and 16 bytes a character.
+TEST_F(ImportTest, ManualPathReadsFiveByEightAndEightBySixteen) {
+    struct Case {
+        const char* format;
+        int scan;
+        const char* caption;
+    };
+    for (const Case& c : {Case{"5 x 8", kScanVertical2, "Шрифт 5 x 8 вертикальный 2  "},
+                          Case{"8 x 16", kScanHorizontal2, "Шрифт 8 x 16 горизонтальный 2"}}) {
+        SCOPED_TRACE(c.format);
+        const int format = *FormatIndexByName(c.format);
+        const int perChar = kCellFormats[static_cast<std::size_t>(format)].bytesPerChar;
+        const Bytes noise = Noise(224 * perChar);
+        Offer(noise, perChar, true);
+        host.paramsDialog = FillParams(host, format, c.scan, false);
+        Editor fresh;
+        StartUp(fresh);
+        ImportFont(fresh, host);
+        EXPECT_EQ(host.texts(), std::vector<std::string>{kNotRecognised});
+        EXPECT_EQ(fresh.params.BytesPerChar, perChar);
+        EXPECT_EQ(fresh.params.FontByteScan, c.scan);
+        EXPECT_TRUE(std::equal(noise.begin(), noise.end(), fresh.font.FontImage.begin()));
+        EXPECT_EQ(fresh.win.fontCaption, c.caption);
+        host.openResults.clear();
+        host.messages.clear();
+    }
+}
+
 TEST_F(ImportTest, TooMuchDataIsToldThenTheManualPathOpens) {
     test::OpenTestFont(ed, 1, kScanVertical1);
     const auto imageBefore = ed.font.FontImage;

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "model/formats.h"
+
 namespace pixmora {
 namespace {
 
@@ -34,9 +36,12 @@ TEST(TableHeader, EachShapeIsFoundOnlyWhenItAgreesWithTheLength) {
     EXPECT_EQ(typed->count, 96);
 
     EXPECT_FALSE(FindTableHeader(WithHeader({16, 16, 32, 95}, 94 * 32)));  // count disagrees
-    EXPECT_FALSE(FindTableHeader(WithHeader({5, 8, 32, 96}, 96 * 5)));     // no such cell
-    EXPECT_FALSE(FindTableHeader(WithHeader({8, 8, 250, 10}, 10 * 8)));    // past code 255
-    EXPECT_FALSE(FindTableHeader(Bytes(224 * 8, 0)));                      // a blank space first
+    EXPECT_FALSE(FindTableHeader(WithHeader({7, 8, 32, 96}, 96 * 7)));     // no such cell
+    const auto five = FindTableHeader(WithHeader({5, 8, 32, 96}, 96 * 5));
+    ASSERT_TRUE(five);
+    EXPECT_EQ(five->formatIndex, *FormatIndexByName("5 x 8"));
+    EXPECT_FALSE(FindTableHeader(WithHeader({8, 8, 250, 10}, 10 * 8)));  // past code 255
+    EXPECT_FALSE(FindTableHeader(Bytes(224 * 8, 0)));                    // a blank space first
 }
 
 TEST(StartCodes, FollowTheTablesLengthAndHeader) {

@@ -211,6 +211,11 @@ TEST(ExportFileNameTest, EncodesFormatScanPolarityRangeAndAddress) {
 
     test::OpenTestFont(ed, 8, kScanHorizontal2);
     EXPECT_EQ(ExportFileName(ed, ed.win.negative, ExportRange{}, "7FFFH"), "Font48x56h2p-7FFFH");
+
+    test::OpenTestFont(ed, *FormatIndexByName("5 x 8"), kScanVertical1);
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, ExportRange{}), "Font05x08v1p");
+    test::OpenTestFont(ed, *FormatIndexByName("8 x 16"), kScanHorizontal1);
+    EXPECT_EQ(ExportFileName(ed, ed.win.negative, {0, 95, true}), "Font08x16h1pLAT");
 }
 
 TEST_F(ExportTest, SaveDialogOffersTitleFilterProgramDirAndName) {
@@ -321,6 +326,23 @@ TEST_F(ExportTest, CodeLinesCarryNoPrefixAndTwelveByteCharactersNeedLinesOfEight
         ++count;
     }
     EXPECT_EQ(count, 224 * 3);
+}
+
+TEST_F(ExportTest, FiveByEightCharactersFillOneLineEach) {
+    Editor ed;
+    test::OpenTestFont(ed, *FormatIndexByName("5 x 8"), kScanVertical1);
+    test::CharBytes(ed, 1)[4] = 0x5F;
+    ChooseOutputFormat(ed, "Code");
+    ed.win.notation = "$NN";
+    Export(ed);
+    std::istringstream lines(test::ReadWholeFile(PathOf("out.fnt")));
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        ASSERT_EQ(line, count == 1 ? "$00,$00,$00,$00,$5F\r" : "$00,$00,$00,$00,$00\r") << count;
+        ++count;
+    }
+    EXPECT_EQ(count, 224);
 }
 
 // Addresses of the data records, made absolute with the extended linear address records.

@@ -61,6 +61,8 @@ TEST(ModelFileNames, OnePerFormat) {
         EXPECT_EQ(ModelFileName(n), "t" + std::to_string(n) + ".mod");
     }
     EXPECT_EQ(BackupFileName("t3.mod"), "t3.old");
+    // Two-digit indices keep both digits, or t10's backup would replace t1's.
+    EXPECT_EQ(BackupFileName(ModelFileName(10)), "t10.old");
     EXPECT_EQ(ModelFilePath("/opt/p", "t1.mod"), "/opt/p/Model/t1.mod");
 }
 
@@ -208,6 +210,41 @@ TEST_F(CorrectModelFileTest, AnyScanGivesTheSameModelFile) {
         EXPECT_EQ(font.params.FontByteScan, scan);
     }
     EXPECT_FALSE(std::filesystem::exists(PathOf("Model/t4.old")));
+}
+
+// 5 x 8 writes a character a line; 8 x 16's backup t10.old leaves t1's backup alone.
+TEST_F(CorrectModelFileTest, FiveByEightAndEightBySixteenCorrectTheirOwnFiles) {
+    struct Case {
+        int format;
+        int valuesPerLine;
+        int lines;
+        const char* backup;
+    };
+    WriteModel(1, 0x11);
+    const std::string eightByEight = test::ReadWholeFile(ModelPath(1));
+    test::WriteWholeFile(PathOf("Model/t1.old"), "kept");
+    for (const Case& c : {Case{9, 5, 64, "Model/t9.old"}, Case{10, 8, 128, "Model/t10.old"}}) {
+        SCOPED_TRACE(c.format);
+        Editor font;
+        test::OpenTestFont(font, c.format, kScanVertical1);
+        DrawTestChars(font);
+        WriteModel(c.format, 0xA5);
+        ModelDialogState dialog = StartModelDialog(font);
+        dialog.rowText = "2";
+        dialog.keepBackup = true;
+        CorrectModelFile(font, host, dialog);
+        EXPECT_EQ(host.texts().back(), "Файл моделей обновлен.");
+        EXPECT_EQ(CountLines(test::ReadWholeFile(ModelPath(c.format)), c.valuesPerLine), c.lines);
+        EXPECT_EQ(CountLines(test::ReadWholeFile(PathOf(c.backup)), c.valuesPerLine), c.lines);
+        const Bytes model = ReadModel(c.format);
+        const int perChar = kCellFormats[static_cast<std::size_t>(c.format)].bytesPerChar;
+        EXPECT_EQ(Bytes(model.begin(), model.begin() + perChar), Bytes(perChar, 0xA5));
+        EXPECT_EQ(Bytes(model.begin() + 32 * perChar, model.begin() + 33 * perChar),
+                  Bytes(perChar, 0))
+            << "row 2 starts with the blank";
+    }
+    EXPECT_EQ(test::ReadWholeFile(PathOf("Model/t1.old")), "kept");
+    EXPECT_EQ(test::ReadWholeFile(ModelPath(1)), eightByEight);
 }
 
 TEST_F(CorrectModelFileTest, RefusalsAndFailuresChangeNothing) {

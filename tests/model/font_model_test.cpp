@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor/editor.h"
 #include "support/test_font.h"
 
@@ -11,7 +13,12 @@ namespace {
 TEST(FontModel, SizesCoverTheLargestFontPlusASpare) {
     EXPECT_EQ(kImageSize, 75265);
     EXPECT_EQ(kGridSize, 2689);
-    EXPECT_EQ(kCharCount * kCellFormats.back().bytesPerChar, 75264);
+    int largest = 0;
+    for (const CellFormat& format : kCellFormats) {
+        largest = std::max(largest, format.bytesPerChar);
+    }
+    EXPECT_EQ(largest, kMaxBytesPerChar);
+    EXPECT_EQ(kCharCount * largest, 75264);
 }
 
 TEST(FontModel, ResetKeepsLettersAndBlanksLetterlessCells) {

@@ -12,8 +12,32 @@ TEST(Formats, EveryFormatHoldsWholeBytes) {
         EXPECT_EQ(FormatIndexByName(format.name), FormatIndex(format.width, format.height));
     }
     EXPECT_EQ(FormatIndex(16, 24), 4);
-    EXPECT_FALSE(FormatIndex(5, 8).has_value());
+    EXPECT_FALSE(FormatIndex(5, 7).has_value());
     EXPECT_FALSE(FormatIndexByName("8 х 8").has_value()) << "Cyrillic х is not a format name";
+}
+
+TEST(Formats, FiveByEightAndEightBySixteenFollowTheNine) {
+    EXPECT_EQ(FormatIndexByName("48 x 56"), 8);
+    ASSERT_EQ(FormatIndexByName("5 x 8"), 9);
+    ASSERT_EQ(FormatIndexByName("8 x 16"), 10);
+    EXPECT_EQ(kCellFormats[9].bytesPerChar, 5);
+    EXPECT_EQ(kCellFormats[10].bytesPerChar, 16);
+    for (int scan = 0; scan < kScanCount; ++scan) {
+        EXPECT_EQ(ScanOffered(kCellFormats[9].width, scan), IsVerticalScan(scan)) << scan;
+        EXPECT_TRUE(ScanOffered(kCellFormats[10].width, scan)) << scan;
+    }
+}
+
+TEST(Formats, SpacingMarginIsOneDotUpToEightColumns) {
+    EXPECT_EQ(SpacingMargin(5, 8), 1);
+    EXPECT_EQ(SpacingMargin(6, 8), 1);
+    EXPECT_EQ(SpacingMargin(8, 8), 1);
+    EXPECT_EQ(SpacingMargin(8, 16), 1);
+    EXPECT_EQ(SpacingMargin(12, 16), 2);
+    EXPECT_EQ(SpacingMargin(48, 56), 2);
+    // A cell of no format keeps the rule the formats follow.
+    EXPECT_EQ(SpacingMargin(7, 8), 1);
+    EXPECT_EQ(SpacingMargin(10, 8), 2);
 }
 
 TEST(Formats, HorizontalScansNeedWidthsOfWholeBytes) {

@@ -55,6 +55,65 @@ TEST(GlyphPacking, LetterLPacksInEveryScan) {
     }
 }
 
+// An L over the whole drawing area of a cell with a one-dot margin: column 0 down to the row above
+// the margin, and that row up to the column before the margin.
+void DrawAreaL(Editor& ed, const CellFormat& cell) {
+    for (int row = 0; row <= cell.height - 2; ++row) {
+        ed.font.DotGrid[DotIndex(row, 0)] = kLit;
+    }
+    for (int column = 0; column <= cell.width - 2; ++column) {
+        ed.font.DotGrid[DotIndex(cell.height - 2, column)] = kLit;
+    }
+}
+
+Bytes Repeated(std::uint8_t value, int times, Bytes tail) {
+    Bytes bytes(static_cast<std::size_t>(times), value);
+    bytes.insert(bytes.end(), tail.begin(), tail.end());
+    return bytes;
+}
+
+struct LPicture {
+    int format;
+    int scan;
+    Bytes bytes;
+};
+
+TEST(GlyphPacking, LetterLPacksIn5By8And8By16InEveryOfferedScan) {
+    const Bytes top8x16{0xFF, 0, 0, 0, 0, 0, 0, 0};
+    const auto band = [&](Bytes bottom) {
+        Bytes bytes = top8x16;
+        bytes.insert(bytes.end(), bottom.begin(), bottom.end());
+        return bytes;
+    };
+    const std::vector<LPicture> pictures{
+        {9, kScanVertical1, {0x7F, 0x40, 0x40, 0x40, 0x00}},
+        {9, kScanVertical2, {0xFE, 0x02, 0x02, 0x02, 0x00}},
+        {10, kScanVertical1, band({0x7F, 0x40, 0x40, 0x40, 0x40, 0x40, 0x40, 0x00})},
+        {10, kScanVertical2, band({0xFE, 0x02, 0x02, 0x02, 0x02, 0x02, 0x02, 0x00})},
+        {10, kScanHorizontal1, Repeated(0x80, 14, {0xFE, 0x00})},
+        {10, kScanHorizontal2, Repeated(0x01, 14, {0x7F, 0x00})},
+    };
+    for (const LPicture& picture : pictures) {
+        const CellFormat& cell = kCellFormats[static_cast<std::size_t>(picture.format)];
+        SCOPED_TRACE(std::string(cell.name) + " scan " + std::to_string(picture.scan));
+        Editor ed;
+        test::OpenTestFont(ed, picture.format, picture.scan);
+        DrawAreaL(ed, cell);
+        PackGlyph(ed.font, 0, cell.width, cell.height, picture.scan);
+        EXPECT_EQ(CurrentBytes(ed), picture.bytes);
+
+        Editor dotwise;
+        test::OpenTestFont(dotwise, picture.format, picture.scan);
+        DrawAreaL(dotwise, cell);
+        for (int dot = 0; dot < kGridDots; ++dot) {
+            if (dotwise.font.DotGrid[dot] == kLit) {
+                PackDot(dotwise.font, dotwise.params, dot);
+            }
+        }
+        EXPECT_EQ(CurrentBytes(dotwise), picture.bytes);
+    }
+}
+
 TEST(GlyphPacking, BitPlacesInA16By16Cell) {
     EXPECT_EQ(DotBitPlace(kScanVertical1, 16, 9, 3).byte, 19);
     EXPECT_EQ(DotBitPlace(kScanVertical1, 16, 9, 3).bit, 1);

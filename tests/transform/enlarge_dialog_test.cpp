@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "support/fake_host.h"
@@ -13,6 +14,8 @@ namespace {
 using Texts = std::vector<std::string>;
 
 constexpr int k8x8 = 1;
+constexpr int k5x8 = 9;
+constexpr int k8x16 = 10;
 
 Texts Offered(int format, int scan) {
     Editor ed;
@@ -21,10 +24,10 @@ Texts Offered(int format, int scan) {
 }
 
 TEST(EnlargeDialog, ListTextsUseTheCyrillicX) {
-    const Texts expected{"6 \u0445 8",   "8 \u0445 8",   "12 \u0445 16",
-                         "16 \u0445 16", "16 \u0445 24", "24 \u0445 32",
-                         "32 \u0445 40", "40 \u0445 48", "48 \u0445 56"};
-    for (int format = 0; format < 9; ++format) {
+    const Texts expected{"6 \u0445 8",   "8 \u0445 8",   "12 \u0445 16", "16 \u0445 16",
+                         "16 \u0445 24", "24 \u0445 32", "32 \u0445 40", "40 \u0445 48",
+                         "48 \u0445 56", "5 \u0445 8",   "8 \u0445 16"};
+    for (int format = 0; format < static_cast<int>(kCellFormats.size()); ++format) {
         EXPECT_EQ(EnlargeListText(format), expected[static_cast<std::size_t>(format)]);
         EXPECT_EQ(FormatIndexByListText(expected[static_cast<std::size_t>(format)]), format);
     }
@@ -32,13 +35,13 @@ TEST(EnlargeDialog, ListTextsUseTheCyrillicX) {
 }
 
 TEST(EnlargeDialog, OffersOnlyLargerFormats) {
-    EXPECT_EQ(Offered(0, kScanVertical1), (Texts{"8 х 8", "12 х 16", "16 х 16", "16 х 24",
+    EXPECT_EQ(Offered(0, kScanVertical1), (Texts{"8 х 8", "8 х 16", "12 х 16", "16 х 16", "16 х 24",
                                                  "24 х 32", "32 х 40", "40 х 48", "48 х 56"}));
-    EXPECT_EQ(Offered(k8x8, kScanVertical2),
-              (Texts{"12 х 16", "16 х 16", "16 х 24", "24 х 32", "32 х 40", "40 х 48", "48 х 56"}));
+    EXPECT_EQ(Offered(k8x8, kScanVertical2), (Texts{"8 х 16", "12 х 16", "16 х 16", "16 х 24",
+                                                    "24 х 32", "32 х 40", "40 х 48", "48 х 56"}));
     for (const int scan : {kScanHorizontal1, kScanHorizontal2}) {
-        EXPECT_EQ(Offered(k8x8, scan),
-                  (Texts{"16 х 16", "16 х 24", "24 х 32", "32 х 40", "40 х 48", "48 х 56"}));
+        EXPECT_EQ(Offered(k8x8, scan), (Texts{"8 х 16", "16 х 16", "16 х 24", "24 х 32", "32 х 40",
+                                              "40 х 48", "48 х 56"}));
     }
     EXPECT_EQ(Offered(3, kScanHorizontal1),
               (Texts{"16 х 24", "24 х 32", "32 х 40", "40 х 48", "48 х 56"}));
@@ -48,6 +51,24 @@ TEST(EnlargeDialog, OffersOnlyLargerFormats) {
 
     Editor noFont;
     EXPECT_TRUE(OpenEnlargeDialog(noFont).offered.empty());
+}
+
+TEST(EnlargeDialog, FiveByEightAndEightBySixteenAsSources) {
+    for (const int scan : {kScanVertical1, kScanVertical2}) {
+        EXPECT_EQ(Offered(k5x8, scan),
+                  (Texts{"6 х 8", "8 х 8", "8 х 16", "12 х 16", "16 х 16", "16 х 24", "24 х 32",
+                         "32 х 40", "40 х 48", "48 х 56"}));
+        EXPECT_EQ(Offered(k8x16, scan), (Texts{"12 х 16", "16 х 16", "16 х 24", "24 х 32",
+                                               "32 х 40", "40 х 48", "48 х 56"}));
+    }
+    EXPECT_EQ(Offered(k8x16, kScanHorizontal1),
+              (Texts{"16 х 16", "16 х 24", "24 х 32", "32 х 40", "40 х 48", "48 х 56"}));
+    // Neither is a target of a cell wider or higher than itself.
+    for (const int format : {2, 3, 4}) {
+        const Texts list = Offered(format, kScanVertical1);
+        EXPECT_EQ(std::count(list.begin(), list.end(), "8 х 16"), 0) << format;
+        EXPECT_EQ(std::count(list.begin(), list.end(), "5 х 8"), 0) << format;
+    }
 }
 
 TEST(EnlargeDialog, OkWithoutAChoiceAsksForOneAndStaysOpen) {
@@ -89,6 +110,7 @@ TEST(EnlargeDialog, OnlyTheLargestFormatMarksAFormatAsChosen) {
         ChooseEnlargeFormat(state, ed, text);
         EXPECT_EQ(ed.font.CellFormatChosen, kDark) << text;
     }
+    EXPECT_EQ(state.offered.back(), "48 х 56");
     ChooseEnlargeFormat(state, ed, "48 х 56");
     EXPECT_EQ(ed.font.CellFormatChosen, kLit);
 }

@@ -94,6 +94,43 @@ TEST(ConvertFont, WorkedExample6x8To8x8) {
     EXPECT_EQ(CharOf(ed, 33), (Bytes{0x7E, 0x09, 0x09, 0x09, 0x09, 0x7E, 0x00, 0x00}));
 }
 
+// Five columns share no power of two with 8 or 12: one group, the last column repeated to fill
+// the width. Eight rows become sixteen by doubling each.
+TEST(ConvertFont, FiveByEightWidensByRepeatingItsLastColumn) {
+    struct Case {
+        const char* target;
+        int width;
+        std::vector<int> columnOf;
+    };
+    const std::vector<Case> cases{
+        {"8 х 16", 8, {0, 1, 2, 3, 4, 4, 4, 4}},
+        {"12 х 16", 12, {0, 1, 2, 3, 4, 4, 4, 4, 4, 4, 4, 4}},
+    };
+    for (const Case& c : cases) {
+        for (const int scan : {kScanVertical1, kScanVertical2}) {
+            SCOPED_TRACE(std::string(c.target) + " scan " + std::to_string(scan));
+            Editor ed;
+            test::OpenTestFont(ed, *FormatIndexByName("5 x 8"), scan);
+            const Bytes a{0x7E, 0x11, 0x11, 0x11, 0x7E};  // an A in "вертикально 1"
+            PutChar(ed, 33, a);
+            test::FakeHost host;
+            ScriptEnlargeChoice(host, c.target);
+            EnlargeFont(ed, host);
+            ASSERT_EQ(ed.params.CellWidth, c.width);
+            ASSERT_EQ(ed.params.CellHeight, 16);
+            const auto enlarged = test::CharBytes(ed, 33);
+            for (int row = 0; row < 16; ++row) {
+                for (int column = 0; column < c.width; ++column) {
+                    ASSERT_EQ(
+                        GlyphDot(enlarged, scan, c.width, row, column),
+                        GlyphDot(a, scan, 5, row / 2, c.columnOf[static_cast<std::size_t>(column)]))
+                        << "row " << row << " column " << column;
+                }
+            }
+        }
+    }
+}
+
 TEST(ConvertFont, DoublesEveryDotFrom8x8To16x16InEveryScan) {
     std::mt19937 random(5);
     for (int scan = 0; scan < kScanCount; ++scan) {
@@ -387,8 +424,10 @@ TEST(ConvertFont, EveryConversionMatchesTheDotPicture) {
             }
         }
     }
-    // 6 x 8, 8 x 8 vertical and horizontal, 12 x 16 in two scans each; then four scans each.
-    EXPECT_EQ(conversions, 2 * 8 + 2 * 7 + 2 * 6 + 2 * 6 + 4 * (5 + 4 + 3 + 2 + 1));
+    // 6 x 8, 8 x 8 vertical and horizontal, 12 x 16 in two scans each; then four scans each of
+    // 16 x 16 .. 40 x 48; then 5 x 8 in two scans, 8 x 16 vertical and horizontal.
+    EXPECT_EQ(conversions,
+              2 * 9 + 2 * 8 + 2 * 7 + 2 * 6 + 4 * (5 + 4 + 3 + 2 + 1) + 2 * 10 + 2 * 7 + 2 * 6);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr int k6x8 = 0;
 constexpr int k8x8 = 1;
 constexpr int k12x16 = 2;
+constexpr int k5x8 = 9;
 constexpr int k48x56 = 8;
 
 // The user opens the scan dialog, clicks the option of `scan` and presses "ОК".
@@ -48,7 +49,7 @@ TEST(ScanDialog, OffersHorizontalScansOnlyForWidthsInWholeBytes) {
         test::OpenTestFont(ed, format, kScanVertical2);
         test::FakeHost host;
         const ScanDialogState state = OpenScanDialog(ed, host);
-        const bool wholeBytes = format != k6x8 && format != k12x16;
+        const bool wholeBytes = format != k6x8 && format != k12x16 && format != k5x8;
         EXPECT_TRUE(state.optionVisible[kScanVertical1]);
         EXPECT_TRUE(state.optionVisible[kScanVertical2]);
         EXPECT_EQ(state.optionVisible[kScanHorizontal1], wholeBytes) << format;
