@@ -17,6 +17,7 @@
 #include "cli/cli.h"
 #include "cli/cli_host.h"
 #include "io/font_writer.h"
+#include "io/model_file.h"
 #include "support/scratch_dir.h"
 
 namespace pixmora::test {
@@ -69,6 +70,19 @@ class CliTest : public ScratchDirTest {
         run.out = ReadWholeFile(out);
         run.err = ReadWholeFile(err);
         return run;
+    }
+
+    // Model files t0.mod, t1.mod, ... holding `models`, as the editor writes them, in "models".
+    void WriteModelDir(std::span<const std::vector<std::uint8_t>> models) const {
+        std::filesystem::create_directories(dir_ / "models");
+        for (std::size_t n = 0; n < models.size(); ++n) {
+            std::ostringstream text;
+            const int bytesPerChar = kCellFormats[n].bytesPerChar;
+            WriteSourceText(text, models[n], OutputFormat::DataCode, NumberNotation::ZeroX,
+                            ValuesPerLine(bytesPerChar));
+            WriteWholeFile((dir_ / "models" / ModelFileName(static_cast<int>(n))).string(),
+                           text.str());
+        }
     }
 
     // A font file as export writes it: HEX from address 0.

@@ -24,14 +24,7 @@ class InfoTest : public CliTest {
   protected:
     void SetUp() override {
         CliTest::SetUp();
-        std::filesystem::create_directories(dir_ / "models");
-        for (int n = 0; n < kFormatCount; ++n) {
-            std::ostringstream text;
-            const auto bpc = kCellFormats[static_cast<std::size_t>(n)].bytesPerChar;
-            WriteSourceText(text, models[static_cast<std::size_t>(n)], OutputFormat::DataCode,
-                            NumberNotation::ZeroX, ValuesPerLine(bpc));
-            WriteWholeFile((dir_ / "models" / ModelFileName(n)).string(), text.str());
-        }
+        WriteModelDir(models);
     }
 
     // `info --json` on a HEX file of these bytes, with the test's model files.

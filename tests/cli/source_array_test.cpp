@@ -22,14 +22,7 @@ class SourceArrayCliTest : public CliTest {
   protected:
     void SetUp() override {
         CliTest::SetUp();
-        std::filesystem::create_directories(dir_ / "models");
-        for (int n = 0; n < kFormatCount; ++n) {
-            std::ostringstream text;
-            const auto bpc = kCellFormats[static_cast<std::size_t>(n)].bytesPerChar;
-            WriteSourceText(text, models[static_cast<std::size_t>(n)], OutputFormat::DataCode,
-                            NumberNotation::ZeroX, ValuesPerLine(bpc));
-            WriteWholeFile((dir_ / "models" / ModelFileName(n)).string(), text.str());
-        }
+        WriteModelDir(models);
         // 128 characters from code 0 behind a table of widths.
         Bytes table(32 * 8, 0);
         table.insert(table.end(), font.begin(), font.begin() + 96 * 8);
