@@ -66,10 +66,16 @@ void DrawAreaL(Editor& ed, const CellFormat& cell) {
     }
 }
 
-Bytes Repeated(std::uint8_t value, int times, Bytes tail) {
-    Bytes bytes(static_cast<std::size_t>(times), value);
-    bytes.insert(bytes.end(), tail.begin(), tail.end());
-    return bytes;
+// Appends one byte at a time: GCC 12 at -O3 warns falsely about a range insert here.
+Bytes Joined(Bytes head, const Bytes& tail) {
+    for (const std::uint8_t byte : tail) {
+        head.push_back(byte);
+    }
+    return head;
+}
+
+Bytes Repeated(std::uint8_t value, int times, const Bytes& tail) {
+    return Joined(Bytes(static_cast<std::size_t>(times), value), tail);
 }
 
 struct LPicture {
@@ -80,11 +86,7 @@ struct LPicture {
 
 TEST(GlyphPacking, LetterLPacksIn5By8And8By16InEveryOfferedScan) {
     const Bytes top8x16{0xFF, 0, 0, 0, 0, 0, 0, 0};
-    const auto band = [&](Bytes bottom) {
-        Bytes bytes = top8x16;
-        bytes.insert(bytes.end(), bottom.begin(), bottom.end());
-        return bytes;
-    };
+    const auto band = [&](const Bytes& bottom) { return Joined(top8x16, bottom); };
     const std::vector<LPicture> pictures{
         {9, kScanVertical1, {0x7F, 0x40, 0x40, 0x40, 0x00}},
         {9, kScanVertical2, {0xFE, 0x02, 0x02, 0x02, 0x00}},
