@@ -11,6 +11,10 @@ packages=(
     locales libc-l10n
     clang clang-format libclang-rt-14-dev valgrind
     dpkg-dev file lintian desktop-file-utils appstream man-db bash-completion librsvg2-bin
+    # The real fonts devtools/models draws the model files from and measures recognition on.
+    xfonts-base xfonts-mplus xfonts-cronyx-75dpi xfonts-cronyx-misc xfonts-terminus
+    console-setup-linux fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-freefont-ttf
+    fonts-spleen fonts-noto-mono
 )
 
 missing=()

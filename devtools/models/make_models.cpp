@@ -1,4 +1,4 @@
-// Writes the model files t0.mod .. t8.mod that import uses to recognise a font's cell format,
+// Writes the model files t0.mod, t1.mod, ... that import uses to recognise a font's cell format,
 // byte scan and polarity.
 //
 //     make_models [--check] [--show] DIRECTORY
@@ -15,6 +15,7 @@
 #include <sstream>
 #include <string>
 
+#include "model/formats.h"
 #include "model_builder.h"
 #include "model_fonts.h"
 
@@ -119,6 +120,20 @@ int main(int argc, char** argv) {
     try {
         const FreeTypeLibrary library;
         const std::vector<ModelFormat> formats = ModelFormats();
+        // tN.mod belongs to format N of the program's table; a list out of step would write the
+        // glyphs of one format into another's file.
+        if (formats.size() != pixmora::kCellFormats.size()) {
+            throw RenderError(std::to_string(formats.size()) + " model formats for " +
+                              std::to_string(pixmora::kCellFormats.size()) + " cell formats");
+        }
+        for (std::size_t index = 0; index < formats.size(); ++index) {
+            const pixmora::CellFormat& format = pixmora::kCellFormats[index];
+            if (formats[index].cell.width != format.width ||
+                formats[index].cell.height != format.height) {
+                throw RenderError(FileName(index) + " is drawn for another cell than " +
+                                  std::string(format.name));
+            }
+        }
         std::vector<std::string> texts;
         int stale = 0;
         for (std::size_t index = 0; index < formats.size(); ++index) {

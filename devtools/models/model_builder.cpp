@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "io/byte_notation.h"
 #include "transform/line_mapping.h"
 
 namespace models {
@@ -246,7 +247,7 @@ std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes, cons
 }
 
 std::string ModelFileText(const std::vector<std::uint8_t>& bytes, const CellFormat& cell) {
-    const std::size_t perLine = cell.bytesPerChar() == 6 ? 6 : 8;
+    const auto perLine = static_cast<std::size_t>(pixmora::ValuesPerLine(cell.bytesPerChar()));
     std::string text;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         char value[8];

@@ -31,8 +31,12 @@ struct CellFormat {
     int bytesPerChar() const { return width * height / 8; }
     // The part of the cell a glyph may use: the rest is the spacing margin along the right
     // and bottom edges, one dot wide in cells up to 8 dots wide and two dots wide above that.
-    int areaWidth() const { return width - (width > 8 ? 2 : 1); }
-    int areaHeight() const { return height - (width > 8 ? 2 : 1); }
+    // 5 x 8 and 8 x 16 cells have no right margin: their fonts (the 5 x 7 LCD style, the console
+    // fonts) draw in every column and leave the gap between characters to the display.
+    int margin() const { return width > 8 ? 2 : 1; }
+    bool fullWidth() const { return (width == 5 && height == 8) || (width == 8 && height == 16); }
+    int areaWidth() const { return width - (fullWidth() ? 0 : margin()); }
+    int areaHeight() const { return height - margin(); }
 };
 
 // The test characters of a model row, in their order: blank % & / 0 1 2 3 A B C D А Б В Г.
@@ -107,7 +111,8 @@ DotMatrix UnpackVertical1(const std::uint8_t* bytes, const CellFormat& cell);
 std::vector<std::string> CheckModel(const std::vector<std::uint8_t>& bytes, const CellFormat& cell,
                                     const std::array<bool, kRowsPerModel>& enlargedRows = {});
 
-// The model file's text: "Data &hNN,..." lines of 6 values for 6-byte glyphs, 8 otherwise, CR LF.
+// The model file's text: "Data &hNN,..." lines of one glyph for glyphs of fewer than 8 bytes, 8
+// values otherwise, CR LF, as the program writes source text.
 std::string ModelFileText(const std::vector<std::uint8_t>& bytes, const CellFormat& cell);
 
 }  // namespace models

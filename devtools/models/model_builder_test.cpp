@@ -150,6 +150,11 @@ TEST(ModelBuilder, WritesDataLinesOfSixOrEightUpperCaseValues) {
     const std::string text = ModelFileText(eight, CellFormat{8, 8});
     EXPECT_EQ(text.substr(0, text.find('\r')), "Data &hC4,&hC4,&hC4,&hC4,&hC4,&hC4,&hC4,&hC4");
     EXPECT_EQ(text.size(), 2 * (5 + 8 * 4 + 7 + 2));
+
+    // A 5-byte glyph is one line, as the program writes a 5 x 8 font.
+    const std::vector<std::uint8_t> five{0x7E, 0x11, 0x11, 0x11, 0x7E, 0, 0, 0, 0, 0x01};
+    EXPECT_EQ(ModelFileText(five, CellFormat{5, 8}),
+              "Data &h7E,&h11,&h11,&h11,&h7E\r\nData &h00,&h00,&h00,&h00,&h01\r\n");
 }
 
 TEST(ModelBuilder, EveryCellLeavesItsSpacingMargin) {
@@ -158,6 +163,26 @@ TEST(ModelBuilder, EveryCellLeavesItsSpacingMargin) {
     EXPECT_EQ((CellFormat{8, 8}.areaWidth()), 7);
     EXPECT_EQ((CellFormat{12, 16}.areaWidth()), 10);
     EXPECT_EQ((CellFormat{48, 56}.areaHeight()), 54);
+}
+
+// Their fonts draw in every column and the display adds the gap; the bottom row stays free.
+TEST(ModelBuilder, FiveByEightAndEightBySixteenHaveNoRightMargin) {
+    EXPECT_EQ((CellFormat{5, 8}.areaWidth()), 5);
+    EXPECT_EQ((CellFormat{5, 8}.areaHeight()), 7);
+    EXPECT_EQ((CellFormat{8, 16}.areaWidth()), 8);
+    EXPECT_EQ((CellFormat{8, 16}.areaHeight()), 15);
+
+    // Five columns of seven rows fill the area; an eighth row does not fit.
+    std::vector<std::uint8_t> model(64 * 5, 0);
+    for (std::size_t slot = 0; slot < 64; ++slot) {
+        if (slot % 16 != 0) {
+            std::fill_n(model.begin() + static_cast<std::ptrdiff_t>(slot * 5), 5, 0xFE);
+        }
+    }
+    EXPECT_TRUE(CheckModel(model, CellFormat{5, 8}).empty());
+    model[5] = 0xFF;  // column 0 of slot 1, all eight rows
+    EXPECT_EQ(CheckModel(model, CellFormat{5, 8}),
+              std::vector<std::string>{"slot 1 is larger than the drawing area"});
 }
 
 // Uses the X11 fonts of xfonts-base; skipped where they are not installed.

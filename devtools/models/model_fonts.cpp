@@ -59,6 +59,7 @@ std::vector<ModelFormat> ModelFormats() {
         Outline("liberation/LiberationSansNarrow-Regular.ttf", kLiberation);
     const FontSource boldSans = Outline("liberation/LiberationSans-Bold.ttf", kLiberation, 0.86f);
     const FontSource terminal32 = X11Bitmap("misc/ter-u32b_unicode.pcf.gz", kTerminus);
+    const FontSource terminal16 = X11Bitmap("misc/ter-u16b_unicode.pcf.gz", kTerminus);
     // Which styles fill the four rows was chosen by measure_recognition.sh on fonts that drew
     // none of them: a narrow regular face, the mono bold, a second bold and a smaller terminal
     // recognise more of them than the serif rows did, and 16 x 32 terminal fonts need a row in
@@ -77,12 +78,10 @@ std::vector<ModelFormat> ModelFormats() {
           Row("bold sans", {Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu, 0.86f)}),
           Row("LCD 5 x 7", {fixed6x10}), Row("VGA", {Console("FullCyrSlav-VGA8.psf.gz")})}},
         {{12, 16},
-         {Row("narrow sans", {narrowSans}), EnlargedLcd(fixed6x10),
-          Row("terminal", {X11Bitmap("misc/ter-u16b_unicode.pcf.gz", kTerminus)}),
+         {Row("narrow sans", {narrowSans}), EnlargedLcd(fixed6x10), Row("terminal", {terminal16}),
           Row("bold sans", {boldSans})}},
         {{16, 16},
-         {EnlargedLcd(fixed6x10), Row("bold sans", {boldSans}),
-          Row("terminal", {X11Bitmap("misc/ter-u16b_unicode.pcf.gz", kTerminus)}),
+         {EnlargedLcd(fixed6x10), Row("bold sans", {boldSans}), Row("terminal", {terminal16}),
           Row("narrow sans", {narrowSans})}},
         {{16, 24},
          {EnlargedLcd(fixed6x10), Row("condensed bold sans", {condensedBold}),
@@ -100,6 +99,18 @@ std::vector<ModelFormat> ModelFormats() {
         {{48, 56},
          {Row("sans", {sans}), EnlargedLcd(fixed6x10), Row("mono bold", {monoBold}),
           Row("narrow sans", {narrowSans})}},
+        // The 5-column tables hold the same LCD styles as 6 x 8 without the gap column.
+        {{5, 8},
+         {Row("LCD 5 x 7", {fixed6x10}),
+          Row("rounded 5 x 7", {X11Bitmap("misc/mplus_h10r.pcf.gz", kMplus), fixed6x12}),
+          Row("bold 5 x 7", {courierBold, fixed6x10}),
+          Row("small 4 x 6", {X11Bitmap("misc/5x8.pcf.gz", kBase)})}},
+        // Console and terminal fonts of the VGA shape.
+        {{8, 16},
+         {Row("VGA", {Console("FullCyrSlav-VGA16.psf.gz")}), Row("terminal", {terminal16}),
+          Row("fixed", {Console("FullCyrSlav-Fixed16.psf.gz")}),
+          Row("tall fixed",
+              {X11Bitmap("misc/8x16.pcf.gz", kBase), Console("FullCyrSlav-Fixed16.psf.gz")})}},
     };
 }
 

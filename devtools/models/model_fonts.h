@@ -7,7 +7,8 @@
 
 namespace models {
 
-// The nine cell formats in model-file order (t0.mod .. t8.mod) with their reference rows.
+// Every cell format in model-file order (t0.mod, t1.mod, ...; the order of the program's format
+// table) with its reference rows.
 std::vector<ModelFormat> ModelFormats();
 
 }  // namespace models
