@@ -1,6 +1,6 @@
 // Importing the largest font file: a whole 48 x 56 set of 75264 bytes written as source text, with
-// its recognition against the nine model files; the same set as a C header (a 2-D array with a
-// comment per character, about 450 KB), read as source code and recognised.
+// its recognition against the model files of every format; the same set as a C header (a 2-D array
+// with a comment per character, about 450 KB), read as source code and recognised.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -17,6 +17,7 @@
 #include "editor/startup.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
+#include "import/recognition.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
 #include "io/model_file.h"
@@ -57,9 +58,9 @@ void WriteCHeader(const std::filesystem::path& path, const std::vector<std::uint
     file << "};\n";
 }
 
-// A program directory with nine model files and the font file. The font is noise whose test
-// characters are row 0 of the 48 x 56 models, so it is recognised and loaded; every trial runs to
-// its end whatever the glyphs are.
+// A program directory with a model file for every format and the font file. The font is noise whose
+// test characters are row 0 of the 48 x 56 models, so it is recognised and loaded; every trial runs
+// to its end whatever the glyphs are.
 struct ImportScene {
     ImportScene() {
         dir = std::filesystem::temp_directory_path() / "pixmora_import_bench";
@@ -72,10 +73,11 @@ struct ImportScene {
         ed->params.BytesPerChar = 336;
         ed->params.FontByteScan = kScanVertical1;
         std::copy(fontBytes.begin(), fontBytes.end(), ed->font.FontImage.begin());
-        for (int n = 0; n < 9; ++n) {
+        const int largest = *FormatIndex(48, 56);
+        for (int n = 0; n < kFormatCount; ++n) {
             const int bytesPerChar = kCellFormats[static_cast<std::size_t>(n)].bytesPerChar;
             auto model = RandomBytes(random, 64 * bytesPerChar);
-            if (n == 8) {
+            if (n == largest) {
                 FormModelRow(*ed, model, 0);
             }
             WriteText(dir / "Model" / ModelFileName(n), model, bytesPerChar);

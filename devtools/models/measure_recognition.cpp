@@ -1,6 +1,7 @@
 // Measures how well the shipped model files recognise fonts that did not draw them.
 //
-//     measure_recognition [--enlarged] [--verbose] [--at-least SHARE] MODEL_DIRECTORY
+//     measure_recognition [--enlarged] [--verbose] [--at-least SHARE] [--format "W x H"]...
+//                         MODEL_DIRECTORY
 //
 // Every font of the list below is drawn whole (characters 32..255 of Windows-1251) into its cell
 // format, packed in every byte scan the format offers, positive and negative (every byte
@@ -8,7 +9,8 @@
 // directory. A font counts as recognised when the result names its format, scan and polarity.
 // The figures go out per format and in total; --verbose also lists the group products of the
 // right trial and of the winner for every miss. --at-least makes the run fail when the total
-// share is lower (0.9 for 90%). Where a listed font file is missing nothing is measured and the
+// share is lower (0.9 for 90%); --format "W x H" (repeatable) measures only the fonts of that cell
+// format. Where a listed font file is missing nothing is measured and the
 // run ends with the code 77, which CTest counts as skipped.
 //
 // --enlarged measures fonts a user enlarged with "Увеличить шрифт" instead: the 6 x 8 and 8 x 8
@@ -23,6 +25,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -160,6 +163,14 @@ std::vector<TestFont> TestFonts() {
     AddOutlines(fonts, 6, {1.0f, 0.8f});
     AddOutlines(fonts, 7, {1.0f, 0.8f});
     AddOutlines(fonts, 8, {1.0f, 0.8f});
+    AddBitmaps(fonts, 9,
+               {"5x7.pcf.gz", "4x6.pcf.gz", "koi5x8_c.pcf.gz", "spleen-5x8.pcf.gz", "clR5x8.pcf.gz",
+                "6x9.pcf.gz"});
+    AddBitmaps(fonts, 10,
+               {"spleen-8x16.pcf.gz", "clR8x16.pcf.gz", "clB8x16.pcf.gz", "8x13.pcf.gz",
+                "8x13B.pcf.gz", "7x14.pcf.gz"});
+    AddConsoles(fonts, 10,
+                {"FullCyrSlav-TerminusBoldVGA16.psf.gz", "FullCyrSlav-Terminus16.psf.gz"});
     return fonts;
 }
 
@@ -294,6 +305,7 @@ struct Options {
     bool enlarged = false;
     bool verbose = false;
     double atLeast = 0.0;
+    std::set<int> formats;  // measure only the fonts of these formats; empty for all
     std::string modelDirectory;
 };
 
@@ -306,6 +318,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.verbose = true;
         } else if (argument == "--at-least" && i + 1 < argc) {
             options.atLeast = std::atof(argv[++i]);
+        } else if (argument == "--format" && i + 1 < argc) {
+            const std::optional<int> format = pixmora::FormatIndexByName(argv[++i]);
+            if (!format) {
+                return false;
+            }
+            options.formats.insert(*format);
         } else if (options.modelDirectory.empty() && !argument.starts_with("-")) {
             options.modelDirectory = argument;
         } else {
@@ -549,7 +567,12 @@ int Measure(const Options& options) {
         modelBytes[static_cast<std::size_t>(n)] = files.back().ModelBuffer;
     }
 
-    const std::vector<TestFont> fonts = TestFonts();
+    std::vector<TestFont> fonts = TestFonts();
+    if (!options.formats.empty()) {
+        std::erase_if(fonts, [&](const TestFont& font) {
+            return !options.formats.contains(font.formatIndex);
+        });
+    }
     if (!FontsInstalled(fonts)) {
         return kSkipped;
     }
@@ -581,7 +604,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << "usage: measure_recognition [--enlarged] [--verbose] [--at-least SHARE] "
-                     "MODEL_DIRECTORY\n";
+                     "[--format \"W x H\"]... MODEL_DIRECTORY\n";
         return 2;
     }
     try {

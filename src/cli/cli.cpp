@@ -50,7 +50,7 @@ void AddLoadOptions(CLI::App& command, LoadOptions& load) {
 
 void AddModelOption(CLI::App& command, std::optional<std::string>& modelDir) {
     command.add_option("--models", modelDir,
-                       "Directory of the model files t0.mod .. t8.mod (default: Model beside "
+                       "Directory of the model files t0.mod, t1.mod, ... (default: Model beside "
                        "the executable, or where that cannot be written the user's copies in "
                        "$XDG_DATA_HOME/pixmora/Model that exist)");
 }

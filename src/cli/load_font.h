@@ -21,7 +21,7 @@ struct LoadOptions {
     std::optional<std::string> format;  // "8 x 8" ..; recognition is skipped when given
     int scan = 0;
     bool negative = false;
-    std::optional<std::string> modelDir;  // --models: where t0.mod .. t8.mod lie
+    std::optional<std::string> modelDir;  // --models: where the model files t0.mod, t1.mod, ... lie
     std::optional<std::string> array;     // the array of a source file to read
 };
 

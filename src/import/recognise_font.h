@@ -1,5 +1,5 @@
-// Recognition of a font file: reads its data and the nine model files, then scores every format,
-// scan and polarity (recognition.h).
+// Recognition of a font file: reads its data and the model file of every format, then scores each
+// format, scan and polarity (recognition.h).
 #pragma once
 
 #include <cstdint>
@@ -36,7 +36,7 @@ struct FontRecognition {
 // files are the program's, or the user's copies where the program's cannot be changed
 // (model_places.h).
 FontRecognition RecogniseFont(const std::string& path, Host& host);
-// The same with the model files t0.mod .. t8.mod of these places.
+// The same with the model files (t0.mod, t1.mod, ...) of these places.
 FontRecognition RecogniseFont(const std::string& path, const ModelPlaces& places, Host& host);
 
 }  // namespace pixmora

@@ -11,14 +11,15 @@
 #include <cstdint>
 #include <span>
 
+#include "model/formats.h"
 #include "model/glyph_packing.h"
 
 namespace pixmora {
 
 inline constexpr int kTestPairs = 20;
 inline constexpr int kTrials = 8;  // 2 * scan + (1 for negative)
-// Recognition tries the first formats of kCellFormats, those with a shipped model file.
-inline constexpr int kFormatCount = 9;
+// Recognition tries every format of kCellFormats, each with its model file t<index>.mod.
+inline constexpr int kFormatCount = static_cast<int>(kCellFormats.size());
 
 // The groups, in the order of their slots after the 20 pairs.
 enum Group { kSigns, kDigits, kLatin, kCyrillic, kCyrillicBlock, kGroupCount };
@@ -98,7 +99,7 @@ std::array<TrialScores, kTrials> RecogniseFormat(std::span<const std::uint8_t> d
 // is 0).
 void JudgeCandidate(Recognition& result);
 
-// Runs every trial over the nine formats' model bytes and chooses: the strictly best score wins,
+// Runs every trial over every format's model bytes and chooses: the strictly best score wins,
 // so ties go to the earlier format, then the earlier trial.
 Recognition RecogniseData(std::span<const std::uint8_t> data,
                           const std::array<std::span<const std::uint8_t>, kFormatCount>& models);

@@ -1,6 +1,6 @@
 // Where the glyphs of a font table from a source file begin, and which character comes first.
 //
-// Headers recognised before the glyphs (W x H one of the nine cell formats, B its bytes per
+// Headers recognised before the glyphs (W x H one of the cell formats, B its bytes per
 // character, the array L bytes long):
 //
 //   4 bytes   W, H, first code, count            L = 4 + count * B

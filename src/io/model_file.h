@@ -1,4 +1,4 @@
-// The model files beside the program (Model/t0.mod .. t8.mod, one per cell format) and the
+// The model files beside the program (Model/t0.mod, t1.mod, ..., one per cell format) and the
 // correction command that replaces one of their rows by glyphs of the open font.
 //
 // A model file is source text like an exported font: 64 x BytesPerChar values in the main window's

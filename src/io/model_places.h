@@ -1,8 +1,9 @@
 // Where the model files are read and written.
 //
-// The program ships t0.mod .. t8.mod in Model/ beside its executable. A build tree or a portable
-// copy may change them there. An installed program cannot (the directory belongs to root), so a
-// user's corrections go to their own copies in $XDG_DATA_HOME/pixmora/Model (by default
+// The program ships t0.mod, t1.mod, ... (one per cell format) in Model/ beside its executable. A
+// build tree or a portable copy may change them there. An installed program cannot (the directory
+// belongs to root), so a user's corrections go to their own copies in $XDG_DATA_HOME/pixmora/Model
+// (by default
 // ~/.local/share/pixmora/Model), and recognition reads a user's copy of a file where there is one.
 #pragma once
 

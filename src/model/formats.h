@@ -1,9 +1,9 @@
 // The cell formats and the four byte scans of a character generator.
 //
 // kCellFormats is the one list of formats: the parameters dialog, "Создать", import, scan change,
-// enlargement, export names and the CLI all take their formats from it. A further format is one
-// row here; for recognition it also needs its model file data/Model/t<index>.mod (a row of
-// devtools/models/model_fonts.cpp) and kFormatCount in import/recognition.h raised to cover it.
+// enlargement, export names, recognition and the CLI all take their formats from it. A further
+// format is one row here plus its model file data/Model/t<index>.mod, which recognition reads
+// like the others (drawn by devtools/models: one entry of model_fonts.cpp, see its README).
 #pragma once
 
 #include <array>

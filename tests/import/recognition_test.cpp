@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "io/font_reader.h"
+#include "io/model_file.h"
+#include "support/fake_host.h"
 #include "synthetic_font.h"
 
 namespace pixmora {
@@ -245,6 +248,43 @@ TEST_F(RecogniseDataTest, NothingRecognisedInNoise) {
     const Recognition found = RecogniseData(font, test::Spans(models));
     EXPECT_FALSE(found.Recognised);
     EXPECT_EQ(found.CharSetClass, 0);
+}
+
+// The model files the program ships (Model/ of the runtime directory): a font drawn like any row of
+// any of them is recognised as that format, scan and polarity, so no format's reference glyphs are
+// taken for another's, the 5 x 8 and 8 x 16 ones beside 6 x 8 and 8 x 8 included.
+TEST(ShippedModels, EveryRowIsRecognisedAsItsOwnFormatInEveryScanAndPolarity) {
+    test::FakeHost host;
+    std::vector<ModelFileData> files;
+    std::array<std::span<const std::uint8_t>, kFormatCount> spans;
+    for (int n = 0; n < kFormatCount; ++n) {
+        files.push_back(ReadModelFile("Model/" + ModelFileName(n), host));
+        ASSERT_FALSE(files.back().failure || files.back().ImportAborted) << ModelFileName(n);
+    }
+    for (int n = 0; n < kFormatCount; ++n) {
+        spans[static_cast<std::size_t>(n)] = files[static_cast<std::size_t>(n)].ModelBuffer;
+    }
+    for (int formatIndex = 0; formatIndex < kFormatCount; ++formatIndex) {
+        const Bytes model(spans[static_cast<std::size_t>(formatIndex)].begin(),
+                          spans[static_cast<std::size_t>(formatIndex)].end());
+        for (int version = 0; version < kModelRows; ++version) {
+            for (int scan = 0; scan < kScanCount; ++scan) {
+                if (!ScanOffered(test::FormatAt(formatIndex).width, scan)) {
+                    continue;
+                }
+                for (bool negative : {false, true}) {
+                    const Recognition found = RecogniseData(
+                        test::FontFromModel(model, formatIndex, version, scan, negative), spans);
+                    EXPECT_TRUE(found.Recognised && found.candidate.formatIndex == formatIndex &&
+                                found.candidate.scan == scan &&
+                                found.candidate.negative == negative)
+                        << ModelFileName(formatIndex) << " row " << version << " scan " << scan
+                        << (negative ? " negative" : " positive") << ": read as format "
+                        << found.candidate.formatIndex << " scan " << found.candidate.scan;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -146,7 +146,8 @@ TEST_F(UserModelFilesTest, CorrectionWritesTheUserCopyAndRecognitionReadsIt) {
               (std::vector<std::string>{"t1.mod", "t1.old"}));
     // The shipped files are as they were and nothing was added beside them.
     EXPECT_EQ(test::ReadWholeFile(ShippedPath(kFormat)), shippedText);
-    EXPECT_EQ(test::DirectoryNames(dir_ / "program" / "Model").size(), 9U);
+    EXPECT_EQ(test::DirectoryNames(dir_ / "program" / "Model").size(),
+              static_cast<std::size_t>(kFormatCount));
 
     EXPECT_TRUE(RecognisedAsTheFormat(font));
     // Other formats still come from the shipped files.
