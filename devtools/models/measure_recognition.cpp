@@ -10,8 +10,8 @@
 // The figures go out per format and in total; --verbose also lists the group products of the
 // right trial and of the winner for every miss. --at-least makes the run fail when the total
 // share is lower (0.9 for 90%); --format "W x H" (repeatable) measures only the fonts of that cell
-// format. Where a listed font file is missing nothing is measured and the
-// run ends with the code 77, which CTest counts as skipped.
+// format (with --enlarged: only the enlargements to it). Where a listed font file is missing
+// nothing is measured and the run ends with the code 77, which CTest counts as skipped.
 //
 // --enlarged measures fonts a user enlarged with "Увеличить шрифт" instead: the 6 x 8 and 8 x 8
 // fonts of the list and the first fonts of the 6 x 8 and 8 x 8 model rows are drawn into their
@@ -504,7 +504,9 @@ DrawnFont MovedRight(const DrawnFont& drawn) {
 }
 
 // Tallies per enlarged format: the fonts of the list alone, and all small fonts.
-std::array<Tally, 2> MeasureEnlarged(const ModelBytes& models, bool verbose) {
+// Only the enlargements to `targets` when it is not empty.
+std::array<Tally, 2> MeasureEnlarged(const ModelBytes& models, const std::set<int>& targets,
+                                     bool verbose) {
     std::size_t unseenCount = 0;
     const std::vector<TestFont> fonts = SmallFonts(unseenCount);
     const models::FreeTypeLibrary library;
@@ -529,6 +531,9 @@ std::array<Tally, 2> MeasureEnlarged(const ModelBytes& models, bool verbose) {
                 params.FontByteScan = scan;
                 for (const std::string& offered : pixmora::OfferedEnlargements(params)) {
                     const int target = *pixmora::FormatIndexByListText(offered);
+                    if (!targets.empty() && !targets.contains(target)) {
+                        continue;
+                    }
                     const pixmora::CellFormat& enlarged =
                         pixmora::kCellFormats[static_cast<std::size_t>(target)];
                     for (bool negative : {false, true}) {
@@ -578,7 +583,8 @@ int Measure(const Options& options) {
     }
     double share = 0.0;
     if (options.enlarged) {
-        const std::array<Tally, 2> tallies = MeasureEnlarged(modelBytes, options.verbose);
+        const std::array<Tally, 2> tallies =
+            MeasureEnlarged(modelBytes, options.formats, options.verbose);
         tallies[0].Print(
             "fonts of the list, recognised with the enlarged format, scan and polarity");
         tallies[1].Print("with the model-row fonts");

@@ -1,5 +1,6 @@
 #include "model_fonts.h"
 
+#include <array>
 #include <string>
 
 namespace models {
@@ -67,12 +68,14 @@ std::vector<ModelFormat> ModelFormats() {
     // recognitions and let the most enlarged small fonts be recognised (measure_recognition.sh
     // --enlarged); in 32 x 40 every place cost some.
 
+    const std::array<ModelRow, kRowsPerModel> lcdRows{
+        Row("LCD 5 x 7", {fixed6x10}),
+        Row("rounded 5 x 7", {X11Bitmap("misc/mplus_h10r.pcf.gz", kMplus), fixed6x12}),
+        Row("bold 5 x 7", {courierBold, fixed6x10}),
+        Row("small 4 x 6", {X11Bitmap("misc/5x8.pcf.gz", kBase)})};
+
     return {
-        {{6, 8},
-         {Row("LCD 5 x 7", {fixed6x10}),
-          Row("rounded 5 x 7", {X11Bitmap("misc/mplus_h10r.pcf.gz", kMplus), fixed6x12}),
-          Row("bold 5 x 7", {courierBold, fixed6x10}),
-          Row("small 4 x 6", {X11Bitmap("misc/5x8.pcf.gz", kBase)})}},
+        {{6, 8}, lcdRows},
         {{8, 8},
          {Row("bold 7 x 7", {X11Bitmap("misc/clB8x8.pcf.gz", kBase), courierBold, fixed6x10}),
           Row("bold sans", {Outline("dejavu/DejaVuSans-Bold.ttf", kDejaVu, 0.86f)}),
@@ -99,12 +102,8 @@ std::vector<ModelFormat> ModelFormats() {
         {{48, 56},
          {Row("sans", {sans}), EnlargedLcd(fixed6x10), Row("mono bold", {monoBold}),
           Row("narrow sans", {narrowSans})}},
-        // The 5-column tables hold the same LCD styles as 6 x 8 without the gap column.
-        {{5, 8},
-         {Row("LCD 5 x 7", {fixed6x10}),
-          Row("rounded 5 x 7", {X11Bitmap("misc/mplus_h10r.pcf.gz", kMplus), fixed6x12}),
-          Row("bold 5 x 7", {courierBold, fixed6x10}),
-          Row("small 4 x 6", {X11Bitmap("misc/5x8.pcf.gz", kBase)})}},
+        // The 5-column tables hold the LCD styles of 6 x 8 without the gap column.
+        {{5, 8}, lcdRows},
         // Console and terminal fonts of the VGA shape.
         {{8, 16},
          {Row("VGA", {Console("FullCyrSlav-VGA16.psf.gz")}), Row("terminal", {terminal16}),
