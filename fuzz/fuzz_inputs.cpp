@@ -14,6 +14,7 @@
 #include "fontfile/font_bytes.h"
 #include "fontfile/font_face.h"
 #include "fontfile/psf_font.h"
+#include "fontfile/rasterise.h"
 #include "import/recognition.h"
 #include "import/source_import.h"
 #include "io/export.h"
@@ -337,6 +338,15 @@ void FeedFontFace(std::span<const std::uint8_t> bytes) {
                                                static_cast<std::size_t>(dots.height));
                 Expect(!glyph.missing || dots.blank());
             }
+        }
+        RasteriseOptions options;
+        options.formatIndex = static_cast<int>(bytes.size() % kCellFormats.size());
+        options.bold = bytes.size() % 2 == 1;
+        const RasterisedFont font = RasteriseFont(face, options);
+        const CellFormat& format = kCellFormats[static_cast<std::size_t>(options.formatIndex)];
+        Expect(font.cells.size() == static_cast<std::size_t>(kCharCount));
+        for (const DotPicture& cell : font.cells) {
+            Expect(cell.width == format.width && cell.height == format.height);
         }
     } catch (const FontFileError&) {
     }

@@ -37,8 +37,9 @@ void FeedTransform(std::span<const std::uint8_t> bytes);
 void FeedPsfReader(std::span<const std::uint8_t> bytes);
 
 // The bytes opened as a font file (FreeType or PSF) and every character of the code page drawn
-// from it, hinted and smooth: nothing but a FontFileError may come out, and every picture holds
-// exactly its width times height dots.
+// from it, hinted and smooth, then the whole font drawn into a cell format: nothing but a
+// FontFileError may come out, every picture holds exactly its width times height dots and every
+// cell is the format's size.
 void FeedFontFace(std::span<const std::uint8_t> bytes);
 
 // The targets by name, for the regression test's folders of inputs.
