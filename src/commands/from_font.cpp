@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "editor/exit_check.h"
+#include "editor/host.h"
 #include "editor/replaced_font.h"
 #include "fontfile/font_bytes.h"
 #include "import/import_font.h"
@@ -72,6 +74,29 @@ void InstallDrawnFont(Editor& ed, const RasterisedFont& font, const FromFontChoi
     }
     // Nothing of the drawing is in a file yet.
     ed.win.nosave = 1;
+}
+
+void DrawFontFromFile(Editor& ed, Host& host) {
+    DeselectTool(ed);
+    const std::optional<FromFontChoice> choice = host.RunFromFontDialog(ed);
+    if (!choice) {
+        return;
+    }
+    const bool replaces = choice->chars == FillChars::All || ed.params.FontByteScan == kNoScan;
+    if (replaces && !ConfirmDiscardUnsaved(ed, host)) {
+        return;
+    }
+    DrawnFont drawn;
+    {
+        const BusyPointer busy(host);
+        drawn = DrawFromFont(*choice);
+        if (drawn.font) {
+            InstallDrawnFont(ed, *drawn.font, *choice);
+        }
+    }
+    if (!drawn.font) {
+        host.Message(drawn.failure, kDefaultTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+    }
 }
 
 }  // namespace pixmora

@@ -11,6 +11,7 @@
 namespace pixmora {
 
 struct Editor;
+class Host;
 
 inline constexpr const char* kFromFontCaption = "Из шрифта…";
 inline constexpr const char* kFromFontTip =
@@ -27,5 +28,9 @@ DrawnFont DrawFromFont(const FromFontChoice& choice);
 // fills the chosen characters of the open font, whose format and scan the drawing then has. Either
 // way the drawn characters are marked defined and character 0 is shown with a fresh history.
 void InstallDrawnFont(Editor& ed, const RasterisedFont& font, const FromFontChoice& choice);
+
+// The command: the dialog, the unsaved-changes question before the open font is replaced, the
+// drawing; a font that cannot be drawn is told and leaves the open font as it was.
+void DrawFontFromFile(Editor& ed, Host& host);
 
 }  // namespace pixmora
