@@ -14,17 +14,7 @@
 namespace pixmora {
 namespace {
 
-std::vector<std::string> Picture(const DotPicture& dots) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < dots.height; ++y) {
-        std::string row;
-        for (int x = 0; x < dots.width; ++x) {
-            row += dots.at(x, y) ? '#' : '.';
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
+using test::Picture;
 
 std::string Refusal(const std::vector<std::uint8_t>& bytes) {
     const FreeTypeLibrary library;

@@ -17,21 +17,11 @@
 namespace pixmora {
 namespace {
 
+using test::Picture;
+
 constexpr int k8x8 = 1;
 constexpr int k8x16 = 10;
 constexpr int k6x8 = 0;
-
-std::vector<std::string> Picture(const DotPicture& dots) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < dots.height; ++y) {
-        std::string row;
-        for (int x = 0; x < dots.width; ++x) {
-            row += dots.at(x, y) ? '#' : '.';
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 const DotPicture& CellOf(const RasterisedFont& font, int code) {
     return font.cells[static_cast<std::size_t>(code - kFirstCode)];

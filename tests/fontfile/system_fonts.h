@@ -1,10 +1,14 @@
-// Fonts of Debian packages scripts/install-deps.sh installs; a test skips where one is missing.
+// Fonts of Debian packages scripts/install-deps.sh installs (a test skips where one is missing),
+// and dot matrices as the pictures the tests compare.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "fontfile/font_face.h"
 
 namespace pixmora::test {
 
@@ -23,5 +27,18 @@ inline const std::string kConsoleTerminus20 =
     if (!std::filesystem::exists(path)) {                                      \
         GTEST_SKIP() << path << " is not installed (scripts/install-deps.sh)"; \
     }
+
+// Rows of '#' (lit) and '.' (dark).
+inline std::vector<std::string> Picture(const DotPicture& dots) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < dots.height; ++y) {
+        std::string row;
+        for (int x = 0; x < dots.width; ++x) {
+            row += dots.at(x, y) ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 }  // namespace pixmora::test
