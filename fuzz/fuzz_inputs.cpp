@@ -10,6 +10,11 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "fontfile/code_page_glyphs.h"
+#include "fontfile/font_bytes.h"
+#include "fontfile/font_face.h"
+#include "fontfile/psf_font.h"
+#include "fontfile/rasterise.h"
 #include "import/recognition.h"
 #include "import/source_import.h"
 #include "io/export.h"
@@ -292,8 +297,65 @@ void FeedSourceCode(std::span<const std::uint8_t> bytes) {
     }
 }
 
+void FeedPsfReader(std::span<const std::uint8_t> bytes) {
+    PsfFont font;
+    try {
+        font = ReadPsfFont(bytes);
+    } catch (const FontFileError&) {
+        return;
+    }
+    Expect(font.width > 0 && font.height > 0 && font.bytesPerGlyph > 0);
+    const std::size_t count = font.glyphs.size() / static_cast<std::size_t>(font.bytesPerGlyph);
+    Expect(count * static_cast<std::size_t>(font.bytesPerGlyph) == font.glyphs.size());
+    for (const auto& [code, glyph] : font.glyphOf) {
+        Expect(glyph >= 0 && static_cast<std::size_t>(glyph) < count);
+        bool lit = false;
+        for (int y = 0; y < font.height; ++y) {
+            for (int x = 0; x < font.width; ++x) {
+                lit = lit || font.dot(glyph, x, y);
+            }
+        }
+        (void)lit;
+    }
+}
+
+void FeedFontFace(std::span<const std::uint8_t> bytes) {
+    static const FreeTypeLibrary library;
+    // The length chooses the pixel size of an outline font and the smooth threshold, so that real
+    // font files serve as seeds as they are.
+    const int size = 4 + static_cast<int>(bytes.size() % 60);
+    const int threshold = 1 + static_cast<int>(bytes.size() % 255);
+    try {
+        FontFace face = FontFace::OpenBytes(library, {bytes.begin(), bytes.end()});
+        if (face.kind() == FaceKind::Outline) {
+            face.setPixelSize(static_cast<float>(size));
+        }
+        for (const OutlineRendering rendering :
+             {OutlineRendering{}, OutlineRendering{true, threshold}}) {
+            for (const CodePageGlyph& glyph : DrawCodePage(face, rendering)) {
+                const DotPicture& dots = glyph.glyph.dots;
+                Expect(dots.dots.size() == static_cast<std::size_t>(dots.width) *
+                                               static_cast<std::size_t>(dots.height));
+                Expect(!glyph.missing || dots.blank());
+            }
+        }
+        RasteriseOptions options;
+        options.formatIndex = static_cast<int>(bytes.size() % kCellFormats.size());
+        options.bold = bytes.size() % 2 == 1;
+        const RasterisedFont font = RasteriseFont(face, options);
+        const CellFormat& format = kCellFormats[static_cast<std::size_t>(options.formatIndex)];
+        Expect(font.cells.size() == static_cast<std::size_t>(kCharCount));
+        for (const DotPicture& cell : font.cells) {
+            Expect(cell.width == format.width && cell.height == format.height);
+        }
+    } catch (const FontFileError&) {
+    }
+}
+
 FuzzBody FuzzBodyByName(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, FuzzBody>, 7> kBodies{{
+    constexpr std::array<std::pair<std::string_view, FuzzBody>, 9> kBodies{{
+        {"psf_reader", FeedPsfReader},
+        {"font_face", FeedFontFace},
         {"hex_reader", FeedHexReader},
         {"source_reader", FeedSourceReader},
         {"source_code", FeedSourceCode},

@@ -32,6 +32,16 @@ void FeedNumberFields(std::span<const std::uint8_t> bytes);
 // editor's own steps; the first four bytes choose the formats and scans.
 void FeedTransform(std::span<const std::uint8_t> bytes);
 
+// The console-font reader over the bytes as a PSF file (plain or gzip): a font read has every
+// glyph its header counts and a Unicode table that names only those glyphs.
+void FeedPsfReader(std::span<const std::uint8_t> bytes);
+
+// The bytes opened as a font file (FreeType or PSF) and every character of the code page drawn
+// from it, hinted and smooth, then the whole font drawn into a cell format: nothing but a
+// FontFileError may come out, every picture holds exactly its width times height dots and every
+// cell is the format's size.
+void FeedFontFace(std::span<const std::uint8_t> bytes);
+
 // The targets by name, for the regression test's folders of inputs.
 using FuzzBody = void (*)(std::span<const std::uint8_t>);
 FuzzBody FuzzBodyByName(std::string_view name);

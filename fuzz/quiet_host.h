@@ -23,6 +23,7 @@ class QuietHost : public Host {
     std::optional<ParamsChoice> RunParamsDialog(Editor&) override { return std::nullopt; }
     std::optional<int> RunScanDialog(Editor&) override { return std::nullopt; }
     std::optional<CellFormat> RunEnlargeDialog(Editor&) override { return std::nullopt; }
+    std::optional<FromFontChoice> RunFromFontDialog(Editor&) override { return std::nullopt; }
     void OpenModelDialog(Editor&) override {}
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>&,
                                            std::size_t preselected) override {

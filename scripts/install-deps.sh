@@ -6,7 +6,8 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libfreetype-dev libpng-dev libcli11-dev nlohmann-json3-dev
+    libfreetype-dev libfontconfig-dev libpng-dev libcli11-dev nlohmann-json3-dev
+    fonts-dejavu-core xfonts-base xfonts-utils console-setup-linux fonts-terminus
     xvfb xauth
     locales libc-l10n
     clang clang-format libclang-rt-14-dev valgrind

@@ -16,6 +16,7 @@ trap 'rm -rf "$build"' EXIT
 # shellcheck disable=SC2046  # pkg-config prints several words on purpose
 g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic -Werror -o "$build/make_models" \
     "$here"/make_models.cpp "$here"/model_builder.cpp "$here"/model_fonts.cpp \
-    "$here"/glyph_render.cpp "$here"/console_font.cpp "$src"/transform/line_mapping.cpp -I"$src" \
+    "$here"/glyph_render.cpp "$src"/fontfile/font_face.cpp "$src"/fontfile/font_bytes.cpp \
+    "$src"/fontfile/psf_font.cpp "$src"/io/system_error.cpp "$src"/transform/line_mapping.cpp -I"$src" \
     $(pkg-config --cflags --libs freetype2 zlib)
 "$build/make_models" "$@"

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "console_font.h"
 #include "glyph_render.h"
 #include "model_builder.h"
 
@@ -245,56 +242,6 @@ TEST(ModelBuilder, EnlargedRowIsDrawnSmallMovedAndEnlarged) {
     // A first column that pushes ink out of the small cell fails loudly.
     EXPECT_THROW(BuildRow(library, k12x16, ModelRow{"too far", {lcd}, Enlargement{k6x8, 2}}),
                  RenderError);
-}
-
-// A PSF2 font of two 5 x 3 glyphs, "A" and "Б" (the second also listed for a sequence).
-std::vector<std::uint8_t> TinyPsf2() {
-    std::vector<std::uint8_t> bytes = {0x72, 0xB5, 0x4A, 0x86, 0, 0, 0, 0, 32, 0, 0, 0, 1, 0, 0, 0,
-                                       2,    0,    0,    0,    3, 0, 0, 0, 3,  0, 0, 0, 5, 0, 0, 0};
-    const std::uint8_t glyphs[] = {0x70, 0xF8, 0x88, 0xF8, 0x80, 0xF0};
-    bytes.insert(bytes.end(), std::begin(glyphs), std::end(glyphs));
-    const std::uint8_t table[] = {'A', 0xFF, 0xD0, 0x91, 0xFE, 'B', 0xCC, 0x81, 0xFF};
-    bytes.insert(bytes.end(), std::begin(table), std::end(table));
-    return bytes;
-}
-
-std::filesystem::path WriteGzip(const std::vector<std::uint8_t>& bytes, const char* name) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
-    gzFile file = gzopen(path.c_str(), "wb");
-    gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
-    gzclose(file);
-    return path;
-}
-
-TEST(ConsoleFont, ReadsGlyphsAndTheUnicodeTableOfAGzippedPsf2) {
-    const std::filesystem::path path = WriteGzip(TinyPsf2(), "pixmora_models_test.psf.gz");
-    const ConsoleFont font = ReadConsoleFont(path.string());
-    std::filesystem::remove(path);
-    EXPECT_EQ(font.width, 5);
-    EXPECT_EQ(font.height, 3);
-    ASSERT_EQ(font.glyphOf.size(), 2u);  // the sequence B + combining acute is not a character
-    EXPECT_EQ(font.glyphOf.at(U'A'), 0);
-    EXPECT_EQ(font.glyphOf.at(U'\u0411'), 1);
-    EXPECT_TRUE(font.dot(0, 1, 0));
-    EXPECT_FALSE(font.dot(0, 0, 0));
-    EXPECT_FALSE(font.dot(1, 4, 2));
-    EXPECT_TRUE(font.dot(1, 3, 2));
-}
-
-TEST(ConsoleFont, RefusesDamagedFiles) {
-    std::vector<std::uint8_t> cut = TinyPsf2();
-    cut.erase(cut.end() - 2, cut.end());  // the table loses its end
-    const std::filesystem::path cutPath = WriteGzip(cut, "pixmora_models_cut.psf.gz");
-    EXPECT_THROW(ReadConsoleFont(cutPath.string()), RenderError);
-    std::filesystem::remove(cutPath);
-
-    std::vector<std::uint8_t> huge = TinyPsf2();
-    huge[16] = 0xFF;  // glyph count far beyond the file
-    const std::filesystem::path hugePath = WriteGzip(huge, "pixmora_models_huge.psf.gz");
-    EXPECT_THROW(ReadConsoleFont(hugePath.string()), RenderError);
-    std::filesystem::remove(hugePath);
-
-    EXPECT_THROW(ReadConsoleFont("/nonexistent/font.psf.gz"), RenderError);
 }
 
 }  // namespace

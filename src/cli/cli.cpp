@@ -10,8 +10,10 @@
 #include "cli/convert_command.h"
 #include "cli/exit_codes.h"
 #include "cli/info_command.h"
+#include "cli/rasterise_command.h"
 #include "cli/render_command.h"
 #include "editor/font_settings.h"
+#include "fontfile/rasterise.h"
 #include "io/model_file.h"
 
 namespace pixmora::cli {
@@ -55,6 +57,29 @@ void AddModelOption(CLI::App& command, std::optional<std::string>& modelDir) {
                        "$XDG_DATA_HOME/pixmora/Model that exist)");
 }
 
+// The options of the file a command writes as export writes it.
+void AddOutputOptions(CLI::App& command, ConvertOptions& options) {
+    command
+        .add_option("--kind", options.kind,
+                    "data (\"Data code\"), db (\".Db code\"), code (\"Code\") or hex (Intel HEX); "
+                    "default hex for an OUTPUT ending in hex, else data")
+        ->check(
+            CLI::IsMember(std::vector<std::string>(std::begin(kKindWords), std::end(kKindWords))));
+    command
+        .add_option("--notation", options.notation, "Number notation of source text (default &hNN)")
+        ->check(CLI::IsMember(
+            std::vector<std::string>(std::begin(kNumberNotations), std::end(kNumberNotations))));
+    command.add_option("--range", options.range, "First and last character code, e.g. 192-255");
+    command.add_option("--address", options.address,
+                       "Start address of the HEX records, 0..32767 (4096, &h1000, $1000, "
+                       "#1000, 0x1000, 1000h)");
+    CLI::Option* outNegative =
+        command.add_flag("--out-negative", options.outNegative, "Write every byte inverted");
+    CLI::Option* outPositive =
+        command.add_flag("--out-positive", options.outPositive, "Write the bytes as drawn");
+    outNegative->excludes(outPositive);
+}
+
 }  // namespace
 
 std::string ExecutableDir(const char* argv0) {
@@ -92,28 +117,48 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
     convertCommand->add_option(
         "--enlarge", convert.enlarge,
         "Enlarge to a larger cell format \"W x H\" (as \"Увеличить шрифт\")");
-    convertCommand
-        ->add_option("--kind", convert.kind,
-                     "data (\"Data code\"), db (\".Db code\"), code (\"Code\") or hex (Intel HEX); "
-                     "default hex for an OUTPUT ending in hex, else data")
-        ->check(
-            CLI::IsMember(std::vector<std::string>(std::begin(kKindWords), std::end(kKindWords))));
-    convertCommand
-        ->add_option("--notation", convert.notation,
-                     "Number notation of source text (default &hNN)")
-        ->check(CLI::IsMember(
-            std::vector<std::string>(std::begin(kNumberNotations), std::end(kNumberNotations))));
-    convertCommand->add_option("--range", convert.range,
-                               "First and last character code, e.g. 192-255");
-    convertCommand->add_option("--address", convert.address,
-                               "Start address of the HEX records, 0..32767 (4096, &h1000, $1000, "
-                               "#1000, 0x1000, 1000h)");
-    CLI::Option* outNegative = convertCommand->add_flag("--out-negative", convert.outNegative,
-                                                        "Write every byte inverted");
-    CLI::Option* outPositive =
-        convertCommand->add_flag("--out-positive", convert.outPositive, "Write the bytes as drawn");
-    outNegative->excludes(outPositive);
+    AddOutputOptions(*convertCommand, convert);
     AddModelOption(*convertCommand, convert.load.modelDir);
+
+    RasteriseCommandOptions rasterise;
+    CLI::App* rasteriseCommand = app.add_subcommand(
+        "rasterise",
+        "Draw a font file or an installed font into a cell format and write it as "
+        "convert writes a font (as \"Из шрифта…\")");
+    rasteriseCommand
+        ->add_option("FONTFILE", rasterise.font,
+                     "TTF, OTF, TTC, PFB, PFA, WOFF, PCF, BDF or PSF font file (with "
+                     "--family: OUTPUT)")
+        ->required();
+    rasteriseCommand->add_option("OUTPUT", rasterise.out.output,
+                                 "File to write, whole or not at all");
+    rasteriseCommand->add_option("--format", rasterise.format, "Cell format \"W x H\"")->required();
+    rasteriseCommand->add_option("--scan", rasterise.scan, "Byte scan 0..3 (default 0)");
+    rasteriseCommand->add_flag("--negative", rasterise.negative, "Make a negative font");
+    rasteriseCommand->add_option("--size", rasterise.size,
+                                 "Pixel size, or auto (default): the largest at which every "
+                                 "capital and digit fits the drawing area");
+    rasteriseCommand
+        ->add_option("--threshold", rasterise.threshold,
+                     "Render smooth and light the dots whose coverage reaches 1..255 "
+                     "(default: hinted one bit per dot)")
+        ->check(CLI::Range(1, 255));
+    rasteriseCommand
+        ->add_option("--scale-x", rasterise.scaleX, "Horizontal scale in percent, 25..400")
+        ->check(CLI::Range(kMinScaleX, kMaxScaleX));
+    rasteriseCommand->add_flag("--bold", rasterise.bold, "Embolden by one dot to the right");
+    rasteriseCommand->add_option("--baseline", rasterise.baseline,
+                                 "Row the capitals stand on (default: fitted)");
+    rasteriseCommand->add_option("--offset", rasterise.offset, "Dots to the right (or left)");
+    rasteriseCommand->add_flag("--centre", rasterise.centre,
+                               "Centre each character in the drawing area");
+    CLI::Option* family = rasteriseCommand->add_option(
+        "--family", rasterise.family, "Installed font family instead of FONTFILE (fc-list)");
+    rasteriseCommand->add_option("--style", rasterise.style, "Style of --family, e.g. Book")
+        ->needs(family);
+    rasteriseCommand->add_flag("--json", rasterise.json,
+                               "Print the size, baseline, missing and cut characters as JSON");
+    AddOutputOptions(*rasteriseCommand, rasterise.out);
 
     RenderOptions render;
     CLI::App* renderCommand = app.add_subcommand(
@@ -138,6 +183,9 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
         }
         if (convertCommand->parsed()) {
             return RunConvert(convert, host);
+        }
+        if (rasteriseCommand->parsed()) {
+            return RunRasterise(rasterise, host, out);
         }
         return RunRender(render, host);
     } catch (const std::exception& error) {

@@ -50,6 +50,10 @@ std::optional<CellFormat> CliHost::RunEnlargeDialog(Editor& /*ed*/) {
     return std::nullopt;
 }
 
+std::optional<FromFontChoice> CliHost::RunFromFontDialog(Editor& /*ed*/) {
+    return std::nullopt;
+}
+
 void CliHost::OpenModelDialog(Editor& /*ed*/) {}
 
 std::optional<std::size_t> CliHost::ChooseArray(const std::vector<ArrayListing>& arrays,

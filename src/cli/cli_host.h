@@ -28,6 +28,7 @@ class CliHost : public Host {
     std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override;
     std::optional<int> RunScanDialog(Editor& ed) override;
     std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
+    std::optional<FromFontChoice> RunFromFontDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
     // The array named by --array, else the one preselected; nothing when no array has that name.
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,

@@ -98,22 +98,43 @@ std::optional<std::pair<std::string, std::string>> SplitRange(const std::string&
     return std::pair{range.substr(0, dash), range.substr(dash + 1)};
 }
 
-int RunConvert(const ConvertOptions& options, CliHost& host) {
+int CheckOutputOptions(const ConvertOptions& options, CliHost& host) {
     const std::string format = OutputFormatOfKind(options.kind, options.output);
     if (options.address && OutputFormatFromText(format) != OutputFormat::IntelHex) {
         host.Tell(kAddressOnlyForHex);
         return kExitFailed;
     }
+    if (options.range && !SplitRange(*options.range)) {
+        host.Message(std::string(kRangeRefused), std::string(kErrorTitle), MsgIcon::Exclamation,
+                     MsgButtons::Ok);
+        return kExitRefused;
+    }
+    return kExitOk;
+}
+
+int WriteOutput(const Editor& ed, const ConvertOptions& options, CliHost& host) {
+    const std::string format = OutputFormatOfKind(options.kind, options.output);
     std::optional<std::pair<std::string, std::string>> range;
     if (options.range) {
         range = SplitRange(*options.range);
-        if (!range) {
-            host.Message(std::string(kRangeRefused), std::string(kErrorTitle), MsgIcon::Exclamation,
-                         MsgButtons::Ok);
-            return kExitRefused;
-        }
     }
+    const ExportSettings settings = SettingsOfOptions(ed, options, format, range);
+    const std::optional<ExportPlan> plan = PlanExport(settings, host);
+    if (!plan) {
+        return kExitRefused;
+    }
+    if (const std::optional<std::string> failure =
+            CommitFile(options.output, ExportText(ed, settings, *plan))) {
+        host.Tell(SaveFailedText(options.output, *failure));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
 
+int RunConvert(const ConvertOptions& options, CliHost& host) {
+    if (const int checked = CheckOutputOptions(options, host); checked != kExitOk) {
+        return checked;
+    }
     const auto ed = std::make_unique<Editor>();
     if (const int loaded = LoadInputFont(*ed, options.load, host); loaded != kExitOk) {
         return loaded;
@@ -121,17 +142,7 @@ int RunConvert(const ConvertOptions& options, CliHost& host) {
     if (const int transformed = TransformFont(*ed, options, host); transformed != kExitOk) {
         return transformed;
     }
-    const ExportSettings settings = SettingsOfOptions(*ed, options, format, range);
-    const std::optional<ExportPlan> plan = PlanExport(settings, host);
-    if (!plan) {
-        return kExitRefused;
-    }
-    if (const std::optional<std::string> failure =
-            CommitFile(options.output, ExportText(*ed, settings, *plan))) {
-        host.Tell(SaveFailedText(options.output, *failure));
-        return kExitFailed;
-    }
-    return kExitOk;
+    return WriteOutput(*ed, options, host);
 }
 
 }  // namespace pixmora::cli

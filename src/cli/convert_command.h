@@ -42,6 +42,14 @@ std::optional<std::pair<std::string, std::string>> SplitRange(const std::string&
 // The scan change, then the enlargement, of the loaded font; an exit code.
 int TransformFont(Editor& ed, const ConvertOptions& options, CliHost& host);
 
+// The output options refused before any input is read (--address without HEX, a range that is no
+// "FIRST-LAST"); an exit code.
+int CheckOutputOptions(const ConvertOptions& options, CliHost& host);
+
+// Writes the open font to options.output exactly as export writes it, with the kind, notation,
+// range, address and polarity of the options; an exit code.
+int WriteOutput(const Editor& ed, const ConvertOptions& options, CliHost& host);
+
 int RunConvert(const ConvertOptions& options, CliHost& host);
 
 }  // namespace pixmora::cli

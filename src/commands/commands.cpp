@@ -1,6 +1,7 @@
 #include "commands/commands.h"
 
 #include "commands/font_commands.h"
+#include "commands/from_font.h"
 #include "commands/new_font.h"
 #include "editor/editor.h"
 #include "editor/host.h"
@@ -32,6 +33,9 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
             break;
         case Ctl::Import:
             ImportFont(ed, host);
+            break;
+        case Ctl::FromFont:
+            DrawFontFromFile(ed, host);
             break;
         case Ctl::ClearChar:
             ClearCurrentChar(ed, host);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/from_font_choice.h"
 #include "editor/params_choice.h"
 #include "model/formats.h"
 
@@ -52,6 +53,8 @@ class Host {
     virtual std::optional<ParamsChoice> RunParamsDialog(Editor& ed) = 0;  // font parameters
     virtual std::optional<int> RunScanDialog(Editor& ed) = 0;             // the new byte scan
     virtual std::optional<CellFormat> RunEnlargeDialog(Editor& ed) = 0;   // the target format
+    // The font file to draw into the cells and how ("Из шрифта…").
+    virtual std::optional<FromFontChoice> RunFromFontDialog(Editor& ed) = 0;
     // The array a font is read from, of a source file that holds several; `preselected` is offered
     // first. Nothing when cancelled.
     virtual std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,

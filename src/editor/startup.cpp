@@ -22,6 +22,7 @@ void StartUp(Editor& ed) {
     ed.win.visible.fill(false);
     SetVisible(ed.win, Ctl::New, true);
     SetVisible(ed.win, Ctl::Import, true);
+    SetVisible(ed.win, Ctl::FromFont, true);
     ed.win.negative = false;
     ed.win.incompleteSet = false;
     ed.win.movie = 0;

@@ -13,6 +13,7 @@ namespace pixmora {
 enum class Ctl : std::size_t {
     New,                 // "Создать"
     Import,              // "Импортировать"
+    FromFont,            // "Из шрифта…"
     ClearChar,           // clear the character cell
     DeleteFont,          // "Удалить шрифт"
     Save,                // "Сохранить"

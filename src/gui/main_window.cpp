@@ -16,6 +16,7 @@
 
 #include "commands/char_selection.h"
 #include "commands/commands.h"
+#include "commands/from_font.h"
 #include "editor/exit_check.h"
 #include "editor/font_settings.h"
 #include "editor/startup.h"
@@ -130,6 +131,9 @@ QGroupBox* MainWindow::BuildInputGroup() {
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(TextButton(Ctl::New, QStringLiteral("Создать")));
     layout->addWidget(TextButton(Ctl::Import, QStringLiteral("Импортировать")));
+    QAbstractButton* fromFont = TextButton(Ctl::FromFont, QString::fromUtf8(kFromFontCaption));
+    fromFont->setToolTip(QString::fromUtf8(kFromFontTip));
+    layout->addWidget(fromFont);
     layout->addWidget(TextButton(Ctl::ChangeScan, QStringLiteral(" Изменить развертку")));
     layout->addWidget(TextButton(Ctl::Enlarge, QStringLiteral("Увеличить шрифт")));
     layout->addWidget(TextButton(Ctl::CreateModel, QStringLiteral(" Создать модель")));

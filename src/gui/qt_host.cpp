@@ -8,6 +8,7 @@
 #include "gui/array_dialog_view.h"
 #include "gui/enlarge_dialog_view.h"
 #include "gui/file_dialog_view.h"
+#include "gui/from_font_dialog_view.h"
 #include "gui/model_dialog_view.h"
 #include "gui/params_dialog_view.h"
 #include "gui/qt_text.h"
@@ -91,6 +92,10 @@ std::optional<int> QtHost::RunScanDialog(Editor& ed) {
 
 std::optional<CellFormat> QtHost::RunEnlargeDialog(Editor& ed) {
     return RunEnlargeDialogView(parent_, ed, *this);
+}
+
+std::optional<FromFontChoice> QtHost::RunFromFontDialog(Editor& ed) {
+    return RunFromFontDialogView(parent_, ed, *this);
 }
 
 void QtHost::OpenModelDialog(Editor& ed) {

@@ -29,6 +29,7 @@ class QtHost : public Host {
     std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override;
     std::optional<int> RunScanDialog(Editor& ed) override;
     std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
+    std::optional<FromFontChoice> RunFromFontDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
                                            std::size_t preselected) override;

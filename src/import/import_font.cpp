@@ -22,6 +22,19 @@
 
 namespace pixmora {
 
+void MarkDrawnChars(Editor& ed) {
+    for (int index = 0; index < kCharCount; ++index) {
+        if (GlyphHasDots(CharGlyph(ed.font.FontImage, index, ed.params.BytesPerChar))) {
+            CharCell& cell = ed.table.cells[static_cast<std::size_t>(index)];
+            ed.font.CharDefined[static_cast<std::size_t>(index)] = kLit;
+            cell.textColour = kBlack;
+            if (IsLetterlessChar(index)) {
+                cell.textCode = kBulletCode;
+            }
+        }
+    }
+}
+
 namespace {
 
 constexpr int kCyrillicBlockIndex = kFirstCyrillicCode - kFirstCode;
@@ -64,19 +77,9 @@ void InstallCandidate(Editor& ed, const Candidate& candidate) {
     SetNegativeFont(ed, candidate.negative);
 }
 
-// A loaded font marks the characters that hold dots (black text, the bullet where a cell has no
-// letter, at the size and weight the load gave every cell) and counts as saved.
+// A loaded font counts as saved.
 void FinishLoad(Editor& ed) {
-    for (int index = 0; index < kCharCount; ++index) {
-        if (GlyphHasDots(CharGlyph(ed.font.FontImage, index, ed.params.BytesPerChar))) {
-            CharCell& cell = ed.table.cells[static_cast<std::size_t>(index)];
-            ed.font.CharDefined[static_cast<std::size_t>(index)] = kLit;
-            cell.textColour = kBlack;
-            if (IsLetterlessChar(index)) {
-                cell.textCode = kBulletCode;
-            }
-        }
-    }
+    MarkDrawnChars(ed);
     ed.win.nosave = 0;
     ed.win.nosavesimb = 0;
     ShowReplacingFont(ed);

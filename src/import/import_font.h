@@ -20,6 +20,10 @@ inline constexpr const char* kImportFilter =
 
 void ImportFont(Editor& ed, Host& host);
 
+// Marks every character that holds dots as defined: black text, and the bullet where its cell
+// shows no letter, at the size and weight the load gave every cell.
+void MarkDrawnChars(Editor& ed);
+
 // The load step for parameters already known: they become the font's, and the bytes read (as the
 // file holds them, complemented here for a negative font) go into FontImage from code 32 on, or for
 // a Cyrillic block alone from code 192, laid over the open font's other characters when the

@@ -6,7 +6,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <filesystem>
+
+#include "fontfile/system_fonts.h"
 #include "gui/enlarge_dialog_view.h"
+#include "gui/from_font_dialog_view.h"
 #include "gui/scan_dialog_view.h"
 #include "support/fake_host.h"
 #include "support/test_font.h"
@@ -77,6 +81,29 @@ class DialogViewsTest : public QObject {
         QVERIFY(dialog.chosen().has_value());
         QCOMPARE(dialog.chosen()->width, 16);
         QCOMPARE(dialog.chosen()->height, 24);
+    }
+
+    void fromFontDialogPreviewsLiveAndOkReturnsTheChoice() {
+        if (!std::filesystem::exists(test::kDejaVuSans)) {
+            QSKIP("fonts-dejavu-core is not installed");
+        }
+        Editor ed;
+        test::FakeHost host;
+        FromFontDialogView dialog(nullptr, ed, host);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Знаки из шрифта"));
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QCOMPARE(dialog.statusLabel()->text(),
+                 QStringLiteral("Выберите файл шрифта или установленный шрифт"));
+        dialog.chooseFile(test::kDejaVuSans);
+        QTRY_VERIFY(dialog.okButton()->isEnabled());
+        QVERIFY(dialog.statusLabel()->text().startsWith(QStringLiteral("Размер: ")));
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.choice().has_value());
+        QCOMPARE(QString::fromStdString(dialog.choice()->path),
+                 QString::fromStdString(test::kDejaVuSans));
+        QCOMPARE(dialog.choice()->options.formatIndex, 0);
     }
 
     void enlargeDialogFrameCloseCancels() {

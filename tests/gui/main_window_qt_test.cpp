@@ -52,7 +52,7 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void startUpOffersOnlyCreateAndImport() {
+    void startUpOffersOnlyCreateImportAndFromFont() {
         MainWindow window;
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Редактор знакогенератора"));
@@ -63,7 +63,10 @@ class MainWindowTest : public QObject {
             }
         }
         shown.sort();
-        QCOMPARE(shown, (QStringList{QStringLiteral("Импортировать"), QStringLiteral("Создать")}));
+        QCOMPARE(shown, (QStringList{QStringLiteral("Из шрифта…"), QStringLiteral("Импортировать"),
+                                     QStringLiteral("Создать")}));
+        QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("FromFontButton"))->toolTip(),
+                 QStringLiteral("Нарисовать знаки из файла шрифта или установленного шрифта"));
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("OutputFrame"))->isVisible());
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("Label19"))->isVisible());
     }

@@ -60,6 +60,10 @@ std::optional<CellFormat> FakeHost::RunEnlargeDialog(Editor& ed) {
     busyDialogs += busyDepth > 0 ? 1 : 0;
     return RunScripted(enlargeDialog, ed, "enlarge dialog");
 }
+std::optional<FromFontChoice> FakeHost::RunFromFontDialog(Editor& ed) {
+    busyDialogs += busyDepth > 0 ? 1 : 0;
+    return RunScripted(fromFontDialog, ed, "from-font dialog");
+}
 void FakeHost::OpenModelDialog(Editor& ed) {
     RunScripted(modelDialog, ed, "model dialog");
 }

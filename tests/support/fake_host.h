@@ -31,6 +31,7 @@ class FakeHost : public Host {
     std::function<std::optional<ParamsChoice>(Editor&)> paramsDialog;
     std::function<std::optional<int>(Editor&)> scanDialog;
     std::function<std::optional<CellFormat>(Editor&)> enlargeDialog;
+    std::function<std::optional<FromFontChoice>(Editor&)> fromFontDialog;
     std::function<void(Editor&)> modelDialog;
     // Answers of the array choice, used in order; nothing means "cancelled". When the list is
     // empty and takePreselected is set, the preselected array is taken.
@@ -58,6 +59,7 @@ class FakeHost : public Host {
     std::optional<ParamsChoice> RunParamsDialog(Editor& ed) override;
     std::optional<int> RunScanDialog(Editor& ed) override;
     std::optional<CellFormat> RunEnlargeDialog(Editor& ed) override;
+    std::optional<FromFontChoice> RunFromFontDialog(Editor& ed) override;
     void OpenModelDialog(Editor& ed) override;
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
                                            std::size_t preselected) override;
