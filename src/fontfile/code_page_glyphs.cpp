@@ -1,6 +1,6 @@
 #include "fontfile/code_page_glyphs.h"
 
-#include "fontfile/code_page.h"
+#include "model/code_page.h"
 
 namespace pixmora {
 

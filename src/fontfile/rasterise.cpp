@@ -5,7 +5,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "fontfile/code_page.h"
+#include "model/code_page.h"
 #include "fontfile/code_page_glyphs.h"
 #include "fontfile/font_bytes.h"
 #include "model/glyph_packing.h"

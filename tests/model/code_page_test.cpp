@@ -1,4 +1,4 @@
-#include "fontfile/code_page.h"
+#include "model/code_page.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +24,27 @@ TEST(CodePage, Code0x98AndCodesOutsideTheByteNameNoCharacter) {
     EXPECT_EQ(UnicodeOfCode(0x98), std::nullopt);
     EXPECT_EQ(UnicodeOfCode(-1), std::nullopt);
     EXPECT_EQ(UnicodeOfCode(256), std::nullopt);
+}
+
+TEST(CodePage, EveryCodeComesBackFromItsCharacterAndItsUtf8) {
+    for (int code = 0; code < 256; ++code) {
+        const std::optional<char32_t> character = UnicodeOfCode(code);
+        if (!character) {
+            EXPECT_EQ(Utf8OfCode(code), "") << code;
+            continue;
+        }
+        EXPECT_EQ(CodeOfUnicode(*character), code) << code;
+        EXPECT_EQ(CodesOfUtf8(Utf8OfCode(code)), std::vector<std::optional<int>>{code}) << code;
+    }
+}
+
+TEST(CodePage, TextWithCharactersTheCodePageLacksOrBrokenBytesKeepsTheirPlaces) {
+    using Codes = std::vector<std::optional<int>>;
+    EXPECT_EQ(CodesOfUtf8("Ёж №1"), (Codes{0xA8, 0xE6, 0x20, 0xB9, 0x31}));
+    EXPECT_EQ(CodesOfUtf8("a\u4E2Db"), (Codes{0x61, std::nullopt, 0x62}));
+    EXPECT_EQ(CodesOfUtf8("a\xD0"), (Codes{0x61, std::nullopt}));
+    EXPECT_EQ(CodesOfUtf8("\xFFz"), (Codes{std::nullopt, 0x7A}));
+    EXPECT_EQ(CodeOfUnicode(U'\u4E2D'), std::nullopt);
 }
 
 }  // namespace
