@@ -39,6 +39,8 @@ namespace pixmora {
 namespace {
 
 constexpr int kPictureSize = 28;
+// The room the window's margins and the spacing between its two panes take.
+constexpr int kPaneMargins = 10 + 14 + 10 + 24;
 
 QString ControlName(Ctl control) {
     return QString::fromLatin1(ObjectNameOf(control));
@@ -85,7 +87,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(10, 8, 10, 8);
     columns->setSpacing(14);
-    columns->addWidget(BuildTablePane(), 0, Qt::AlignTop);
+    tablePane_ = BuildTablePane();
+    columns->addWidget(tablePane_, 0, Qt::AlignTop);
     columns->addWidget(BuildEditPane(), 1);
     scroll->setWidget(central);
     scroll->viewport()->setMouseTracking(true);
@@ -327,11 +330,11 @@ QWidget* MainWindow::BuildEditPane() {
     RetainSizeWhenHidden(glyphGroup);
     RetainSizeWhenHidden(toolGroup);
 
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(glyphGroup);
-    buttonRow->addWidget(toolGroup);
-    buttonRow->addStretch();
-    layout->addLayout(buttonRow);
+    buttonRows_ = new QGridLayout;
+    buttonRows_->addWidget(glyphGroup, 0, 0);
+    buttonRows_->addWidget(toolGroup, 0, 1);
+    buttonRows_->setColumnStretch(2, 1);
+    layout->addLayout(buttonRows_);
 
     gridScroll_ = new QScrollArea(pane);
     gridScroll_->setWidgetResizable(true);
@@ -536,6 +539,25 @@ void MainWindow::Render() {
     grid_->updateGeometry();
     grid_->update();
     host_.FollowModelButton(editor_);
+}
+
+// A narrow window puts the tool buttons under the glyph buttons instead of beside them.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    QGroupBox* tools = buttonGroups_.back();
+    const int besideWidth = tablePane_->sizeHint().width() +
+                            buttonGroups_.front()->sizeHint().width() + tools->sizeHint().width() +
+                            kPaneMargins;
+    const bool stacked = event->size().width() < besideWidth;
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    buttonRows_->getItemPosition(buttonRows_->indexOf(tools), &row, &column, &rowSpan, &columnSpan);
+    if (stacked != (row == 1)) {
+        buttonRows_->removeWidget(tools);
+        buttonRows_->addWidget(tools, stacked ? 1 : 0, stacked ? 0 : 1);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@ class QMenu;
 class QScrollArea;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -74,6 +76,8 @@ class MainWindow : public QMainWindow {
     QMenu* viewMenu_ = nullptr;
     QScrollArea* gridScroll_ = nullptr;
     QWidget* background_ = nullptr;
+    QWidget* tablePane_ = nullptr;
+    QGridLayout* buttonRows_ = nullptr;
     QLabel* charStatus_ = nullptr;
     CharTableWidget* table_ = nullptr;
     DotGridWidget* grid_ = nullptr;
