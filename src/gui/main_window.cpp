@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "commands/char_selection.h"
@@ -40,7 +41,7 @@ namespace {
 
 constexpr int kPictureSize = 28;
 // The room the window's margins and the spacing between its two panes take.
-constexpr int kPaneMargins = 10 + 14 + 10 + 24;
+constexpr int kPaneMargins = 10 + 14 + 10 + 12;
 
 QString ControlName(Ctl control) {
     return QString::fromLatin1(ObjectNameOf(control));
@@ -102,8 +103,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
     SetTabOrder();
     table_->setFocus();
     // The window opens at the size its controls ask for, as far as the screen allows.
-    QSize wanted = central->sizeHint() +
-                   QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    QSize wanted(std::max(central->sizeHint().width(), BesideWidth()),
+                 central->sizeHint().height() + menuBar()->sizeHint().height() +
+                     statusBar()->sizeHint().height());
     if (const QScreen* shownOn = screen()) {
         wanted = wanted.boundedTo(shownOn->availableGeometry().size());
     }
@@ -541,14 +543,16 @@ void MainWindow::Render() {
     host_.FollowModelButton(editor_);
 }
 
+int MainWindow::BesideWidth() const {
+    return tablePane_->sizeHint().width() + buttonGroups_.front()->sizeHint().width() +
+           buttonGroups_.back()->sizeHint().width() + kPaneMargins;
+}
+
 // A narrow window puts the tool buttons under the glyph buttons instead of beside them.
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     QGroupBox* tools = buttonGroups_.back();
-    const int besideWidth = tablePane_->sizeHint().width() +
-                            buttonGroups_.front()->sizeHint().width() + tools->sizeHint().width() +
-                            kPaneMargins;
-    const bool stacked = event->size().width() < besideWidth;
+    const bool stacked = event->size().width() < BesideWidth();
     int row = 0;
     int column = 0;
     int rowSpan = 0;

@@ -56,6 +56,8 @@ class MainWindow : public QMainWindow {
     bool TableKeyPressed(const QKeyEvent* event);
     void ShowAbout();
     void PointerOverBackground();
+    // The window width at which the tool buttons fit beside the glyph buttons.
+    int BesideWidth() const;
     QWidget* BuildTablePane();
     QWidget* BuildEditPane();
     QGroupBox* BuildInputGroup();
@@ -73,7 +75,7 @@ class MainWindow : public QMainWindow {
     std::array<QToolButton*, kToolCount> toolButtons_{};
     std::vector<QGroupBox*> buttonGroups_;
     std::vector<std::pair<QAction*, MenuCommand>> menuActions_;
-    QMenu* viewMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;  // "Вид": the panes of the window add their items here
     QScrollArea* gridScroll_ = nullptr;
     QWidget* background_ = nullptr;
     QWidget* tablePane_ = nullptr;

@@ -545,6 +545,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(icon.pixmap(QSize(28, 28), 2.0).toImage().convertToFormat(large.format()), large);
     }
 
+    // "Выход" closes the window through the same question as the window frame.
+    void exitAsksLikeTheWindowFrame() {
+        MainWindow window;
+        OpenDrawnFont(window);
+        int asked = 0;
+        window.host().answerHook = [&asked](const std::string&, const std::string&, MsgIcon,
+                                            MsgButtons) {
+            ++asked;
+            return MsgAnswer::No;
+        };
+        QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Q")));
+        QCOMPARE(asked, 1);
+        QVERIFY(window.isVisible());
+        window.editor().win.nosave = 0;
+        QTest::keySequence(&window, QKeySequence(QStringLiteral("Ctrl+Q")));
+        QCOMPARE(asked, 1);
+        QVERIFY(!window.isVisible());
+    }
+
     void closingWithoutChangesAsksNothing() {
         MainWindow window;
         Show(window);
