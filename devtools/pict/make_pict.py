@@ -341,12 +341,13 @@ BUTTONS = {
 }
 
 
-def tile(glyph, armed):
+def tile(glyph, armed, scale=1):
+    """The button tile; scale 2 is the same picture for screens of twice the pixel density."""
     paper, rim, width = (ACCENT_TINT, ACCENT, 2) if armed else (PAPER, RIM, 1)
-    canvas = Canvas(TILE, TILE, paper)
-    canvas.frame(0, 0, TILE, TILE, rim, width)
-    offset = (TILE - GLYPH) // 2
-    canvas.stamp(glyph, offset, offset, GLYPH_PALETTE)
+    canvas = Canvas(TILE * scale, TILE * scale, paper)
+    canvas.frame(0, 0, TILE * scale, TILE * scale, rim, width * scale)
+    offset = (TILE - GLYPH) // 2 * scale
+    canvas.stamp(glyph, offset, offset, GLYPH_PALETTE, scale)
     return canvas
 
 
@@ -481,11 +482,13 @@ def scan_picture(scan):
 def all_pictures():
     """File name -> canvas, for every picture the program loads."""
     pictures = {}
-    for released, (armed, glyph) in TOOLS.items():
-        pictures[released + ".bmp"] = tile(glyph, armed=False)
-        pictures[armed + ".bmp"] = tile(glyph, armed=True)
-    for name, glyph in BUTTONS.items():
-        pictures[name + ".bmp"] = tile(glyph, armed=False)
+    # Each button picture NAME.bmp has a twice as large NAME@2x.bmp beside it.
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        for released, (armed, glyph) in TOOLS.items():
+            pictures[released + suffix + ".bmp"] = tile(glyph, armed=False, scale=scale)
+            pictures[armed + suffix + ".bmp"] = tile(glyph, armed=True, scale=scale)
+        for name, glyph in BUTTONS.items():
+            pictures[name + suffix + ".bmp"] = tile(glyph, armed=False, scale=scale)
     for scan in range(4):
         pictures["v%d.bmp" % scan] = scan_picture(scan)
     return pictures

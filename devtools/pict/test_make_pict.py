@@ -82,8 +82,17 @@ class Pictures(unittest.TestCase):
     def test_every_name_the_program_loads_and_no_other(self):
         expected = {n + ".bmp" for n in self.TOOLS + self.TOOLS_UNDERSCORE + self.BUTTONS}
         expected |= {n + "r.bmp" for n in self.TOOLS} | {n + "_r.bmp" for n in self.TOOLS_UNDERSCORE}
+        expected |= {n[: -len(".bmp")] + "@2x.bmp" for n in expected}
         expected |= {"v%d.bmp" % i for i in range(4)}
         self.assertEqual(set(make_pict.all_pictures()), expected)
+
+    def test_double_size_picture_is_each_pixel_doubled(self):
+        pictures = make_pict.all_pictures()
+        for name in ("Crk_r", "undo"):
+            with self.subTest(name=name):
+                small = pictures[name + ".bmp"].pixels
+                large = pictures[name + "@2x.bmp"].pixels
+                self.assertEqual(large, [[p for p in row for _ in (0, 1)] for row in small for _ in (0, 1)])
 
     def test_glyphs_fit_their_tile(self):
         for name, glyph in list(make_pict.BUTTONS.items()) + [(n, g) for n, (_, g) in make_pict.TOOLS.items()]:
@@ -112,6 +121,8 @@ class Pictures(unittest.TestCase):
                 size = read_bmp(data)[:2]
                 if name.startswith("v"):
                     self.assertEqual(size, (make_pict.SCAN_W, make_pict.SCAN_H), name)
+                elif "@2x" in name:
+                    self.assertEqual(size, (2 * make_pict.TILE, 2 * make_pict.TILE), name)
                 else:
                     self.assertEqual(size, (make_pict.TILE, make_pict.TILE), name)
 

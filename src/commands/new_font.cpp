@@ -24,6 +24,8 @@ void NewFont(Editor& ed, Host& host) {
 
         ResetFontModel(ed);
         ed.table.locked = false;
+        // A new font is no file's yet.
+        ed.win.fileName.clear();
         // The source mark of an armed copy is gone with the old font, so the copy goes too.
         ed.win.movie = 0;
 

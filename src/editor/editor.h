@@ -6,6 +6,7 @@
 #include "editor/file_dialogs.h"
 #include "editor/tool_state.h"
 #include "editor/undo_history.h"
+#include "editor/view_settings.h"
 #include "editor/window_state.h"
 #include "model/font_model.h"
 
@@ -19,6 +20,7 @@ struct Editor {
     ToolState tools;
     UndoHistory undo;
     FileDialogMemory fileDialogs;
+    ViewSettings view;
 };
 
 // Returns the model to an empty picture: all bytes and dots cleared, every table cell in the

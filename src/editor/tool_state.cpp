@@ -103,6 +103,8 @@ void KeepCentreColourAfterRepaint(Editor& ed) {
 }
 
 void DeselectTool(Editor& ed) {
+    // A command between the press and the release ends a drag as well.
+    ed.tools.DragOpen = false;
     if (CircleCentrePlaced(ed.tools)) {
         RestoreCentreColour(ed);
     }

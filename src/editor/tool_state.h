@@ -40,6 +40,12 @@ struct ToolState {
     Colour CentreSavedColour = kWhite;
     DotRange HighlightRange;
     bool StrokeOpen = false;
+    // A left-button drag from a toggled dot: it paints with the value that dot got, from the dot
+    // last reached, and is one undo step once it has reached another dot.
+    bool DragOpen = false;
+    bool DragLit = false;
+    int DragDot = 0;
+    bool DragMoved = false;
     // The picture file each tool button shows, indexed by tool code - 1.
     std::array<std::string, kToolCount> ButtonPicture;
 };

@@ -72,11 +72,12 @@ struct MainWindowState {
     bool negative = false;                 // "Негативный шрифт"
     bool incompleteSet = false;            // "Неполный ЗГ"
 
-    int nosave = 0;      // 1: the font has unsaved changes
-    int nosavesimb = 0;  // 1: the current character changed since it was shown
-    int movie = 0;       // 1: copy mode is armed
-    int simb1 = 0;       // the copy source
-    std::string tex;     // the scan text of the font caption
+    int nosave = 0;        // 1: the font has unsaved changes
+    int nosavesimb = 0;    // 1: the current character changed since it was shown
+    int movie = 0;         // 1: copy mode is armed
+    int simb1 = 0;         // the copy source
+    std::string tex;       // the scan text of the font caption
+    std::string fileName;  // the file last imported or exported, without its directories
 
     // The dot cell holding the input focus, -1 for none.
     int focusedDot = -1;

@@ -1,10 +1,12 @@
 #include "gui/char_table_widget.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringDecoder>
 
 #include "editor/editor.h"
+#include "editor/table_glyph.h"
 #include "gui/qt_colours.h"
 
 namespace pixmora {
@@ -26,6 +28,25 @@ QString Letter(int code) {
     QStringDecoder decoder("windows-1251");
     const char byte = static_cast<char>(code);
     return decoder.decode(QByteArrayView(&byte, 1));
+}
+
+// The character's dots in the text colour, as large as the cell allows with a small border.
+void DrawGlyph(QPainter& painter, const QRect& cell, const TableGlyph& glyph, const QColor& ink) {
+    QImage image(glyph.width, glyph.height, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int row = 0; row < glyph.height; ++row) {
+        for (int column = 0; column < glyph.width; ++column) {
+            if (glyph.dots[static_cast<std::size_t>(row * glyph.width + column)]) {
+                image.setPixelColor(column, row, ink);
+            }
+        }
+    }
+    const QRect room = cell.adjusted(3, 3, -3, -3);
+    const QSize size = image.size().scaled(room.size(), Qt::KeepAspectRatio);
+    const QRect target(room.center() - QPoint(size.width() / 2, size.height() / 2), size);
+    // Larger than the cell the dots are averaged, smaller they stay sharp squares.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, size.width() < glyph.width);
+    painter.drawImage(target, image);
 }
 
 }  // namespace
@@ -90,7 +111,14 @@ void CharTableWidget::paintEvent(QPaintEvent*) {
         font.setPointSize(cell.fontSize);
         font.setBold(cell.bold);
         painter.setFont(font);
-        painter.setPen(cell.textColour == kEmptyCellText ? emptyText : ToQColor(cell.textColour));
+        const QColor ink =
+            cell.textColour == kEmptyCellText ? emptyText : ToQColor(cell.textColour);
+        const TableGlyph glyph = TableGlyphOf(ed_, index);
+        if (!glyph.dots.empty()) {
+            DrawGlyph(painter, rect, glyph, ink);
+            continue;
+        }
+        painter.setPen(ink);
         painter.drawText(rect, Qt::AlignCenter, Letter(cell.textCode));
     }
 }

@@ -12,9 +12,8 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kMinDot = 10;
-constexpr int kMaxDot = 28;
-constexpr int kByteLine = 8;  // a darker line every 8 dots marks the byte boundaries
+constexpr int kByteLine = 8;
+constexpr int kFitHintDot = 8;  // a darker line every 8 dots marks the byte boundaries
 
 unsigned ModifiersOf(Qt::KeyboardModifiers keys) {
     unsigned modifiers = kNoModifier;
@@ -38,24 +37,34 @@ DotGridWidget::DotGridWidget(const Editor& ed, QWidget* parent) : QWidget(parent
     setCursor(Qt::ArrowCursor);
 }
 
-// Room for the largest cell at a readable dot size, so the window keeps its size for every format.
+// Fitted to the window the grid takes what room there is; zoomed it needs its whole picture, and
+// the scroll area around it scrolls.
 QSize DotGridWidget::sizeHint() const {
-    return {kGridColumns * kMinDot + 1, kGridRows * kMinDot + 1};
+    if (ed_.view.zoom.fit) {
+        // Room for the largest cell at a readable size, the same for every format.
+        return {kGridColumns * kFitHintDot + 1, kGridRows * kFitHintDot + 1};
+    }
+    const QSize area = CellArea();
+    return {area.width() * ShownDotSize() + 1, area.height() * ShownDotSize() + 1};
 }
 
 QSize DotGridWidget::minimumSizeHint() const {
-    return sizeHint();
+    const QSize area = CellArea();
+    const int size = ed_.view.zoom.fit ? kMinDotSize : ShownDotSize();
+    return {area.width() * size + 1, area.height() * size + 1};
+}
+
+int DotGridWidget::ShownDotSize() const {
+    return DotSize();
 }
 
 QSize DotGridWidget::CellArea() const {
     return {std::max(1, ed_.params.CellWidth), std::max(1, ed_.params.CellHeight)};
 }
 
-// The dots grow to fill the widget with the visible cell, within limits.
 int DotGridWidget::DotSize() const {
     const QSize area = CellArea();
-    const int fit = std::min((width() - 1) / area.width(), (height() - 1) / area.height());
-    return std::clamp(fit, kMinDot, kMaxDot);
+    return GridDotSize(ed_.view.zoom, area.width(), area.height(), width(), height());
 }
 
 QRect DotGridWidget::DotRect(int dot) const {
@@ -115,6 +124,7 @@ void DotGridWidget::Press(QMouseEvent* event) {
     }
     if (event->button() == Qt::LeftButton) {
         lastPressed_ = dot;
+        dragging_ = true;
         emit dotClicked(dot);
     } else if (event->button() == Qt::RightButton) {
         emit dotRightPressed(dot);
@@ -139,9 +149,26 @@ void DotGridWidget::mouseMoveEvent(QMouseEvent* event) {
     const int dot = DotAt(event->position().toPoint());
     if (dot < 0) {
         emit backgroundHovered();
+    } else if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        emit dotDragged(dot);
     } else {
         emit dotHovered(dot, ModifiersOf(event->modifiers()));
     }
+}
+
+void DotGridWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && dragging_) {
+        dragging_ = false;
+        emit dragEnded();
+    }
+}
+
+void DotGridWidget::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        event->ignore();
+        return;
+    }
+    emit zoomWheel(event->angleDelta().y() > 0);
 }
 
 }  // namespace pixmora

@@ -18,6 +18,9 @@ class DotGridWidget : public QWidget {
     QRect DotRect(int dot) const;
     int DotAt(QPoint point) const;
 
+    // Pixels a side of one dot as the grid shows it now.
+    int ShownDotSize() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -27,12 +30,20 @@ class DotGridWidget : public QWidget {
     void dotHovered(int dot, unsigned modifiers);
     // The pointer is over the widget but on no visible dot.
     void backgroundHovered();
+    // The left button, pressed on a dot, is held while the pointer moves over another dot.
+    void dotDragged(int dot);
+    // The left button went up after a press on a dot.
+    void dragEnded();
+    // Ctrl and the wheel: a larger or smaller grid.
+    void zoomWheel(bool larger);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     // Columns and rows of the visible cell area (at least one each).
@@ -42,6 +53,7 @@ class DotGridWidget : public QWidget {
 
     const Editor& ed_;
     int lastPressed_ = -1;
+    bool dragging_ = false;
 };
 
 }  // namespace pixmora

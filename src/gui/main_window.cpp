@@ -6,12 +6,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "commands/char_selection.h"
@@ -20,6 +27,7 @@
 #include "editor/exit_check.h"
 #include "editor/font_settings.h"
 #include "editor/startup.h"
+#include "editor/window_status.h"
 #include "gui/char_table_widget.h"
 #include "gui/control_names.h"
 #include "gui/dot_grid_widget.h"
@@ -32,6 +40,8 @@ namespace pixmora {
 namespace {
 
 constexpr int kPictureSize = 28;
+// The room the window's margins and the spacing between its two panes take.
+constexpr int kPaneMargins = 10 + 14 + 10 + 12;
 
 QString ControlName(Ctl control) {
     return QString::fromLatin1(ObjectNameOf(control));
@@ -62,22 +72,44 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
     host_.stateChanged = [this] { Render(); };
-    setWindowTitle(QStringLiteral("Редактор знакогенератора"));
     StartUp(editor_);
 
-    auto* central = new QWidget(this);
+    // A window smaller than its controls scrolls them instead of cutting them off.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->installEventFilter(this);
+    auto* central = new QWidget(scroll);
     central->setMouseTracking(true);
+    // Moves over the window's background arrive here: the scroll area keeps them from the window.
+    central->installEventFilter(this);
+    background_ = central;
     setMouseTracking(true);
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(10, 8, 10, 8);
     columns->setSpacing(14);
-    columns->addWidget(BuildTablePane(), 0, Qt::AlignTop);
+    tablePane_ = BuildTablePane();
+    columns->addWidget(tablePane_, 0, Qt::AlignTop);
     columns->addWidget(BuildEditPane(), 1);
-    setCentralWidget(central);
+    scroll->setWidget(central);
+    scroll->viewport()->setMouseTracking(true);
+    setCentralWidget(scroll);
     // Pointer moves over a group's inside belong to the window's background too.
     for (QGroupBox* group : findChildren<QGroupBox*>()) {
         group->setMouseTracking(true);
     }
+    BuildMenus();
+    BuildStatusBar();
+    SetTabOrder();
+    table_->setFocus();
+    // The window opens at the size its controls ask for, as far as the screen allows.
+    QSize wanted(std::max(central->sizeHint().width(), BesideWidth()),
+                 central->sizeHint().height() + menuBar()->sizeHint().height() +
+                     statusBar()->sizeHint().height());
+    if (const QScreen* shownOn = screen()) {
+        wanted = wanted.boundedTo(shownOn->availableGeometry().size());
+    }
+    resize(wanted);
 
     Render();
 }
@@ -107,6 +139,7 @@ QWidget* MainWindow::BuildTablePane() {
     layout->addWidget(tableTitle);
     table_ = new CharTableWidget(editor_, pane);
     table_->setObjectName(QStringLiteral("CharTable"));
+    table_->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(table_);
     connect(table_, &CharTableWidget::cellClicked, this, [this](int index) {
         SelectChar(editor_, index);
@@ -230,9 +263,13 @@ QGroupBox* MainWindow::BuildOutputGroup() {
     layout->addWidget(incomplete_, 3, 0, 1, 2);
     layout->addLayout(range, 4, 0, 1, 2);
     layout->addWidget(TextButton(Ctl::Save, QStringLiteral("Сохранить")), 5, 0, 1, 2);
+    // Hidden fields keep their room, so the area stays put when "Intel HEX" swaps the number
+    // format for the start address or the range comes and goes.
     for (QWidget* keep : {static_cast<QWidget*>(rangeLabel), static_cast<QWidget*>(fromLabel),
                           static_cast<QWidget*>(firstCode_), static_cast<QWidget*>(toLabel),
-                          static_cast<QWidget*>(lastCode_)}) {
+                          static_cast<QWidget*>(lastCode_), static_cast<QWidget*>(notationLabel),
+                          static_cast<QWidget*>(notation_), static_cast<QWidget*>(offsetLabel),
+                          static_cast<QWidget*>(hexStart_)}) {
         RetainSizeWhenHidden(keep);
     }
     // The window keeps its size when a font is opened.
@@ -295,15 +332,33 @@ QWidget* MainWindow::BuildEditPane() {
     RetainSizeWhenHidden(glyphGroup);
     RetainSizeWhenHidden(toolGroup);
 
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(glyphGroup);
-    buttonRow->addWidget(toolGroup);
-    buttonRow->addStretch();
-    layout->addLayout(buttonRow);
+    buttonRows_ = new QGridLayout;
+    buttonRows_->addWidget(glyphGroup, 0, 0);
+    buttonRows_->addWidget(toolGroup, 0, 1);
+    buttonRows_->setColumnStretch(2, 1);
+    layout->addLayout(buttonRows_);
 
-    grid_ = new DotGridWidget(editor_, pane);
+    gridScroll_ = new QScrollArea(pane);
+    gridScroll_->setWidgetResizable(true);
+    gridScroll_->setFrameShape(QFrame::NoFrame);
+    gridScroll_->setFocusPolicy(Qt::NoFocus);
+    gridScroll_->viewport()->setMouseTracking(true);
+    gridScroll_->installEventFilter(this);
+    grid_ = new DotGridWidget(editor_, gridScroll_);
     grid_->setObjectName(QStringLiteral("DotGrid"));
-    layout->addWidget(grid_, 1);
+    grid_->setFocusPolicy(Qt::StrongFocus);
+    gridScroll_->setWidget(grid_);
+    layout->addWidget(gridScroll_, 1);
+    connect(grid_, &DotGridWidget::zoomWheel, this,
+            [this](bool larger) { RunMenu(larger ? MenuCommand::ZoomIn : MenuCommand::ZoomOut); });
+    connect(grid_, &DotGridWidget::dotDragged, this, [this](int dot) {
+        DotDrag(editor_, dot);
+        Render();
+    });
+    connect(grid_, &DotGridWidget::dragEnded, this, [this] {
+        DotDragEnd(editor_);
+        Render();
+    });
     connect(grid_, &DotGridWidget::dotClicked, this, [this](int dot) {
         DotClick(editor_, host_, dot);
         Render();
@@ -321,19 +376,61 @@ QWidget* MainWindow::BuildEditPane() {
         Render();
     });
 
-    auto* status = new QHBoxLayout;
-    position_ = new QLabel(pane);
-    Place(Ctl::Coordinates, position_);
-    radius_ = new QLabel(pane);
-    Place(Ctl::Radius, radius_);
-    position_->setMinimumWidth(120);
-    status->addWidget(position_);
-    status->addWidget(radius_);
-    status->addStretch();
-    RetainSizeWhenHidden(position_);
-    RetainSizeWhenHidden(radius_);
-    layout->addLayout(status);
     return pane;
+}
+
+void MainWindow::BuildMenus() {
+    for (const Menu& menu : MenuBar()) {
+        QMenu* shown = menuBar()->addMenu(QString::fromUtf8(menu.title));
+        for (const MenuItem& item : menu.items) {
+            if (item.separatorBefore) {
+                shown->addSeparator();
+            }
+            QAction* action = shown->addAction(QString::fromUtf8(item.text));
+            QList<QKeySequence> keys;
+            for (const char* key : item.keys) {
+                if (key != nullptr) {
+                    keys << QKeySequence(QString::fromLatin1(key));
+                }
+            }
+            action->setShortcuts(keys);
+            action->setCheckable(MenuCommandChecked(editor_, item.command).has_value());
+            const MenuCommand command = item.command;
+            connect(action, &QAction::triggered, this, [this, command] { RunMenu(command); });
+            menuActions_.emplace_back(action, command);
+        }
+        if (menu.items.front().command == MenuCommand::ZoomIn) {
+            viewMenu_ = shown;
+        }
+    }
+}
+
+void MainWindow::BuildStatusBar() {
+    charStatus_ = new QLabel(this);
+    charStatus_->setObjectName(QStringLiteral("CharStatus"));
+    charStatus_->setMinimumWidth(180);
+    position_ = new QLabel(this);
+    Place(Ctl::Coordinates, position_);
+    position_->setMinimumWidth(100);
+    radius_ = new QLabel(this);
+    Place(Ctl::Radius, radius_);
+    statusBar()->addWidget(charStatus_);
+    statusBar()->addWidget(position_);
+    statusBar()->addWidget(radius_);
+}
+
+// Tab starts at the table, goes to the grid, then through the buttons as they are laid out.
+void MainWindow::SetTabOrder() {
+    QList<QWidget*> order{table_, grid_};
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (widget != table_ && widget != grid_ && (widget->focusPolicy() & Qt::TabFocus) &&
+            widget->window() == this && qobject_cast<QScrollArea*>(widget) == nullptr) {
+            order << widget;
+        }
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void MainWindow::Place(Ctl control, QWidget* widget) {
@@ -359,11 +456,11 @@ QToolButton* MainWindow::PictureButton(Ctl control, const QString& hint, const Q
     return button;
 }
 
-const QPixmap& MainWindow::Picture(const QString& name) {
+const QIcon& MainWindow::Picture(const QString& name) {
     const QString key = name.toLower();
     auto found = pictures_.find(key);
     if (found == pictures_.end()) {
-        found = pictures_.insert(key, LoadPicture(ToQt(host_.ProgramDir()), name));
+        found = pictures_.insert(key, LoadButtonIcon(ToQt(host_.ProgramDir()), name));
     }
     return *found;
 }
@@ -371,6 +468,25 @@ const QPixmap& MainWindow::Picture(const QString& name) {
 void MainWindow::Run(Ctl button) {
     RunCommand(editor_, host_, button);
     Render();
+}
+
+void MainWindow::RunMenu(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::Exit:
+            close();
+            return;
+        case MenuCommand::About:
+            ShowAbout();
+            return;
+        default:
+            RunMenuCommand(editor_, host_, command, grid_->ShownDotSize());
+            Render();
+    }
+}
+
+void MainWindow::ShowAbout() {
+    QMessageBox::about(this, QStringLiteral("О программе"),
+                       ToQt(AboutText(PIXMORA_VERSION, PIXMORA_LICENSE, qVersion())));
 }
 
 void MainWindow::Render() {
@@ -389,6 +505,18 @@ void MainWindow::Render() {
         }
         group->setVisible(any);
     }
+    for (const auto& [action, command] : menuActions_) {
+        action->setEnabled(MenuCommandEnabled(editor_, command));
+        if (const auto checked = MenuCommandChecked(editor_, command)) {
+            action->setChecked(*checked);
+        }
+    }
+    const WindowTitle title = TitleOf(editor_);
+    setWindowTitle(title.name.empty() ? ToQt(std::string(kWindowCaption))
+                                      : ToQt(title.name) + QStringLiteral("[*] — ") +
+                                            ToQt(std::string(kWindowCaption)));
+    setWindowModified(title.modified);
+    charStatus_->setText(ToQt(CurrentCharStatus(editor_)));
     caption_->setText(ToQt(win.fontCaption));
     position_->setText(ToQt(win.coordinates));
     radius_->setText(ToQt(win.radius));
@@ -410,8 +538,30 @@ void MainWindow::Render() {
         toolButtons_[static_cast<std::size_t>(tool - 1)]->setIcon(Picture(ToQt(picture)));
     }
     table_->update();
+    grid_->updateGeometry();
     grid_->update();
     host_.FollowModelButton(editor_);
+}
+
+int MainWindow::BesideWidth() const {
+    return tablePane_->sizeHint().width() + buttonGroups_.front()->sizeHint().width() +
+           buttonGroups_.back()->sizeHint().width() + kPaneMargins;
+}
+
+// A narrow window puts the tool buttons under the glyph buttons instead of beside them.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    QGroupBox* tools = buttonGroups_.back();
+    const bool stacked = event->size().width() < BesideWidth();
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    buttonRows_->getItemPosition(buttonRows_->indexOf(tools), &row, &column, &rowSpan, &columnSpan);
+    if (stacked != (row == 1)) {
+        buttonRows_->removeWidget(tools);
+        buttonRows_->addWidget(tools, stacked ? 1 : 0, stacked ? 0 : 1);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -422,15 +572,58 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::PointerOverBackground() {
     if (IsVisible(editor_.win, Ctl::Coordinates) || IsVisible(editor_.win, Ctl::Radius)) {
         BackgroundMouseMove(editor_);
         Render();
     }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    PointerOverBackground();
     QMainWindow::mouseMoveEvent(event);
 }
 
+bool MainWindow::TableKeyPressed(const QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        return false;
+    }
+    static constexpr std::pair<int, TableKey> kKeys[] = {
+        {Qt::Key_Left, TableKey::Left},     {Qt::Key_Right, TableKey::Right},
+        {Qt::Key_Up, TableKey::Up},         {Qt::Key_Down, TableKey::Down},
+        {Qt::Key_Home, TableKey::Home},     {Qt::Key_End, TableKey::End},
+        {Qt::Key_PageUp, TableKey::PageUp}, {Qt::Key_PageDown, TableKey::PageDown},
+    };
+    if (event->key() == Qt::Key_Escape) {
+        EscapeKey(editor_);
+        Render();
+        return true;
+    }
+    for (const auto& [key, move] : kKeys) {
+        if (event->key() == key) {
+            MoveCurrentChar(editor_, move);
+            Render();
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!TableKeyPressed(event)) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == background_ && event->type() == QEvent::MouseMove) {
+        PointerOverBackground();
+    }
+    // The scroll areas would take the arrows for scrolling: the table has them first.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QScrollArea*>(watched) != nullptr &&
+        TableKeyPressed(static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick &&
         (watched == firstCode_ || watched == lastCode_)) {
         TakeCurrentCode(editor_, watched == firstCode_ ? Ctl::FirstCode : Ctl::LastCode);

@@ -2,16 +2,21 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QMainWindow>
-#include <QPixmap>
 #include <array>
 
+#include "commands/menu_commands.h"
 #include "editor/editor.h"
 #include "gui/qt_host.h"
 
 class QAbstractButton;
+class QAction;
+class QMenu;
+class QScrollArea;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,9 +42,22 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The menu bar from the core's menus; the window's own menu items go in here too.
+    void BuildMenus();
+    void BuildStatusBar();
+    void SetTabOrder();
+    void RunMenu(MenuCommand command);
+    // The keys that move the current character and release a tool; true when the key was one.
+    bool TableKeyPressed(const QKeyEvent* event);
+    void ShowAbout();
+    void PointerOverBackground();
+    // The window width at which the tool buttons fit beside the glyph buttons.
+    int BesideWidth() const;
     QWidget* BuildTablePane();
     QWidget* BuildEditPane();
     QGroupBox* BuildInputGroup();
@@ -48,7 +66,7 @@ class MainWindow : public QMainWindow {
     QToolButton* PictureButton(Ctl control, const QString& hint, const QString& picture);
     void Place(Ctl control, QWidget* widget);
     void Run(Ctl button);
-    const QPixmap& Picture(const QString& name);
+    const QIcon& Picture(const QString& name);
 
     Editor editor_;
     QtHost host_;
@@ -56,6 +74,13 @@ class MainWindow : public QMainWindow {
     std::array<QWidget*, kCtlCount> controls_{};
     std::array<QToolButton*, kToolCount> toolButtons_{};
     std::vector<QGroupBox*> buttonGroups_;
+    std::vector<std::pair<QAction*, MenuCommand>> menuActions_;
+    QMenu* viewMenu_ = nullptr;  // "Вид": the panes of the window add their items here
+    QScrollArea* gridScroll_ = nullptr;
+    QWidget* background_ = nullptr;
+    QWidget* tablePane_ = nullptr;
+    QGridLayout* buttonRows_ = nullptr;
+    QLabel* charStatus_ = nullptr;
     CharTableWidget* table_ = nullptr;
     DotGridWidget* grid_ = nullptr;
     QLabel* caption_ = nullptr;
@@ -68,7 +93,7 @@ class MainWindow : public QMainWindow {
     QComboBox* notation_ = nullptr;
     QCheckBox* negative_ = nullptr;
     QCheckBox* incomplete_ = nullptr;
-    QHash<QString, QPixmap> pictures_;
+    QHash<QString, QIcon> pictures_;
 };
 
 }  // namespace pixmora

@@ -23,4 +23,15 @@ QPixmap LoadPicture(const QString& programDir, const QString& name) {
     return LoadPictureFile(programDir + QStringLiteral("/Pict/") + name);
 }
 
+QIcon LoadButtonIcon(const QString& programDir, const QString& name) {
+    QIcon icon(LoadPicture(programDir, name));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QPixmap large =
+        LoadPicture(programDir, name.left(dot) + QStringLiteral("@2x") + name.mid(dot));
+    if (!large.isNull()) {
+        icon.addPixmap(large);
+    }
+    return icon;
+}
+
 }  // namespace pixmora

@@ -14,6 +14,7 @@
 #include "editor/font_settings.h"
 #include "editor/host.h"
 #include "editor/replaced_font.h"
+#include "editor/window_status.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
 #include "import/source_import.h"
@@ -176,6 +177,7 @@ void ImportFont(Editor& ed, Host& host) {
                      std::span(recognition.ImportBuffer)
                          .first(static_cast<std::size_t>(recognition.LastIndexRead + 1)),
                      recognition.found.CharSetClass == 3, confirmation.decision);
+        ed.win.fileName = FileNameOf(*path);
         return;
     }
 
@@ -199,6 +201,7 @@ void ImportFont(Editor& ed, Host& host) {
         if (!failure) {
             LoadManualImage(ed, manualRead);
             FinishLoad(ed);
+            ed.win.fileName = FileNameOf(*path);
         }
     }
     if (failure) {

@@ -8,6 +8,7 @@
 #include "editor/file_dialogs.h"
 #include "editor/font_settings.h"
 #include "editor/host.h"
+#include "editor/window_status.h"
 #include "io/byte_notation.h"
 #include "io/file_commit.h"
 #include "io/font_writer.h"
@@ -203,6 +204,7 @@ void ExportFont(Editor& ed, Host& host) {
         return;
     }
     ResetAfterExport(ed);
+    ed.win.fileName = FileNameOf(path);
 }
 
 }  // namespace pixmora

@@ -1,6 +1,8 @@
 #include "tools/dot_editing.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "editor/editor.h"
@@ -41,7 +43,43 @@ void ToggleDot(Editor& ed, int dot) {
     SetDefinedLook(ed, ed.font.CurrentChar);
     ed.win.nosave = 1;
     ed.win.nosavesimb = 1;
-    SetDot(ed, dot, ed.font.DotGrid[dot] != kLit);
+    const bool lit = ed.font.DotGrid[dot] != kLit;
+    SetDot(ed, dot, lit);
+    ed.tools.DragOpen = true;
+    ed.tools.DragLit = lit;
+    ed.tools.DragDot = dot;
+    ed.tools.DragMoved = false;
+}
+
+// Gives a dot the value of a stroke or drag; true when it changed.
+bool PaintDot(Editor& ed, int dot, bool lit) {
+    if ((ed.font.DotGrid[dot] == kLit) == lit) {
+        return false;
+    }
+    ed.win.nosavesimb = 1;
+    SetDot(ed, dot, lit);
+    MarkDrawnKeepingText(ed);
+    ed.win.nosave = 1;
+    return true;
+}
+
+// Paints the dots from the last one reached to this one, so that a fast pointer leaves no gaps.
+void PaintDragTo(Editor& ed, int dot) {
+    const int from = ed.tools.DragDot;
+    const int dx = DotColumn(dot) - DotColumn(from);
+    const int dy = DotRow(dot) - DotRow(from);
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    for (int step = 1; step <= steps; ++step) {
+        const float t = static_cast<float>(step) / static_cast<float>(steps);
+        const int column =
+            DotColumn(from) + static_cast<int>(std::nearbyint(t * static_cast<float>(dx)));
+        const int row = DotRow(from) + static_cast<int>(std::nearbyint(t * static_cast<float>(dy)));
+        const int passed = DotIndex(row, column);
+        if (ed.font.DotVisible[passed]) {
+            PaintDot(ed, passed, ed.tools.DragLit);
+        }
+    }
+    ed.tools.DragDot = dot;
 }
 
 // Exactly Shift paints, exactly Ctrl erases; any other combination does nothing.
@@ -50,14 +88,7 @@ void StrokeOver(Editor& ed, int dot, unsigned modifiers) {
         return;
     }
     ed.tools.StrokeOpen = true;
-    const bool paint = modifiers == kShift;
-    if ((ed.font.DotGrid[dot] == kLit) == paint) {
-        return;
-    }
-    ed.win.nosavesimb = 1;
-    SetDot(ed, dot, paint);
-    MarkDrawnKeepingText(ed);
-    ed.win.nosave = 1;
+    PaintDot(ed, dot, modifiers == kShift);
 }
 
 void FocusOn(Editor& ed, int dot) {
@@ -90,6 +121,7 @@ void DotClick(Editor& ed, Host& host, int dot) {
         return;
     }
     const int tool = ed.tools.ActiveTool;
+    ed.tools.DragOpen = false;
     if (CountsClicks(tool)) {
         ed.tools.ToolClicks = std::min(ed.tools.ToolClicks + 1, 2);
     }
@@ -143,6 +175,31 @@ void DotMouseMove(Editor& ed, int dot, unsigned modifiers) {
         return;
     }
     StrokeOver(ed, dot, modifiers);
+}
+
+void DotDrag(Editor& ed, int dot) {
+    if (!ed.font.DotVisible[dot]) {
+        return;
+    }
+    if (!ed.tools.DragOpen) {
+        DotMouseMove(ed, dot, kNoModifier);
+        return;
+    }
+    SetVisible(ed.win, Ctl::Coordinates, true);
+    UpdateStatus(ed, dot);
+    if (dot != ed.tools.DragDot) {
+        ed.tools.DragMoved = true;
+        PaintDragTo(ed, dot);
+    }
+}
+
+void DotDragEnd(Editor& ed) {
+    const bool painted = ed.tools.DragOpen && ed.tools.DragMoved;
+    ed.tools.DragOpen = false;
+    ed.tools.DragMoved = false;
+    if (painted) {
+        RecordUndoStep(ed);
+    }
 }
 
 void DotRightButton(Editor& ed, int dot) {

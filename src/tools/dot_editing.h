@@ -20,6 +20,11 @@ enum Modifier : unsigned {
 void DotClick(Editor& ed, Host& host, int dot);
 // The pointer moved over a dot of the cell area with these keys held (no button is needed).
 void DotMouseMove(Editor& ed, int dot, unsigned modifiers);
+// The left button, pressed on a dot, is held while the pointer reaches this dot. After a toggle
+// every dot passed takes the value the toggled dot got; with a tool armed it is a plain move.
+void DotDrag(Editor& ed, int dot);
+// The left button went up: a drag that painted is one undo step.
+void DotDragEnd(Editor& ed);
 // The right button went down on a dot: takes back a placed circle centre.
 void DotRightButton(Editor& ed, int dot);
 // The pointer moved over the window outside the dots: the status labels go.

@@ -261,5 +261,54 @@ TEST_F(DotEditingTest, StrokesPackIntoEveryScan) {
     }
 }
 
+// A drag from a dot the click lit lights every dot passed, also between two far pointer events,
+// and the whole drag is one undo step; "откат" takes all of it back.
+TEST_F(DotEditingTest, DragPaintsWithTheClickedValueAsOneUndoStep) {
+    Light({DotIndex(2, 5)});
+    ResetUndoHistory(ed);
+    DotClick(ed, host, DotIndex(2, 2));
+    DotDrag(ed, DotIndex(2, 3));
+    DotDrag(ed, DotIndex(2, 7));  // the pointer jumped over columns 4..6
+    EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition);
+    DotDragEnd(ed);
+    EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition - 1);
+    for (int column = 2; column <= 7; ++column) {
+        EXPECT_EQ(ed.font.DotGrid[DotIndex(2, column)], kLit) << column;
+    }
+    EXPECT_EQ(Byte(2), 0x04);
+    EXPECT_EQ(Byte(7), 0x04);
+    EXPECT_EQ(ed.win.nosave, 1);
+    UndoStep(ed);
+    EXPECT_EQ(Byte(2), 0x00);
+    EXPECT_EQ(Byte(5), 0x04);
+}
+
+TEST_F(DotEditingTest, DragFromADarkenedDotErasesAndAClickAloneIsNoStep) {
+    Light({DotIndex(4, 1), DotIndex(5, 1), DotIndex(6, 1)});
+    DotClick(ed, host, DotIndex(4, 1));
+    DotDrag(ed, DotIndex(4, 1));
+    DotDragEnd(ed);
+    EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition);
+    DotClick(ed, host, DotIndex(5, 1));
+    DotDrag(ed, DotIndex(7, 1));
+    DotDragEnd(ed);
+    EXPECT_EQ(Byte(1), 0x00);
+    EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition - 1);
+}
+
+TEST_F(DotEditingTest, DragWithAToolArmedPaintsNothing) {
+    ToolButtonClick(ed, kToolLine);
+    const auto before = ed.font.DotGrid;
+    DotClick(ed, host, DotIndex(0, 0));  // the line's first point, shown only
+    DotDrag(ed, DotIndex(3, 3));
+    DotDragEnd(ed);
+    EXPECT_EQ(ed.font.DotGrid[DotIndex(0, 0)], kLit);
+    EXPECT_EQ(ed.font.DotGrid[DotIndex(3, 3)], before[DotIndex(3, 3)]);
+    EXPECT_EQ(ed.font.DotGrid[DotIndex(1, 1)], before[DotIndex(1, 1)]);
+    EXPECT_EQ(Byte(0), 0x00);
+    EXPECT_EQ(ed.undo.UndoPosition, kInitialPosition);
+    EXPECT_EQ(ed.win.coordinates, "X=3  Y=3");
+}
+
 }  // namespace
 }  // namespace pixmora
