@@ -15,6 +15,8 @@ namespace {
 constexpr int kMinDot = 10;
 constexpr int kMaxDot = 28;
 constexpr int kByteLine = 8;  // a darker line every 8 dots marks the byte boundaries
+// Orange stands apart from every colour a dot shows (white, yellow, blue, red, cyan, magenta).
+const QColor kMarkColour(255, 140, 0);
 
 unsigned ModifiersOf(Qt::KeyboardModifiers keys) {
     unsigned modifiers = kNoModifier;
@@ -106,6 +108,22 @@ void DotGridWidget::paintEvent(QPaintEvent*) {
         painter.drawLine(0, row * size, columns * size, row * size);
     }
     painter.drawRect(cell.adjusted(0, 0, -1, -1));
+    for (const int dot : byteDots_) {
+        painter.setPen(QPen(kMarkColour, 2));
+        painter.drawRect(DotRect(dot).adjusted(1, 1, -1, -1));
+    }
+    if (bitDot_ >= 0) {
+        painter.setPen(QPen(kMarkColour, 4));
+        painter.drawRect(DotRect(bitDot_).adjusted(2, 2, -2, -2));
+    }
+}
+
+void DotGridWidget::SetMarks(std::vector<int> byteDots, int bitDot) {
+    if (byteDots != byteDots_ || bitDot != bitDot_) {
+        byteDots_ = std::move(byteDots);
+        bitDot_ = bitDot;
+        update();
+    }
 }
 
 void DotGridWidget::Press(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 namespace pixmora {
 
@@ -17,6 +18,9 @@ class DotGridWidget : public QWidget {
     // Where a dot is drawn, and the dot under a point (-1 outside the visible dots).
     QRect DotRect(int dot) const;
     int DotAt(QPoint point) const;
+
+    // Frames the dots of one byte, and more boldly the dot of one bit (the byte inspector's marks).
+    void SetMarks(std::vector<int> byteDots, int bitDot);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -42,6 +46,8 @@ class DotGridWidget : public QWidget {
 
     const Editor& ed_;
     int lastPressed_ = -1;
+    std::vector<int> byteDots_;
+    int bitDot_ = -1;
 };
 
 }  // namespace pixmora

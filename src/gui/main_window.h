@@ -19,8 +19,10 @@ class QToolButton;
 
 namespace pixmora {
 
+class ByteInspectorDock;
 class CharTableWidget;
 class DotGridWidget;
+class TextPreviewDock;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -49,6 +51,8 @@ class MainWindow : public QMainWindow {
     void Place(Ctl control, QWidget* widget);
     void Run(Ctl button);
     const QPixmap& Picture(const QString& name);
+    // The text preview and byte inspector panes, with their toggles in the "Вид" menu.
+    void AddInspectionDocks();
 
     Editor editor_;
     QtHost host_;
@@ -58,6 +62,8 @@ class MainWindow : public QMainWindow {
     std::vector<QGroupBox*> buttonGroups_;
     CharTableWidget* table_ = nullptr;
     DotGridWidget* grid_ = nullptr;
+    TextPreviewDock* preview_ = nullptr;
+    ByteInspectorDock* inspector_ = nullptr;
     QLabel* caption_ = nullptr;
     QLabel* position_ = nullptr;
     QLabel* radius_ = nullptr;
