@@ -89,6 +89,12 @@ void ByteInspectorDock::FillBytes() {
                                   : QStringLiteral("строка %1").arg(line));
         }
         bytes_->setVerticalHeaderLabels(rowNames);
+        // Columns are counted from 0 like the bytes.
+        QStringList columnNames;
+        for (int column = 0; column < perLine; ++column) {
+            columnNames << QString::number(column);
+        }
+        bytes_->setHorizontalHeaderLabels(columnNames);
     }
     const InspectorMarks marks = MarksOf(ed_, inspector_);
     const std::span<const std::uint8_t> glyph =
