@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -17,6 +17,32 @@
 #include "io/text_line_png.h"
 
 namespace pixmora {
+
+// Shows the core's picture of the line as it is, without a copy into a pixmap.
+class LinePicture : public QWidget {
+  public:
+    explicit LinePicture(QWidget* parent) : QWidget(parent) {}
+
+    void Show(PixelImage line) {
+        line_ = std::move(line);
+        setFixedSize(line_.width, line_.height);
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (line_.pixels.empty()) {
+            return;
+        }
+        const QImage view(line_.pixels.data(), line_.width, line_.height, line_.width * 4,
+                          QImage::Format_RGB32);
+        QPainter painter(this);
+        painter.drawImage(event->rect(), view, event->rect());
+    }
+
+  private:
+    PixelImage line_;
+};
 
 namespace {
 
@@ -61,12 +87,10 @@ TextPreviewDock::TextPreviewDock(Editor& ed, Host& host, QWidget* parent)
     controls->addWidget(save_);
     layout->addLayout(controls);
 
-    picture_ = new QLabel(body);
+    picture_ = new LinePicture(body);
     picture_->setObjectName(QStringLiteral("PreviewPicture"));
-    picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea(body);
     scroll->setWidget(picture_);
-    scroll->setWidgetResizable(true);
     layout->addWidget(scroll, 1);
     setWidget(body);
 
@@ -105,14 +129,11 @@ void TextPreviewDock::Refresh() {
     const bool open = ed_.params.CellWidth > 0;
     save_->setEnabled(open);
     if (!open || !isVisible()) {
-        picture_->clear();
+        picture_->Show({});
         return;
     }
-    const PixelImage line = RenderTextLine(ed_.params, ed_.font, settings_.text, settings_.scale,
-                                           ChosenLook(settings_));
-    const QImage image(line.pixels.data(), line.width, line.height, line.width * 3,
-                       QImage::Format_RGB888);
-    picture_->setPixmap(QPixmap::fromImage(image));
+    picture_->Show(RenderTextLine(ed_.params, ed_.font, settings_.text, settings_.scale,
+                                  ChosenLook(settings_)));
 }
 
 }  // namespace pixmora

@@ -6,7 +6,6 @@
 #include "model/text_line.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -14,6 +13,7 @@ namespace pixmora {
 
 struct Editor;
 class Host;
+class LinePicture;
 
 class TextPreviewDock : public QDockWidget {
     Q_OBJECT
@@ -38,7 +38,7 @@ class TextPreviewDock : public QDockWidget {
     QPushButton* ink_ = nullptr;
     QPushButton* paper_ = nullptr;
     QPushButton* save_ = nullptr;
-    QLabel* picture_ = nullptr;
+    LinePicture* picture_ = nullptr;
 };
 
 }  // namespace pixmora

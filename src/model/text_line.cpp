@@ -1,6 +1,8 @@
 #include "model/text_line.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,64 +17,47 @@ namespace {
 constexpr int kSpaceCode = 32;
 constexpr int kNoBreakSpaceCode = 160;
 
-struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-};
-
-Rgb RgbOf(Colour colour) {
-    return {static_cast<std::uint8_t>(colour & 0xFF), static_cast<std::uint8_t>(colour >> 8 & 0xFF),
-            static_cast<std::uint8_t>(colour >> 16 & 0xFF)};
+// A colour as the four bytes of a pixel (pixel_image.h).
+std::uint32_t PixelOf(Colour colour) {
+    const std::uint32_t red = colour & 0xFF;
+    const std::uint32_t green = colour >> 8 & 0xFF;
+    const std::uint32_t blue = colour >> 16 & 0xFF;
+    return 0xFF000000 | red << 16 | green << 8 | blue;
 }
 
-void Put(PixelImage& image, int x, int y, Rgb colour) {
-    std::uint8_t* pixel = image.pixels.data() + image.Offset(x, y);
-    pixel[0] = colour.red;
-    pixel[1] = colour.green;
-    pixel[2] = colour.blue;
+void Put(PixelImage& image, int x, int y, std::uint32_t pixel) {
+    std::memcpy(image.pixels.data() + image.Offset(x, y), &pixel, sizeof pixel);
 }
 
-// One dot row of a cell is drawn into the first pixel row of its band, which is then copied
-// down: a 60-character line at 4x is some 2.5 million pixels.
+// Each dot row of a cell is made once as a run of pixels and copied into its `scale` pixel rows:
+// a 60-character line at 4x is some 2.5 million pixels.
 void DrawCell(PixelImage& image, const DotMatrix& dots, int left, int width, int height, int scale,
               DisplayLook look) {
-    const Rgb ink = RgbOf(look.ink);
-    const Rgb paper = RgbOf(look.paper);
-    const std::size_t span = static_cast<std::size_t>(width * scale * 3);
+    const std::uint32_t ink = PixelOf(look.ink);
+    const std::uint32_t paper = PixelOf(look.paper);
+    std::vector<std::uint32_t> run(static_cast<std::size_t>(width * scale));
     for (int row = 0; row < height; ++row) {
-        const int top = row * scale;
         for (int column = 0; column < width; ++column) {
-            const Rgb colour = dots[static_cast<std::size_t>(DotIndex(row, column))] ? ink : paper;
-            for (int x = 0; x < scale; ++x) {
-                Put(image, left + column * scale + x, top, colour);
-            }
+            const bool lit = dots[static_cast<std::size_t>(DotIndex(row, column))] != 0;
+            std::fill_n(run.begin() + column * scale, scale, lit ? ink : paper);
         }
-        const std::uint8_t* first = image.pixels.data() + image.Offset(left, top);
-        for (int y = 1; y < scale; ++y) {
-            std::copy_n(first, span, image.pixels.data() + image.Offset(left, top + y));
+        for (int y = row * scale; y < (row + 1) * scale; ++y) {
+            std::memcpy(image.pixels.data() + image.Offset(left, y), run.data(),
+                        run.size() * sizeof(std::uint32_t));
         }
     }
 }
 
-void DrawFrame(PixelImage& image, int left, int cellWidth, int cellHeight, DisplayLook look) {
-    const Rgb frame = RgbOf(FrameColour(look));
-    for (int x = left; x < left + cellWidth; ++x) {
-        Put(image, x, 0, frame);
-        Put(image, x, cellHeight - 1, frame);
-    }
+// A missing character: paper inside a frame one pixel wide.
+void DrawEmptyCell(PixelImage& image, int left, int cellWidth, int cellHeight, DisplayLook look) {
+    const std::uint32_t frame = PixelOf(FrameColour(look));
+    const std::uint32_t paper = PixelOf(look.paper);
     for (int y = 0; y < cellHeight; ++y) {
-        Put(image, left, y, frame);
-        Put(image, left + cellWidth - 1, y, frame);
-    }
-}
-
-void Fill(PixelImage& image, Colour colour) {
-    const Rgb rgb = RgbOf(colour);
-    for (std::size_t at = 0; at < image.pixels.size(); at += 3) {
-        image.pixels[at] = rgb.red;
-        image.pixels[at + 1] = rgb.green;
-        image.pixels[at + 2] = rgb.blue;
+        for (int x = left; x < left + cellWidth; ++x) {
+            const bool edge =
+                y == 0 || y == cellHeight - 1 || x == left || x == left + cellWidth - 1;
+            Put(image, x, y, edge ? frame : paper);
+        }
     }
 }
 
@@ -107,15 +92,18 @@ PixelImage RenderTextLine(const FontParams& params, const FontModel& font, std::
     const std::vector<std::optional<int>> codes = CodesOfUtf8(text);
     const int cellWidth = params.CellWidth * scale;
     PixelImage image;
-    image.channels = 3;
+    image.channels = 4;
     image.width = cellWidth * std::max<int>(static_cast<int>(codes.size()), 1);
     image.height = params.CellHeight * scale;
     image.pixels.resize(image.Offset(0, image.height));
-    Fill(image, look.paper);
+    if (codes.empty()) {
+        const DotMatrix blank{};
+        DrawCell(image, blank, 0, params.CellWidth, params.CellHeight, scale, look);
+    }
     for (std::size_t at = 0; at < codes.size(); ++at) {
         const int left = static_cast<int>(at) * cellWidth;
         if (!codes[at] || !CharShown(params, font, *codes[at])) {
-            DrawFrame(image, left, cellWidth, image.height, look);
+            DrawEmptyCell(image, left, cellWidth, image.height, look);
             continue;
         }
         const DotMatrix dots =

@@ -65,8 +65,8 @@ Colour FrameColour(DisplayLook look);
 // Whether character `code` (0..255) of the font shows in a line, or is drawn as a framed cell.
 bool CharShown(const FontParams& params, const FontModel& font, int code);
 
-// The line as RGB pixels: height CellHeight * scale, width CellWidth * scale per character (one
-// blank cell for an empty text, so that the picture is never empty).
+// The line as colour pixels (pixel_image.h): height CellHeight * scale, width CellWidth * scale per
+// character (one blank cell for an empty text, so that the picture is never empty).
 PixelImage RenderTextLine(const FontParams& params, const FontModel& font, std::string_view text,
                           int scale, DisplayLook look);
 

@@ -90,21 +90,21 @@ class InspectionDocksTest : public QObject {
         OpenWithPanes(window);
         auto* text = window.findChild<QLineEdit*>(QStringLiteral("PreviewText"));
         text->setText(QStringLiteral("!!"));
-        auto* picture = window.findChild<QLabel*>(QStringLiteral("PreviewPicture"));
-        QCOMPARE(picture->pixmap().size(), QSize(2 * 6 * 2, 8 * 2));
+        auto* picture = window.findChild<QWidget*>(QStringLiteral("PreviewPicture"));
+        QCOMPARE(picture->size(), QSize(2 * 6 * 2, 8 * 2));
         // "!" is missing until drawn: its cell is framed, its middle paper.
-        QImage image = picture->pixmap().toImage();
+        QImage image = picture->grab().toImage();
         const QColor paper = image.pixelColor(5, 8);
         QCOMPARE(paper, QColor(0xA8, 0xC8, 0x4C));
         QVERIFY(image.pixelColor(0, 8) != paper);
         window.editor().font.FontImage[6 + 2] = 0x5F;  // "!" in column 2
         window.Render();
-        image = picture->pixmap().toImage();
+        image = picture->grab().toImage();
         QCOMPARE(image.pixelColor(5, 1), QColor(0x20, 0x34, 0x18));
         QCOMPARE(image.pixelColor(0, 8), paper);
         window.findChild<QComboBox*>(QStringLiteral("PreviewLook"))->setCurrentIndex(2);
-        QCOMPARE(picture->pixmap().toImage().pixelColor(5, 1), QColor(Qt::white));
-        QCOMPARE(picture->pixmap().toImage().pixelColor(0, 8), QColor(Qt::black));
+        QCOMPARE(picture->grab().toImage().pixelColor(5, 1), QColor(Qt::white));
+        QCOMPARE(picture->grab().toImage().pixelColor(0, 8), QColor(Qt::black));
     }
 };
 

@@ -46,7 +46,7 @@ std::vector<std::string> Picture(const PixelImage& image, DisplayLook look) {
         std::string row;
         for (int x = 0; x < image.width; ++x) {
             const std::uint8_t* pixel = image.pixels.data() + image.Offset(x, y);
-            const Colour colour = pixel[0] | pixel[1] << 8 | pixel[2] << 16;
+            const Colour colour = pixel[2] | pixel[1] << 8 | pixel[0] << 16;
             row += colour == look.ink            ? '#'
                    : colour == look.paper        ? '.'
                    : colour == FrameColour(look) ? '+'
