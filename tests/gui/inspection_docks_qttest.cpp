@@ -102,7 +102,16 @@ class InspectionDocksTest : public QObject {
         image = picture->grab().toImage();
         QCOMPARE(image.pixelColor(5, 1), QColor(0x20, 0x34, 0x18));
         QCOMPARE(image.pixelColor(0, 8), paper);
-        window.findChild<QComboBox*>(QStringLiteral("PreviewLook"))->setCurrentIndex(2);
+        auto* look = window.findChild<QComboBox*>(QStringLiteral("PreviewLook"));
+        QStringList looks;
+        for (int index = 0; index < look->count(); ++index) {
+            looks << look->itemText(index);
+        }
+        QCOMPARE(looks,
+                 (QStringList{QStringLiteral("Тёмный на жёлто-зелёном"),
+                              QStringLiteral("Белый на синем"),
+                              QStringLiteral("OLED: белый на чёрном"), QStringLiteral("Свой")}));
+        look->setCurrentIndex(2);
         QCOMPARE(picture->grab().toImage().pixelColor(5, 1), QColor(Qt::white));
         QCOMPARE(picture->grab().toImage().pixelColor(0, 8), QColor(Qt::black));
     }
