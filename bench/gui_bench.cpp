@@ -15,8 +15,11 @@
 #include "commands/params_dialog.h"
 #include "editor/editor.h"
 #include "editor/startup.h"
+#include "gui/byte_inspector_dock.h"
 #include "gui/dot_grid_widget.h"
 #include "gui/main_window.h"
+#include "gui/text_preview_dock.h"
+#include "model/code_page.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
 
@@ -124,6 +127,56 @@ void BM_MainWindowWith48x56FontToFirstPaint(benchmark::State& state) {
     WindowToFirstPaint(state, true);
 }
 BENCHMARK(BM_MainWindowWith48x56FontToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// Every character of the open 48 x 56 font drawn with random dots.
+void DrawWholeFont(Editor& ed) {
+    std::mt19937 random(5);
+    for (int k = 0; k < kCharCount * ed.params.BytesPerChar; ++k) {
+        ed.font.FontImage[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(random());
+    }
+}
+
+// The text preview of a 60-character line drawn again (what follows every edit), at 1x..4x.
+void BM_TextPreviewRefresh48x56(benchmark::State& state) {
+    auto ed = std::make_unique<Editor>();
+    StartUp(*ed);
+    OpenLargestFont(*ed);
+    DrawWholeFont(*ed);
+    bench::BenchHost host;
+    TextPreviewDock dock(*ed, host, nullptr);
+    dock.settings().text = "Съешь же ещё этих мягких французских булок, да выпей чаю. 01";
+    dock.settings().scale = static_cast<int>(state.range(0));
+    if (CodesOfUtf8(dock.settings().text).size() != 60) {
+        state.SkipWithError("the line is not 60 characters long");
+        return;
+    }
+    dock.show();
+    for (auto _ : state) {
+        dock.Refresh();
+    }
+    ReportPeakMemory(state);
+}
+BENCHMARK(BM_TextPreviewRefresh48x56)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+
+// The byte inspector following the pointer from one dot to a dot of another byte: the pane's
+// 336 bytes, its marks, the place text and the size figure (its text measured once).
+void BM_InspectorPointerMove48x56(benchmark::State& state) {
+    auto ed = std::make_unique<Editor>();
+    StartUp(*ed);
+    OpenLargestFont(*ed);
+    MakeCharCurrent(ed->font, 100, ed->params.BytesPerChar);
+    DotGridWidget grid(*ed);
+    ByteInspectorDock dock(*ed, grid, nullptr);
+    dock.show();
+    const int dots[] = {DotIndex(3, 5), DotIndex(50, 40)};
+    int next = 0;
+    for (auto _ : state) {
+        dock.PointAt(dots[next]);
+        next = 1 - next;
+    }
+    ReportPeakMemory(state);
+}
+BENCHMARK(BM_InspectorPointerMove48x56)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pixmora

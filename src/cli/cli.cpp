@@ -162,12 +162,30 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
 
     RenderOptions render;
     CLI::App* renderCommand = app.add_subcommand(
-        "render", "Draw the 224 characters as a PNG sheet of 16 x 14 cells, lit dots dark");
+        "render",
+        "Draw the 224 characters as a PNG sheet of 16 x 14 cells, lit dots dark, or with --text "
+        "a line of text as the editor's text preview shows it");
     AddLoadOptions(*renderCommand, render.load);
     renderCommand->add_option("OUTPUT", render.output, "PNG file to write")->required();
     renderCommand->add_option("--scale", render.scale,
                               "Pixels per dot, 1..16 (default 4); the sheet is 16*W*scale+15 by "
                               "14*H*scale+13 pixels");
+    CLI::Option* text = renderCommand->add_option(
+        "--text", render.text,
+        "UTF-8 text to draw through Windows-1251 in fixed cells; a character the font lacks is "
+        "an empty framed cell");
+    renderCommand
+        ->add_option("--look", render.look,
+                     "Display look of --text (default lcd): lcd (dark on "
+                     "yellow-green), blue (white on blue), oled (white on "
+                     "black)")
+        ->check(
+            CLI::IsMember(std::vector<std::string>(std::begin(kLookWords), std::end(kLookWords))))
+        ->needs(text);
+    renderCommand->add_option("--ink", render.ink, "Colour RRGGBB of a lit dot of --text")
+        ->needs(text);
+    renderCommand->add_option("--paper", render.paper, "Colour RRGGBB of a dark dot of --text")
+        ->needs(text);
     AddModelOption(*renderCommand, render.load.modelDir);
 
     try {

@@ -6,6 +6,7 @@
 //                       [--range FIRST-LAST] [--address TEXT] [--out-negative | --out-positive]
 //                       [--models DIR]
 //   pixmora-cli render INPUT OUTPUT.png [--format "W x H" [--scan N] [--negative]] [--scale N]
+//                      [--text TEXT [--look lcd|blue|oled] [--ink RRGGBB] [--paper RRGGBB]]
 //                      [--models DIR]
 //   pixmora-cli --help | --version
 //

@@ -1,7 +1,5 @@
 #include "cli/font_sheet.h"
 
-#include <png.h>
-
 #include <cstddef>
 #include <span>
 
@@ -14,7 +12,7 @@ namespace {
 
 constexpr int kGap = 1;
 
-void PaintCell(GreyImage& image, const DotMatrix& dots, int left, int top, int width, int height,
+void PaintCell(PixelImage& image, const DotMatrix& dots, int left, int top, int width, int height,
                int scale) {
     for (int row = 0; row < height * scale; ++row) {
         std::uint8_t* line =
@@ -28,12 +26,12 @@ void PaintCell(GreyImage& image, const DotMatrix& dots, int left, int top, int w
 
 }  // namespace
 
-GreyImage FontSheet(const Editor& ed, int scale) {
+PixelImage FontSheet(const Editor& ed, int scale) {
     const int width = ed.params.CellWidth;
     const int height = ed.params.CellHeight;
     const int cellWidth = width * scale;
     const int cellHeight = height * scale;
-    GreyImage image;
+    PixelImage image;
     image.width = kSheetColumns * cellWidth + (kSheetColumns - 1) * kGap;
     image.height = kSheetRows * cellHeight + (kSheetRows - 1) * kGap;
     image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, kGapShade);
@@ -46,24 +44,6 @@ GreyImage FontSheet(const Editor& ed, int scale) {
                   (index / kSheetColumns) * (cellHeight + kGap), width, height, scale);
     }
     return image;
-}
-
-std::optional<std::string> EncodePng(const GreyImage& image) {
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    png.width = static_cast<png_uint_32>(image.width);
-    png.height = static_cast<png_uint_32>(image.height);
-    png.format = PNG_FORMAT_GRAY;
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&png, nullptr, &size, 0, image.pixels.data(), 0, nullptr)) {
-        return std::nullopt;
-    }
-    std::string bytes(size, '\0');
-    if (!png_image_write_to_memory(&png, bytes.data(), &size, 0, image.pixels.data(), 0, nullptr)) {
-        return std::nullopt;
-    }
-    bytes.resize(size);
-    return bytes;
 }
 
 }  // namespace pixmora::cli

@@ -7,9 +7,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
+
+#include "model/pixel_image.h"
 
 namespace pixmora {
 struct Editor;
@@ -24,16 +23,7 @@ inline constexpr std::uint8_t kLitShade = 0;
 inline constexpr std::uint8_t kDarkShade = 255;
 inline constexpr std::uint8_t kGapShade = 160;
 
-// 8-bit grey pixels, row by row.
-struct GreyImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;
-};
-
-GreyImage FontSheet(const Editor& ed, int scale);
-
-// The image as the bytes of a PNG file, or nothing when the encoder fails.
-std::optional<std::string> EncodePng(const GreyImage& image);
+// 8-bit grey pixels.
+PixelImage FontSheet(const Editor& ed, int scale);
 
 }  // namespace pixmora::cli

@@ -12,8 +12,10 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kByteLine = 8;
-constexpr int kFitHintDot = 8;  // a darker line every 8 dots marks the byte boundaries
+constexpr int kByteLine = 8;    // a darker line every 8 dots marks the byte boundaries
+constexpr int kFitHintDot = 8;  // the dot size the grid asks for before it is fitted
+// Orange stands apart from every colour a dot shows (white, yellow, blue, red, cyan, magenta).
+const QColor kMarkColour(255, 140, 0);
 
 unsigned ModifiersOf(Qt::KeyboardModifiers keys) {
     unsigned modifiers = kNoModifier;
@@ -115,6 +117,22 @@ void DotGridWidget::paintEvent(QPaintEvent*) {
         painter.drawLine(0, row * size, columns * size, row * size);
     }
     painter.drawRect(cell.adjusted(0, 0, -1, -1));
+    for (const int dot : byteDots_) {
+        painter.setPen(QPen(kMarkColour, 2));
+        painter.drawRect(DotRect(dot).adjusted(1, 1, -1, -1));
+    }
+    if (bitDot_ >= 0) {
+        painter.setPen(QPen(kMarkColour, 4));
+        painter.drawRect(DotRect(bitDot_).adjusted(2, 2, -2, -2));
+    }
+}
+
+void DotGridWidget::SetMarks(std::vector<int> byteDots, int bitDot) {
+    if (byteDots != byteDots_ || bitDot != bitDot_) {
+        byteDots_ = std::move(byteDots);
+        bitDot_ = bitDot;
+        update();
+    }
 }
 
 void DotGridWidget::Press(QMouseEvent* event) {

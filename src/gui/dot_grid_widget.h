@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 namespace pixmora {
 
@@ -20,6 +21,8 @@ class DotGridWidget : public QWidget {
 
     // Pixels a side of one dot as the grid shows it now.
     int ShownDotSize() const;
+    // Frames the dots of one byte, and more boldly the dot of one bit (the byte inspector's marks).
+    void SetMarks(std::vector<int> byteDots, int bitDot);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -54,6 +57,8 @@ class DotGridWidget : public QWidget {
     const Editor& ed_;
     int lastPressed_ = -1;
     bool dragging_ = false;
+    std::vector<int> byteDots_;
+    int bitDot_ = -1;
 };
 
 }  // namespace pixmora

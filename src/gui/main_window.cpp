@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,11 +29,13 @@
 #include "editor/font_settings.h"
 #include "editor/startup.h"
 #include "editor/window_status.h"
+#include "gui/byte_inspector_dock.h"
 #include "gui/char_table_widget.h"
 #include "gui/control_names.h"
 #include "gui/dot_grid_widget.h"
 #include "gui/pictures.h"
 #include "gui/qt_text.h"
+#include "gui/text_preview_dock.h"
 #include "tools/dot_editing.h"
 
 namespace pixmora {
@@ -99,6 +102,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
         group->setMouseTracking(true);
     }
     BuildMenus();
+    AddInspectionDocks();
     BuildStatusBar();
     SetTabOrder();
     table_->setFocus();
@@ -112,6 +116,34 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), host_(this) {
     resize(wanted);
 
     Render();
+}
+
+void MainWindow::AddInspectionDocks() {
+    preview_ = new TextPreviewDock(editor_, host_, this);
+    inspector_ = new ByteInspectorDock(editor_, *grid_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, preview_);
+    addDockWidget(Qt::RightDockWidgetArea, inspector_);
+    // The window opens as it always has, and its fixed layout leaves no room beside it: the panes
+    // come from the menu as windows of their own, which the user may dock.
+    for (QDockWidget* dock :
+         {static_cast<QDockWidget*>(preview_), static_cast<QDockWidget*>(inspector_)}) {
+        dock->setFloating(true);
+        dock->hide();
+    }
+    preview_->resize(900, 180);
+    inspector_->resize(560, 420);
+    connect(grid_, &DotGridWidget::dotHovered, inspector_, &ByteInspectorDock::PointAt);
+    connect(grid_, &DotGridWidget::backgroundHovered, inspector_,
+            [this] { inspector_->PointAt(-1); });
+    connect(inspector_, &ByteInspectorDock::fontEdited, this, &MainWindow::Render);
+    QMenu* view = viewMenu_;
+    view->addSeparator();
+    QAction* showPreview = preview_->toggleViewAction();
+    showPreview->setText(QStringLiteral("Просмотр текста"));
+    QAction* showInspector = inspector_->toggleViewAction();
+    showInspector->setText(QStringLiteral("Инспектор байтов"));
+    view->addAction(showPreview);
+    view->addAction(showInspector);
 }
 
 QWidget* MainWindow::BuildTablePane() {
@@ -540,6 +572,8 @@ void MainWindow::Render() {
     table_->update();
     grid_->updateGeometry();
     grid_->update();
+    preview_->Refresh();
+    inspector_->Refresh();
     host_.FollowModelButton(editor_);
 }
 

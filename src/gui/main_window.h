@@ -24,8 +24,10 @@ class QToolButton;
 
 namespace pixmora {
 
+class ByteInspectorDock;
 class CharTableWidget;
 class DotGridWidget;
+class TextPreviewDock;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -67,6 +69,8 @@ class MainWindow : public QMainWindow {
     void Place(Ctl control, QWidget* widget);
     void Run(Ctl button);
     const QIcon& Picture(const QString& name);
+    // The text preview and byte inspector panes, with their toggles in the "Вид" menu.
+    void AddInspectionDocks();
 
     Editor editor_;
     QtHost host_;
@@ -83,6 +87,8 @@ class MainWindow : public QMainWindow {
     QLabel* charStatus_ = nullptr;
     CharTableWidget* table_ = nullptr;
     DotGridWidget* grid_ = nullptr;
+    TextPreviewDock* preview_ = nullptr;
+    ByteInspectorDock* inspector_ = nullptr;
     QLabel* caption_ = nullptr;
     QLabel* position_ = nullptr;
     QLabel* radius_ = nullptr;

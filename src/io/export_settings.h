@@ -18,6 +18,8 @@ struct ExportSettings {
     std::string lastCode = "255";
     std::string startAddress = "0";  // the HEX start address as typed
     bool negative = false;  // "Негативный шрифт": the bytes are written complemented
+
+    bool operator==(const ExportSettings&) const = default;
 };
 
 // The settings the main window's output area shows. A list text the lists do not hold reads as

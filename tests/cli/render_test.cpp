@@ -8,6 +8,7 @@
 #include "cli/render_command.h"
 #include "cli_test_support.h"
 #include "model/glyph_packing.h"
+#include "model/text_line.h"
 
 namespace pixmora::test {
 namespace {
@@ -22,6 +23,24 @@ struct Png {
                     static_cast<std::size_t>(x)];
     }
 };
+
+// The pixels of a PNG file as 8-bit RGB.
+std::optional<std::vector<std::uint8_t>> ReadRgbPng(const std::string& path, int& width,
+                                                    int& height) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        return std::nullopt;
+    }
+    image.format = PNG_FORMAT_RGB;
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
+        return std::nullopt;
+    }
+    return pixels;
+}
 
 std::optional<Png> ReadPng(const std::string& path) {
     png_image image{};
@@ -101,6 +120,69 @@ TEST_F(RenderTest, RefusedScaleWritesNothing) {
                              "--scale", "big"})
                   .status,
               cli::kExitFailed);
+}
+
+TEST_F(RenderTest, TextDrawsTheLineOfThePreviewInEachLook) {
+    // "!" drawn (column 2 of code 33), "Ж" not.
+    std::vector<std::uint8_t> font(224 * 6, 0);
+    font[6 + 2] = 0x5F;
+    WriteHexFont("font.hex", font);
+    FontParams params{"6 x 8", 6, 8, 6, kScanVertical1, kLit};
+    FontModel model;
+    std::copy(font.begin(), font.end(), model.FontImage.begin());
+    struct Case {
+        std::vector<std::string> options;
+        DisplayLook look;
+    };
+    const Case cases[] = {
+        {{}, kDisplayLooks[0].look},
+        {{"--look", "blue"}, kDisplayLooks[1].look},
+        {{"--look", "oled"}, kDisplayLooks[2].look},
+        {{"--look", "oled", "--ink", "FF8000"}, {0x0080FF, 0x000000}},
+        {{"--ink", "102030", "--paper", "A0B0C0"}, {0x302010, 0xC0B0A0}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"render",
+                                         PathOf("font.hex"),
+                                         PathOf("line.png"),
+                                         "--format",
+                                         "6 x 8",
+                                         "--text",
+                                         "!Ж!",
+                                         "--scale",
+                                         "3"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliRun run = RunInProcess(args);
+        ASSERT_EQ(run.status, cli::kExitOk) << run.err;
+        int width = 0;
+        int height = 0;
+        const auto pixels = ReadRgbPng(PathOf("line.png"), width, height);
+        ASSERT_TRUE(pixels);
+        const PixelImage expected = RenderTextLine(params, model, "!Ж!", 3, c.look);
+        EXPECT_EQ(width, 54);
+        EXPECT_EQ(height, 24);
+        std::vector<std::uint8_t> rgb;
+        for (std::size_t at = 0; at < expected.pixels.size(); at += 4) {
+            rgb.insert(rgb.end(),
+                       {expected.pixels[at + 2], expected.pixels[at + 1], expected.pixels[at]});
+        }
+        EXPECT_TRUE(*pixels == rgb);
+    }
+}
+
+TEST_F(RenderTest, RefusedColourWritesNothing) {
+    WriteHexFont("font.hex", std::vector<std::uint8_t>(224 * 8, 0x55));
+    for (const char* colour : {"12345", "GG0000", "1234567", "#102030"}) {
+        const CliRun run = RunInProcess({"render", PathOf("font.hex"), PathOf("s.png"), "--format",
+                                         "8 x 8", "--text", "A", "--ink", colour});
+        EXPECT_EQ(run.status, cli::kExitRefused) << colour;
+        EXPECT_NE(run.err.find(cli::kColourRefused), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf("s.png")));
+    EXPECT_EQ(RunInProcess({"render", PathOf("font.hex"), PathOf("s.png"), "--format", "8 x 8",
+                            "--look", "oled"})
+                  .status,
+              cli::kExitFailed);  // --look without --text
 }
 
 }  // namespace
