@@ -16,7 +16,8 @@ class Host;
 
 inline constexpr const char* kImportDialogTitle = "Загрузить файл знакогенератора";
 inline constexpr const char* kImportFilter =
-    "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|Все файлы(*.*)|*.*";
+    "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|"
+    "Двоичные файлы(*.bin)|*.bin|Шрифты BDF(*.bdf)|*.bdf|Все файлы(*.*)|*.*";
 
 void ImportFont(Editor& ed, Host& host);
 
