@@ -396,7 +396,8 @@ TEST_F(ImportTest, CancelledFileDialogChangesNothing) {
     EXPECT_EQ(host.openRequests[0].title, "Загрузить файл знакогенератора");
     EXPECT_EQ(host.openRequests[0].filter,
               "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|"
-              "Двоичные файлы(*.bin)|*.bin|Шрифты BDF(*.bdf)|*.bdf|Все файлы(*.*)|*.*");
+              "Двоичные файлы(*.bin)|*.bin|Шрифты BDF(*.bdf)|*.bdf|Заголовки C(*.h)|*.h|"
+              "Все файлы(*.*)|*.*");
     EXPECT_EQ(host.openRequests[0].initialDir, Dir());
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(ed.params.FontByteScan, kNoScan);
