@@ -57,6 +57,14 @@ std::optional<int> Number(const Macros& macros, const std::string& name) {
     return value;
 }
 
+// "h1" in its quotes.
+std::optional<int> QuotedScan(std::string_view quoted) {
+    if (quoted.size() != 4 || quoted.front() != '"' || quoted.back() != '"') {
+        return std::nullopt;
+    }
+    return ScanByShortName(quoted.substr(1, 2));
+}
+
 std::optional<OwnHeader> HeaderOf(const Macros& macros, const std::string& prefix) {
     const std::optional<int> width = Number(macros, prefix + "_WIDTH");
     const std::optional<int> height = Number(macros, prefix + "_HEIGHT");
@@ -68,11 +76,7 @@ std::optional<OwnHeader> HeaderOf(const Macros& macros, const std::string& prefi
     if (!width || !height || !bytes || !first || !count || !negative || scanText == macros.end()) {
         return std::nullopt;
     }
-    const std::string_view quoted = scanText->second;
-    const std::optional<int> scan =
-        quoted.size() == 4 && quoted.front() == '"' && quoted.back() == '"'
-            ? ScanByShortName(quoted.substr(1, 2))
-            : std::nullopt;
+    const std::optional<int> scan = QuotedScan(scanText->second);
     const std::optional<int> format = FormatIndex(*width, *height);
     if (!format || !scan || !ScanOffered(*width, *scan) ||
         kCellFormats[static_cast<std::size_t>(*format)].bytesPerChar != *bytes ||
