@@ -198,8 +198,9 @@ std::string SourceTableNote(const SourceTable& table) {
 
 std::string OwnHeaderReport(const SourceTable& table) {
     const OwnHeader& own = *table.own;
-    return ReadParamsReport(kOwnParamsHeading, {own.formatIndex, own.scan, own.negative},
-                            "\r" + SourceTableNote(table));
+    std::string details = "\r";
+    details += SourceTableNote(table);
+    return ReadParamsReport(kOwnParamsHeading, {own.formatIndex, own.scan, own.negative}, details);
 }
 
 }  // namespace pixmora
