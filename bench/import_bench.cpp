@@ -1,6 +1,7 @@
 // Importing the largest font file: a whole 48 x 56 set of 75264 bytes written as source text, with
 // its recognition against the model files of every format; the same set as a C header (a 2-D array
-// with a comment per character, about 450 KB), read as source code and recognised.
+// with a comment per character, about 450 KB), read as source code and recognised; a 48 x 56 BDF
+// font drawn into its cells.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "bench_host.h"
 #include "editor/editor.h"
 #include "editor/startup.h"
+#include "import/bdf_import.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
 #include "import/recognition.h"
@@ -22,6 +24,7 @@
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "io/source_arrays.h"
+#include "model/code_page.h"
 
 namespace pixmora {
 namespace {
@@ -92,6 +95,47 @@ struct ImportScene {
     std::string font;
     std::string header;
 };
+
+// A BDF font of all 224 characters in full 48 x 56 cells, encoded by their Unicode characters
+// (code 0x98, which names none, is left out), every dot row written in 12 hexadecimal digits.
+std::vector<std::uint8_t> Bdf48x56(std::mt19937& random) {
+    std::ostringstream out;
+    out << "STARTFONT 2.1\nFONT -bench-fixed\nSIZE 56 75 75\nFONTBOUNDINGBOX 48 56 0 -8\n"
+           "STARTPROPERTIES 2\nCHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\n"
+           "ENDPROPERTIES\nCHARS 223\n";
+    for (int code = kFirstCode; code < 256; ++code) {
+        const std::optional<char32_t> character = UnicodeOfCode(code);
+        if (!character) {
+            continue;
+        }
+        out << "STARTCHAR c" << code << "\nENCODING " << static_cast<unsigned>(*character)
+            << "\nSWIDTH 500 0\nDWIDTH 48 0\nBBX 48 56 0 -8\nBITMAP\n";
+        for (int row = 0; row < 56; ++row) {
+            char digits[16];
+            std::snprintf(digits, sizeof digits, "%06X%06X\n",
+                          static_cast<unsigned>(random() & 0xFFFFFFU),
+                          static_cast<unsigned>(random() & 0xFFFFFFU));
+            out << digits;
+        }
+        out << "ENDCHAR\n";
+    }
+    out << "ENDFONT\n";
+    const std::string text = out.str();
+    return {text.begin(), text.end()};
+}
+
+// The text checked, the font opened by FreeType and every character drawn into its cell and
+// packed: the import of a BDF file less the file's reading.
+void BM_ReadBdf48x56(benchmark::State& state) {
+    std::mt19937 random(7);
+    const std::vector<std::uint8_t> bdf = Bdf48x56(random);
+    for (auto _ : state) {
+        BdfImport read = ReadBdfBytes(bdf, {});
+        benchmark::DoNotOptimize(read.bytes.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bdf.size());
+}
+BENCHMARK(BM_ReadBdf48x56)->Unit(benchmark::kMillisecond);
 
 void BM_ImportFont48x56(benchmark::State& state) {
     const ImportScene scene;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "fontfile/bdf_font.h"
 #include "fontfile/code_page_glyphs.h"
 #include "fontfile/font_bytes.h"
 #include "fontfile/font_face.h"
@@ -117,6 +118,32 @@ void FeedHexReader(std::span<const std::uint8_t> bytes) {
 
 void FeedSourceReader(std::span<const std::uint8_t> bytes) {
     FeedReader("font.fnt", bytes);
+}
+
+void FeedBinaryReader(std::span<const std::uint8_t> bytes) {
+    FeedReader("font.bin", bytes);
+}
+
+void FeedBdfReader(std::span<const std::uint8_t> bytes) {
+    static const FreeTypeLibrary library;
+    const std::optional<int> given =
+        bytes.size() % 3 == 0
+            ? std::optional<int>(static_cast<int>(bytes.size() / 3 % kFormatCount))
+            : std::nullopt;
+    try {
+        const BdfFont font = ReadBdfFont(library, {bytes.begin(), bytes.end()}, given);
+        Expect(font.formatIndex >= 0 && font.formatIndex < kFormatCount);
+        Expect(!given || font.formatIndex == *given);
+        const CellFormat& format = kCellFormats[static_cast<std::size_t>(font.formatIndex)];
+        Expect(font.cells.size() == static_cast<std::size_t>(kCharCount));
+        for (const DotPicture& cell : font.cells) {
+            Expect(cell.width == format.width && cell.height == format.height &&
+                   cell.dots.size() == static_cast<std::size_t>(format.width * format.height));
+        }
+        Expect(font.drawn >= 0 && font.drawn <= kCharCount);
+        Expect(font.cut.size() <= static_cast<std::size_t>(font.drawn));
+    } catch (const FontFileError&) {
+    }
 }
 
 void FeedModelText(std::span<const std::uint8_t> bytes) {
@@ -353,7 +380,9 @@ void FeedFontFace(std::span<const std::uint8_t> bytes) {
 }
 
 FuzzBody FuzzBodyByName(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, FuzzBody>, 9> kBodies{{
+    constexpr std::array<std::pair<std::string_view, FuzzBody>, 11> kBodies{{
+        {"binary_reader", FeedBinaryReader},
+        {"bdf_reader", FeedBdfReader},
         {"psf_reader", FeedPsfReader},
         {"font_face", FeedFontFace},
         {"hex_reader", FeedHexReader},

@@ -19,6 +19,13 @@ void FeedSourceReader(std::span<const std::uint8_t> bytes);
 // the glyphs placed for every format and start stay within the font image.
 void FeedSourceCode(std::span<const std::uint8_t> bytes);
 
+// ReadFontData over the bytes as a binary file, as for the HEX and source-text readers.
+void FeedBinaryReader(std::span<const std::uint8_t> bytes);
+
+// The BDF reader over the bytes, into the format the length chooses or the file's own: nothing but
+// a FontFileError may come out, and every cell is the size of the format read into.
+void FeedBdfReader(std::span<const std::uint8_t> bytes);
+
 // ReadModelText over the bytes as a model file.
 void FeedModelText(std::span<const std::uint8_t> bytes);
 

@@ -19,6 +19,7 @@
 #include "io/font_writer.h"
 #include "io/model_file.h"
 #include "model/formats.h"
+#include "model/glyph_packing.h"
 #include "quiet_host.h"
 
 namespace pixmora {
@@ -70,7 +71,53 @@ std::string HexText(std::span<const std::uint8_t> bytes, std::uint32_t start) {
     return out.str();
 }
 
+// A BDF font of the first glyphs of a model file (packed vertical 1), naming its own parameters
+// on every second format and left as a plain 8-bit font on the others.
+std::string BdfText(std::span<const std::uint8_t> glyphs, int formatIndex) {
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
+    const int count = std::min(4, static_cast<int>(glyphs.size()) / format.bytesPerChar);
+    const bool own = formatIndex % 2 == 0;
+    const std::string box = std::to_string(format.width) + " " + std::to_string(format.height);
+    std::ostringstream out;
+    out << "STARTFONT 2.1\nFONT -seed-fixed\nSIZE " << format.height << " 75 75\n"
+        << "FONTBOUNDINGBOX " << box << " 0 -2\nSTARTPROPERTIES " << (own ? 5 : 2) << "\n"
+        << "CHARSET_REGISTRY \"" << (own ? "ISO10646" : "MICROSOFT") << "\"\n"
+        << "CHARSET_ENCODING \"" << (own ? "1" : "CP1251") << "\"\n";
+    if (own) {
+        out << "PIXMORA_FORMAT \"" << format.name << "\"\nPIXMORA_SCAN \"v1\"\n"
+            << "PIXMORA_NEGATIVE 0\n";
+    }
+    out << "ENDPROPERTIES\nCHARS " << count << "\n";
+    for (int k = 0; k < count; ++k) {
+        const auto glyph = glyphs.subspan(static_cast<std::size_t>(k * format.bytesPerChar),
+                                          static_cast<std::size_t>(format.bytesPerChar));
+        out << "STARTCHAR c" << k << "\nENCODING " << (own ? 0x410 + k : 0xC0 + k)
+            << "\nSWIDTH 500 0\nDWIDTH " << format.width << " 0\nBBX " << box << " 0 -2\nBITMAP\n";
+        for (int row = 0; row < format.height; ++row) {
+            for (int byte = 0; byte < (format.width + 7) / 8; ++byte) {
+                unsigned value = 0;
+                for (int bit = 0; bit < 8; ++bit) {
+                    const int column = byte * 8 + bit;
+                    value = value << 1U |
+                            (column < format.width &&
+                                     GlyphDot(glyph, kScanVertical1, format.width, row, column)
+                                 ? 1U
+                                 : 0U);
+                }
+                constexpr std::string_view kDigits = "0123456789ABCDEF";
+                out << kDigits[value >> 4U] << kDigits[value & 15U];
+            }
+            out << "\n";
+        }
+        out << "ENDCHAR\n";
+    }
+    out << "ENDFONT\n";
+    return out.str();
+}
+
 void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
+    SeedWriter binary(root, "binary_reader");
+    SeedWriter bdf(root, "bdf_reader");
     SeedWriter hex(root, "hex_reader");
     SeedWriter source(root, "source_reader");
     SeedWriter modelText(root, "model_text");
@@ -84,6 +131,7 @@ void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
             byte = static_cast<std::uint8_t>(255 - byte);
         }
         recognition.Add({glyphs.begin(), glyphs.end()});
+        bdf.Add(BdfText(glyphs, n));
         // Formats and scans first, then the glyphs: to the largest format, vertical 1 to 2 and
         // horizontal 1 to 2 where the width allows it.
         for (const char scan : {'\0', '\2'}) {
@@ -97,6 +145,7 @@ void WriteSeeds(const fs::path& root, const fs::path& modelDir) {
         // The larger formats make long inputs that slow every run: a few characters suffice.
         const auto sample = std::span(glyphs).first(
             std::min<std::size_t>(glyphs.size(), static_cast<std::size_t>(4 * bytesPerChar)));
+        binary.AddWithRoom({sample.begin(), sample.end()});
         for (const std::uint32_t start : {0U, 0xFFF0U, 32767U}) {
             hex.AddWithRoom(HexText(sample, start));
         }

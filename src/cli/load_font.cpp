@@ -9,6 +9,7 @@
 #include "cli/exit_codes.h"
 #include "editor/editor.h"
 #include "editor/startup.h"
+#include "import/bdf_import.h"
 #include "import/confirm_import.h"
 #include "import/import_font.h"
 #include "import/recognise_font.h"
@@ -94,6 +95,31 @@ int LoadRecognised(Editor& ed, const LoadOptions& options, CliHost& host) {
     return kExitOk;
 }
 
+// A BDF file is drawn into cells: of the format given, else of its own or the smallest that holds
+// its glyphs.
+int LoadBdf(Editor& ed, const LoadOptions& options, CliHost& host) {
+    BdfRequest request{std::nullopt, options.scan, options.negative};
+    if (options.format) {
+        request.formatIndex = FormatIndexByName(*options.format);
+        if (!request.formatIndex) {
+            host.Tell(kUnknownFormat + *options.format);
+            return kExitRefused;
+        }
+    }
+    const BdfImport read = ReadBdfImport(options.input, request);
+    if (read.failure) {
+        host.Tell(*read.failure);
+        return kExitFailed;
+    }
+    if (!read.own && read.candidate.scan != options.scan) {
+        const CellFormat& cell = kCellFormats[static_cast<std::size_t>(read.candidate.formatIndex)];
+        host.Tell(kScanNotOffered + std::string(cell.name) + ", " + std::to_string(options.scan));
+        return kExitRefused;
+    }
+    LoadFontData(ed, read.candidate, read.bytes, false, ImportDecision::Load);
+    return kExitOk;
+}
+
 }  // namespace
 
 ModelPlaces ModelPlacesOf(const std::optional<std::string>& modelDir, Host& host) {
@@ -103,6 +129,9 @@ ModelPlaces ModelPlacesOf(const std::optional<std::string>& modelDir, Host& host
 int LoadInputFont(Editor& ed, const LoadOptions& options, CliHost& host) {
     StartUp(ed);
     host.arrayName = options.array;
+    if (IsBdfPath(options.input)) {
+        return LoadBdf(ed, options, host);
+    }
     return options.format ? LoadGiven(ed, options, host) : LoadRecognised(ed, options, host);
 }
 

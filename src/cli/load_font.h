@@ -1,6 +1,6 @@
 // Makes a font file the open font as the import does, without asking: the parameters are
 // recognised against the model files, or given on the command line and read as the manual path
-// reads them.
+// reads them. A BDF file, and a header this program exported, give their own parameters.
 #pragma once
 
 #include <optional>

@@ -8,7 +8,9 @@ CodePageGlyphs DrawCodePage(const FontFace& face, const OutlineRendering& render
     CodePageGlyphs glyphs{};
     for (int index = 0; index < kCharCount; ++index) {
         CodePageGlyph& glyph = glyphs[static_cast<std::size_t>(index)];
-        const std::optional<char32_t> code = UnicodeOfCode(index + kFirstCode);
+        const int byteCode = index + kFirstCode;
+        const std::optional<char32_t> code =
+            face.fileCodes() ? std::optional<char32_t>(byteCode) : UnicodeOfCode(byteCode);
         if (!code) {
             continue;
         }

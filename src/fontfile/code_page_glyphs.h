@@ -17,7 +17,8 @@ struct CodePageGlyph {
 
 using CodePageGlyphs = std::array<CodePageGlyph, kCharCount>;  // index = code - 32
 
-// The glyphs of codes 32..255 at the face's present size or strike.
+// The glyphs of codes 32..255 at the face's present size or strike: the characters of the code
+// page, or the codes themselves for a face asked by its file's 8-bit codes.
 CodePageGlyphs DrawCodePage(const FontFace& face, const OutlineRendering& rendering = {});
 
 }  // namespace pixmora

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_BDF_H
+#include FT_FONT_FORMATS_H
 
 #include "fontfile/font_bytes.h"
 #include "fontfile/psf_font.h"
@@ -83,7 +86,24 @@ FontFace FontFace::Open(const FreeTypeLibrary& library, const std::string& path)
     return OpenBytes(library, ReadFontFileBytes(path));
 }
 
-FontFace FontFace::OpenBytes(const FreeTypeLibrary& library, std::vector<std::uint8_t> bytes) {
+namespace {
+
+bool IsBdfFace(FT_Face face) {
+    const char* format = FT_Get_Font_Format(face);
+    return format != nullptr && std::string_view(format) == "BDF";
+}
+
+// A BDF font's charmap holds the codes its file gives whatever its registry; FreeType calls it
+// Unicode only for ISO10646 and ISO8859-1.
+bool SelectFileCodes(FT_Face face) {
+    return IsBdfFace(face) && face->num_charmaps > 0 &&
+           FT_Set_Charmap(face, face->charmaps[0]) == 0;
+}
+
+}  // namespace
+
+FontFace FontFace::OpenBytes(const FreeTypeLibrary& library, std::vector<std::uint8_t> bytes,
+                             CharCodes codes) {
     FontFace result;
     Face& face = *result.face_;
     face.bytes = std::move(bytes);
@@ -105,7 +125,10 @@ FontFace FontFace::OpenBytes(const FreeTypeLibrary& library, std::vector<std::ui
         throw FontFileError(kFontFileDamaged);
     }
     if (FT_Select_Charmap(face.face, FT_ENCODING_UNICODE) != 0) {
-        throw FontFileError(kNoUnicodeMap);
+        result.fileCodes_ = codes == CharCodes::UnicodeOrBdf && SelectFileCodes(face.face);
+        if (!result.fileCodes_) {
+            throw FontFileError(kNoUnicodeMap);
+        }
     }
     result.kind_ = FT_IS_SCALABLE(face.face) ? FaceKind::Outline : FaceKind::Bitmap;
     if (result.kind_ == FaceKind::Bitmap) {
@@ -163,6 +186,23 @@ void FontFace::setPixelSize(float pixels, float widthScale) {
     if (kind_ != FaceKind::Outline || height < 1 || width < 1 ||
         FT_Set_Char_Size(face_->face, width, height, 72, 72) != 0) {
         throw FontFileError(kSizeRefused);
+    }
+}
+
+std::optional<std::string> FontFace::bdfProperty(const char* name) const {
+    BDF_PropertyRec property;
+    if (face_->face == nullptr || FT_Get_BDF_Property(face_->face, name, &property) != 0) {
+        return std::nullopt;
+    }
+    switch (property.type) {
+        case BDF_PROPERTY_TYPE_ATOM:
+            return property.u.atom != nullptr ? std::string(property.u.atom) : std::string();
+        case BDF_PROPERTY_TYPE_INTEGER:
+            return std::to_string(property.u.integer);
+        case BDF_PROPERTY_TYPE_CARDINAL:
+            return std::to_string(property.u.cardinal);
+        default:
+            return std::nullopt;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -60,13 +61,20 @@ class FreeTypeLibrary {
     std::unique_ptr<Handle> handle_;
 };
 
+// Which character codes a face is asked by.
+enum class CharCodes {
+    Unicode,       // a font without a Unicode map is refused
+    UnicodeOrBdf,  // a BDF font of another registry is asked by the codes its file gives
+};
+
 // One open font. Every failure is a FontFileError worded for the user; the library must outlive
 // the face.
 class FontFace {
   public:
     // The file's bytes are read whole, so that a face never reads a file that changes under it.
     static FontFace Open(const FreeTypeLibrary& library, const std::string& path);
-    static FontFace OpenBytes(const FreeTypeLibrary& library, std::vector<std::uint8_t> bytes);
+    static FontFace OpenBytes(const FreeTypeLibrary& library, std::vector<std::uint8_t> bytes,
+                              CharCodes codes = CharCodes::Unicode);
     ~FontFace();
     FontFace(FontFace&&) noexcept;
     FontFace& operator=(FontFace&&) noexcept;
@@ -84,6 +92,12 @@ class FontFace {
     // same.
     void setPixelSize(float pixels, float widthScale = 1.0f);
 
+    // True when hasChar and place take the 8-bit codes of a BDF file rather than Unicode.
+    bool fileCodes() const { return fileCodes_; }
+    // A BDF font's property: a string as written between the quotes, a number in decimal; nothing
+    // for a property the file lacks or a font of another kind.
+    std::optional<std::string> bdfProperty(const char* name) const;
+
     bool hasChar(char32_t code) const;
     // The character's dots with their place; blank for a character the font lacks.
     PlacedGlyph place(char32_t code, const OutlineRendering& rendering = {}) const;
@@ -93,6 +107,7 @@ class FontFace {
     FontFace();
     std::unique_ptr<Face> face_;
     FaceKind kind_ = FaceKind::Outline;
+    bool fileCodes_ = false;
 };
 
 }  // namespace pixmora

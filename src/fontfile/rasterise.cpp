@@ -254,13 +254,16 @@ RasterisedFont RasteriseFont(FontFace& face, const RasteriseOptions& options) {
 }
 
 std::vector<std::uint8_t> PackRasterised(const RasterisedFont& font, int formatIndex, int scan) {
+    return PackCells(font.cells, formatIndex, scan);
+}
+
+std::vector<std::uint8_t> PackCells(std::span<const DotPicture> cells, int formatIndex, int scan) {
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
     const auto bytesPerChar = static_cast<std::size_t>(format.bytesPerChar);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(kCharCount) * bytesPerChar, 0);
-    for (std::size_t k = 0; k < font.cells.size() && k < static_cast<std::size_t>(kCharCount);
-         ++k) {
+    for (std::size_t k = 0; k < cells.size() && k < static_cast<std::size_t>(kCharCount); ++k) {
         const std::span<std::uint8_t> glyph(bytes.data() + k * bytesPerChar, bytesPerChar);
-        const DotPicture& cell = font.cells[k];
+        const DotPicture& cell = cells[k];
         for (int row = 0; row < format.height; ++row) {
             for (int column = 0; column < format.width; ++column) {
                 if (cell.at(column, row)) {

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "editor/from_font_choice.h"
@@ -51,6 +52,7 @@ int AutoSize(FontFace& face, const RasteriseOptions& options);
 RasterisedFont RasteriseFont(FontFace& face, const RasteriseOptions& options);
 
 // The cells packed in a byte scan the format offers, kCharCount * bytesPerChar bytes, lit dots set.
+std::vector<std::uint8_t> PackCells(std::span<const DotPicture> cells, int formatIndex, int scan);
 std::vector<std::uint8_t> PackRasterised(const RasterisedFont& font, int formatIndex, int scan);
 
 }  // namespace pixmora

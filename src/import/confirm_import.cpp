@@ -26,22 +26,48 @@ MsgAnswer Ask(Host& host, const std::string& text, MsgButtons buttons) {
     return host.Message(text, kRecognitionTitle, MsgIcon::None, buttons);
 }
 
+// The answer to the load question: No leads to the parameters dialog.
+Confirmation LoadAnswer(MsgAnswer answer) {
+    switch (answer) {
+        case MsgAnswer::No:
+            return {false, ImportDecision::Load};
+        case MsgAnswer::Cancel:
+            return {true, ImportDecision::Cancel};
+        default:
+            return {true, ImportDecision::Load};
+    }
+}
+
 }  // namespace
 
-std::string RecognitionReport(const Recognition& found) {
-    const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.candidate.formatIndex)];
+std::string ParamsReportLines(const Candidate& candidate) {
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(candidate.formatIndex)];
     const auto line = [](const std::string& text) { return text + "\r"; };
-    std::string report = line("Детектирован шрифт:") + line("");
     std::string size = "- формат:      ";
     size += std::to_string(format.width);
     size += "  x  ";
     size += std::to_string(format.height);
-    report += line(size);
+    std::string report = line(size);
+    report += line(std::string("- развертка:  ") + std::string(ScanNamesOf(candidate.scan).report));
     report +=
-        line(std::string("- развертка:  ") + std::string(ScanNamesOf(found.candidate.scan).report));
-    report += line(std::string("- вид:             ") +
-                   (found.candidate.negative ? "негатив" : "позитив"));
-    report += line("- набор символов:  ");
+        line(std::string("- вид:             ") + (candidate.negative ? "негатив" : "позитив"));
+    return report;
+}
+
+std::string ReadParamsReport(const std::string& heading, const Candidate& candidate,
+                             const std::string& details) {
+    return heading + "\r\r" + ParamsReportLines(candidate) + details;
+}
+
+Confirmation ConfirmReadParams(Host& host, const std::string& report) {
+    return LoadAnswer(host.Message(report + "\r" + kLoadPrompt, kDefaultTitle, MsgIcon::None,
+                                   MsgButtons::YesNoCancel));
+}
+
+std::string RecognitionReport(const Recognition& found) {
+    const auto line = [](const std::string& text) { return text + "\r"; };
+    std::string report = line("Детектирован шрифт:") + line("") +
+                         ParamsReportLines(found.candidate) + line("- набор символов:  ");
     report += line(std::string("      знаки         - ") + CoverageText(found.coverage[kSigns]));
     report += line(std::string("      цифры       - ") + CoverageText(found.coverage[kDigits]));
     report += line(std::string("      латиница   - ") + CoverageText(found.coverage[kLatin]));
@@ -82,14 +108,7 @@ Confirmation ConfirmImport(Host& host, Recognition& found, int lastIndexRead, bo
     const std::string report =
         RecognitionReport(found) + (readingNote.empty() ? "" : "\r" + readingNote);
     if (found.CharSetClass < 3) {
-        switch (Ask(host, report + kLoadPrompt, MsgButtons::YesNoCancel)) {
-            case MsgAnswer::No:
-                return {false, ImportDecision::Load};
-            case MsgAnswer::Cancel:
-                return {true, ImportDecision::Cancel};
-            default:
-                return {true, ImportDecision::Load};
-        }
+        return LoadAnswer(Ask(host, report + kLoadPrompt, MsgButtons::YesNoCancel));
     }
     if (OverlayAllowed(found.candidate, before)) {
         switch (Ask(host, report + kOverlayPrompt, MsgButtons::YesNoCancel)) {

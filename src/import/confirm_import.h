@@ -17,6 +17,7 @@ inline constexpr const char* kInformationTitle = "Информация";
 inline constexpr const char* kNotRecognisedText =
     "Параметры  шрифта из данного файла \nраспознать не удалось. Попробуйте\n"
     "задать их в ручном режиме.";
+inline constexpr const char* kOwnParamsHeading = "Параметры из файла:";
 inline constexpr const char* kLoadPrompt = "Загрузить с этими параметрами?\n\n";
 inline constexpr const char* kOverlayPrompt =
     "Неполный кириллический знакогенератор.\nДопустимо наложение на текущий образ.\n"
@@ -41,6 +42,18 @@ struct Confirmation {
     bool Recognised = false;
     ImportDecision decision = ImportDecision::Load;
 };
+
+// The lines "- формат:", "- развертка:" and "- вид:" of a report, each ended by a carriage return.
+std::string ParamsReportLines(const Candidate& candidate);
+
+// The report of parameters a file gives rather than recognised ones: the heading, an empty line,
+// the parameters, then what follows (`details`, lines already ended).
+std::string ReadParamsReport(const std::string& heading, const Candidate& candidate,
+                             const std::string& details);
+
+// Shows the report of parameters read from a file and asks whether to load with them: Yes loads,
+// No leads to the parameters dialog, Cancel ends the import.
+Confirmation ConfirmReadParams(Host& host, const std::string& report);
 
 // The report of a recognition: format, scan, polarity and the coverage of the four listed groups,
 // each line ended by a carriage return.

@@ -15,6 +15,7 @@
 #include "editor/host.h"
 #include "editor/replaced_font.h"
 #include "editor/window_status.h"
+#include "import/bdf_import.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
 #include "import/source_import.h"
@@ -121,6 +122,43 @@ void ReadTableAsGiven(SourceTable& table, const Editor& ed, std::vector<std::uin
     }
 }
 
+// A BDF file: its characters are drawn, not recognised. The report is confirmed, or the
+// parameters are given by hand and the file is drawn again with them.
+void ImportBdf(Editor& ed, Host& host, const std::string& path, const Editor& before) {
+    BdfImport read;
+    {
+        const BusyPointer busy(host);
+        read = ReadBdfImport(path, {});
+    }
+    if (read.failure) {
+        TellFailure(host, *read.failure);
+        return;
+    }
+    const Confirmation confirmation = ConfirmReadParams(host, read.report);
+    if (confirmation.decision == ImportDecision::Cancel) {
+        RestoreEditor(ed, before);
+        return;
+    }
+    if (!confirmation.Recognised) {
+        const std::optional<ParamsChoice> choice = host.RunParamsDialog(ed);
+        if (!choice) {
+            RestoreEditor(ed, before);
+            return;
+        }
+        {
+            const BusyPointer busy(host);
+            read = ReadBdfImport(path, {choice->formatIndex, choice->scan, choice->negative});
+        }
+        if (read.failure) {
+            TellFailure(host, *read.failure);
+            RestoreEditor(ed, before);
+            return;
+        }
+    }
+    const BusyPointer busy(host);
+    LoadFontData(ed, read.candidate, read.bytes, false, ImportDecision::Load);
+}
+
 }  // namespace
 
 void LoadFontData(Editor& ed, const Candidate& candidate, std::span<const std::uint8_t> read,
@@ -150,6 +188,10 @@ void ImportFont(Editor& ed, Host& host) {
         return;
     }
     RememberFileDir(ed, *path);
+    if (IsBdfPath(*path)) {
+        ImportBdf(ed, host, *path, *before);
+        return;
+    }
     // The busy pointer covers the work, not the dialogs: it is down again before the parameters
     // dialog and before a failure is told. The recognition prompts belong to the recognition.
     FontRecognition recognition;
@@ -157,7 +199,9 @@ void ImportFont(Editor& ed, Host& host) {
     {
         const BusyPointer busy(host);
         recognition = RecogniseFont(*path, host);
-        if (!recognition.failure) {
+        if (!recognition.failure && recognition.table && recognition.table->own) {
+            confirmation = ConfirmReadParams(host, OwnHeaderReport(*recognition.table));
+        } else if (!recognition.failure) {
             confirmation = ConfirmImport(
                 host, recognition.found, recognition.LastIndexRead, recognition.ImportAborted,
                 saved, recognition.table ? SourceTableNote(*recognition.table) : std::string());

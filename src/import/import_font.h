@@ -16,7 +16,9 @@ class Host;
 
 inline constexpr const char* kImportDialogTitle = "Загрузить файл знакогенератора";
 inline constexpr const char* kImportFilter =
-    "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|Все файлы(*.*)|*.*";
+    "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|"
+    "Двоичные файлы(*.bin)|*.bin|Шрифты BDF(*.bdf)|*.bdf|Заголовки C(*.h)|*.h|"
+    "Все файлы(*.*)|*.*";
 
 void ImportFont(Editor& ed, Host& host);
 

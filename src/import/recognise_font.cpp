@@ -14,6 +14,22 @@
 
 namespace pixmora {
 
+namespace {
+
+// A header this program exported gives its parameters: they are taken, not recognised.
+void LoadOwnTable(FontRecognition& result) {
+    const OwnHeader& own = *result.table->own;
+    const std::vector<std::uint8_t> placed =
+        PlaceTable(*result.table, own.formatIndex, own.firstCode, own.negative);
+    std::copy(placed.begin(), placed.end(), result.ImportBuffer.begin());
+    result.LastIndexRead = static_cast<int>(placed.size()) - 1;
+    result.found.candidate = {own.formatIndex, own.scan, own.negative};
+    result.found.Recognised = true;
+    result.found.CharSetClass = 1;
+}
+
+}  // namespace
+
 FontRecognition RecogniseFont(const std::string& path, Host& host) {
     return RecogniseFont(path, FindModelPlaces(host), host);
 }
@@ -38,6 +54,11 @@ FontRecognition RecogniseFont(const std::string& path, const ModelPlaces& places
     }
     if (read.Overflow) {
         host.Message(kTooMuchData, kInformationTitle, MsgIcon::Information, MsgButtons::Ok);
+        return result;
+    }
+
+    if (result.table && result.table->own) {
+        LoadOwnTable(result);
         return result;
     }
 

@@ -32,6 +32,7 @@ struct FontRecognition {
     bool arrayCancelled = false;  // the user cancelled the choice of the array
 };
 
+// A header this program exported is not recognised: found holds the parameters its macros give.
 // A file of more than 75264 data bytes is told as unsupported and left unrecognised. The model
 // files are the program's, or the user's copies where the program's cannot be changed
 // (model_places.h).

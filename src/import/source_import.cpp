@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "import/confirm_import.h"
 #include "model/formats.h"
 
 namespace pixmora {
@@ -35,14 +36,22 @@ std::string ReadWholeFile(const std::string& path, bool& ok) {
     return text;
 }
 
-SourceTable TableOf(std::vector<SourceArray>& arrays, std::size_t chosen) {
+// An array whose length the macros give holds glyphs only; any other may open with a header.
+SourceTable TableOf(std::vector<SourceArray>& arrays, std::size_t chosen,
+                    const std::optional<OwnHeader>& own) {
     SourceTable table;
     for (const SourceArray& array : arrays) {
         table.arrays.push_back({array.name, array.elements, array.bytes.size()});
     }
     table.chosen = chosen;
     std::vector<std::uint8_t>& bytes = arrays[chosen].bytes;
-    table.header = FindTableHeader(bytes);
+    const int bytesPerChar =
+        own ? kCellFormats[static_cast<std::size_t>(own->formatIndex)].bytesPerChar : 0;
+    if (own && bytes.size() == static_cast<std::size_t>(own->count * bytesPerChar)) {
+        table.own = own;
+    } else {
+        table.header = FindTableHeader(bytes);
+    }
     const auto skipped = static_cast<std::ptrdiff_t>(table.header ? table.header->bytes : 0);
     table.glyphs.assign(bytes.begin() + skipped, bytes.end());
     return table;
@@ -106,7 +115,7 @@ ImportRead ReadSourceCode(std::string_view text, Host& host) {
         chosen = *answer;
     }
     ImportRead result;
-    result.table = TableOf(found.arrays, chosen);
+    result.table = TableOf(found.arrays, chosen, ReadOwnHeader(text));
     result.read.LastIndexRead = static_cast<int>(result.table->glyphs.size()) - 1;
     return result;
 }
@@ -114,7 +123,7 @@ ImportRead ReadSourceCode(std::string_view text, Host& host) {
 ImportRead ReadImportFile(const std::string& path, std::span<std::uint8_t> destination,
                           Host& host) {
     ImportRead result;
-    if (IsHexPath(path)) {
+    if (IsHexPath(path) || IsBinaryPath(path)) {
         result.read = ReadFontFile(path, destination, false, host);
         return result;
     }
@@ -155,6 +164,9 @@ std::vector<std::uint8_t> PlaceTable(SourceTable& table, int formatIndex, int fi
 }
 
 int GivenFirstCode(const SourceTable& table, int formatIndex) {
+    if (table.own && table.own->formatIndex == formatIndex) {
+        return table.own->firstCode;
+    }
     const std::vector<int> starts = StartCodes(table.glyphs.size(), formatIndex, table.header);
     if (table.header && table.header->formatIndex == formatIndex) {
         return starts.front();
@@ -182,6 +194,13 @@ std::string SourceTableNote(const SourceTable& table) {
             Line("Отброшено символов с кодами после 255: " + std::to_string(table.droppedAfter));
     }
     return note;
+}
+
+std::string OwnHeaderReport(const SourceTable& table) {
+    const OwnHeader& own = *table.own;
+    std::string details = "\r";
+    details += SourceTableNote(table);
+    return ReadParamsReport(kOwnParamsHeading, {own.formatIndex, own.scan, own.negative}, details);
 }
 
 }  // namespace pixmora

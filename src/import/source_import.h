@@ -13,6 +13,7 @@
 #include "editor/host.h"
 #include "import/table_layout.h"
 #include "io/font_reader.h"
+#include "io/own_header.h"
 #include "io/source_arrays.h"
 
 namespace pixmora {
@@ -34,6 +35,8 @@ struct SourceTable {
     std::vector<ArrayListing> arrays;  // every data array of the file, in file order
     std::size_t chosen = 0;
     std::optional<TableHeader> header;
+    // The parameters the macros of a header this program exported give; its array is all glyphs.
+    std::optional<OwnHeader> own;
     std::vector<std::uint8_t> glyphs;  // the chosen array after its header
     // How the glyphs were placed for the format they were loaded or recognised with.
     int firstCode = kFirstCode;
@@ -47,10 +50,10 @@ struct ImportRead {
     bool arrayCancelled = false;  // the user cancelled the array choice (nothing was told)
 };
 
-// What ReadFontFile reads, for the import. A HEX file, and a source text its syntax accepts, are
-// read exactly so into `destination`. One it refuses is read as source code into `table`,
-// `destination` untouched; when that finds no array either, the syntax error is told as ever.
-// A fault of the source code is told, and ends the read as ImportAborted.
+// What ReadFontFile reads, for the import. A HEX or binary file, and a source text its syntax
+// accepts, are read exactly so into `destination`. One it refuses is read as source code into
+// `table`, `destination` untouched; when that finds no array either, the syntax error is told as
+// ever. A fault of the source code is told, and ends the read as ImportAborted.
 ImportRead ReadImportFile(const std::string& path, std::span<std::uint8_t> destination, Host& host);
 
 // The same over text already in memory (the source-code half alone), for tests and benchmarks.
@@ -68,11 +71,14 @@ std::string SourceErrorText(const SourceError& error);
 std::vector<std::uint8_t> PlaceTable(SourceTable& table, int formatIndex, int firstCode,
                                      bool negative);
 
-// The first code of the parameters given by hand: the header's, 0 for a table of 256 or 128
-// characters of the format, else 32.
+// The first code of the parameters given by hand: the header's or the macros', 0 for a table of 256
+// or 128 characters of the format, else 32.
 int GivenFirstCode(const SourceTable& table, int formatIndex);
 
 // What was read, as lines ended by a carriage return like the recognition report's.
 std::string SourceTableNote(const SourceTable& table);
+
+// The report of a table whose macros give its parameters, followed by SourceTableNote.
+std::string OwnHeaderReport(const SourceTable& table);
 
 }  // namespace pixmora

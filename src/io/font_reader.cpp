@@ -1,6 +1,7 @@
 #include "io/font_reader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -82,11 +83,30 @@ bool IsHexPath(std::string_view path) {
     return last == "hex" || last == "Hex" || last == "HEX";
 }
 
+bool HasExtension(std::string_view path, std::string_view extension) {
+    if (path.size() < extension.size()) {
+        return false;
+    }
+    const std::string_view end = path.substr(path.size() - extension.size());
+    return std::equal(end.begin(), end.end(), extension.begin(), extension.end(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+bool IsBinaryPath(std::string_view path) {
+    return HasExtension(path, ".bin");
+}
+
 ReadResult ReadFontData(std::string_view path, std::istream& file,
                         std::span<std::uint8_t> destination, bool negative, Host& host) {
     reader::ByteSink sink{destination, negative};
-    return IsHexPath(path) ? reader::ReadHexData(file, sink, host)
-                           : reader::ReadSourceData(file, sink, host);
+    if (IsHexPath(path)) {
+        return reader::ReadHexData(file, sink, host);
+    }
+    return IsBinaryPath(path) ? reader::ReadBinaryData(file, sink)
+                              : reader::ReadSourceData(file, sink, host);
 }
 
 ReadResult ReadFontFile(const std::string& path, std::span<std::uint8_t> destination, bool negative,

@@ -2,6 +2,7 @@
 //
 //   Intel HEX (a path ending in "hex", "Hex" or "HEX"): the data of type-00 records one after
 //   another, whatever their addresses; other record types are skipped; ":00000001FF" ends it.
+//   Binary (a name ending in ".bin", in any case): the file's bytes as they are.
 //   Source text (any other path): comma-separated hexadecimal values in five notations
 //   (&h1F, $1F, #1F, 0x1F, 1Fh or 01Fh), optionally behind "Data" or ".db", with comment lines
 //   ("'", ";", "/" first) and block comments ("/*" first on a line up to a line ending in "*/").
@@ -48,6 +49,11 @@ struct ReadResult {
 
 // True when the path's last three characters are exactly "hex", "Hex" or "HEX".
 bool IsHexPath(std::string_view path);
+
+// True when the file name ends in `extension` (".bin") in any mix of cases.
+bool HasExtension(std::string_view path, std::string_view extension);
+// A ".bin" file.
+bool IsBinaryPath(std::string_view path);
 
 // Reads `file` into `destination` from index 0, at most 75264 bytes (fewer when the destination
 // is smaller). A negative font stores every byte complemented (255 - value). The branch is chosen

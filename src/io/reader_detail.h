@@ -1,4 +1,4 @@
-// Pieces the two branches of ReadFontData share. Internal to src/io.
+// Pieces the branches of ReadFontData share. Internal to src/io.
 #pragma once
 
 #include <cstdint>
@@ -43,9 +43,10 @@ void ShowSyntaxError(Host& host, std::string_view stopped);
 // The value of two hexadecimal digits, or -1.
 int HexPairValue(std::string_view pair);
 
-// The two branches; they fill the sink and report their end.
+// The branches; they fill the sink and report their end.
 ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host);
 ReadResult ReadSourceData(std::istream& in, ByteSink& sink, Host& host);
+ReadResult ReadBinaryData(std::istream& in, ByteSink& sink);
 // The source-text branch without the syntax message.
 ReadResult ReadSourceDataUntold(std::istream& in, ByteSink& sink);
 

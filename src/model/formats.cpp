@@ -20,6 +20,16 @@ std::optional<int> FormatIndexByName(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<int> ScanByShortName(std::string_view name) {
+    constexpr std::array<std::string_view, kScanCount> kShortNames{"v1", "v2", "h1", "h2"};
+    for (int scan = 0; scan < kScanCount; ++scan) {
+        if (kShortNames[static_cast<std::size_t>(scan)] == name) {
+            return scan;
+        }
+    }
+    return std::nullopt;
+}
+
 const ScanNames& ScanNamesOf(int scan) {
     return kScanNames.at(static_cast<std::size_t>(scan));
 }

@@ -84,6 +84,9 @@ inline constexpr std::array<ScanNames, kScanCount> kScanNames{{
     {"горизонтально 2", "горизонтальный 2", "горизонтальная 2", "Горизонтальная 2"},
 }};
 
+// The scan of a short name the program's own C headers and BDF files give: "v1", "v2", "h1", "h2".
+std::optional<int> ScanByShortName(std::string_view name);
+
 // The names of a scan; scan must be 0..kScanCount - 1.
 const ScanNames& ScanNamesOf(int scan);
 // "вертикально 1" .. "горизонтально 2": the option captions of the dialogs.

@@ -335,5 +335,37 @@ TEST(ConvertOptions, KindAndRangeWords) {
     EXPECT_EQ(cli::SplitRange(""), std::nullopt);
 }
 
+TEST_F(ConvertTest, ABdfFontIsDrawnIntoItsSmallestFormatOrTheOneGiven) {
+    std::string bdf =
+        "STARTFONT 2.1\nFONT -x-be\nSIZE 8 75 75\nFONTBOUNDINGBOX 5 3 0 0\nSTARTPROPERTIES 2\n"
+        "CHARSET_REGISTRY \"MICROSOFT\"\nCHARSET_ENCODING \"CP1251\"\nENDPROPERTIES\nCHARS 1\n"
+        "STARTCHAR Be\nENCODING 193\nBBX 5 3 0 0\nBITMAP\nF8\n80\nF0\nENDCHAR\nENDFONT\n";
+    WriteWholeFile(PathOf("be.bdf"), bdf);
+    const auto Converted = [&](std::vector<std::string> given) {
+        std::vector<std::string> args{"convert", PathOf("be.bdf"), PathOf("out.hex")};
+        args.insert(args.end(), given.begin(), given.end());
+        EXPECT_EQ(RunInProcess(args).status, kExitOk);
+        FakeHost host;
+        std::vector<std::uint8_t> bytes(kFontBytes, 0);
+        const ReadResult read = ReadFontFile(PathOf("out.hex"), bytes, false, host);
+        bytes.resize(static_cast<std::size_t>(read.LastIndexRead + 1));
+        return bytes;
+    };
+    const std::vector<std::uint8_t> smallest = Converted({});
+    ASSERT_EQ(smallest.size(), 224U * 5U) << "5 x 8";
+    const std::vector<std::uint8_t> given = Converted({"--format", "8 x 8", "--scan", "2"});
+    ASSERT_EQ(given.size(), 224U * 8U);
+    EXPECT_EQ(std::vector<std::uint8_t>(given.begin() + (193 - 32) * 8,
+                                        given.begin() + (193 - 32) * 8 + 4),
+              (std::vector<std::uint8_t>{0xF8, 0x80, 0xF0, 0x00}));
+
+    bdf.erase(bdf.find("ENDFONT"));
+    WriteWholeFile(PathOf("be.bdf"), bdf);
+    const CliRun damaged = RunInProcess({"convert", PathOf("be.bdf"), PathOf("out.hex")});
+    EXPECT_EQ(damaged.status, kExitFailed);
+    EXPECT_NE(damaged.err.find("Файл BDF поврежден, строка 17: нет ENDFONT."), std::string::npos)
+        << damaged.err;
+}
+
 }  // namespace
 }  // namespace pixmora::test

@@ -43,8 +43,11 @@ TEST(DefaultExtension, ComesFromTheChosenFiltersPattern) {
     EXPECT_EQ(FilterExtension(kHexFilter, 0), "hex");
     EXPECT_EQ(FilterExtension(kImportFilter, 0), "fnt");
     EXPECT_EQ(FilterExtension(kImportFilter, 1), "hex");
-    EXPECT_EQ(FilterExtension(kImportFilter, 2), "") << "*.* names no extension";
-    EXPECT_EQ(FilterExtension(kImportFilter, 3), "") << "no such entry";
+    EXPECT_EQ(FilterExtension(kImportFilter, 2), "bin");
+    EXPECT_EQ(FilterExtension(kImportFilter, 3), "bdf");
+    EXPECT_EQ(FilterExtension(kImportFilter, 4), "h");
+    EXPECT_EQ(FilterExtension(kImportFilter, 5), "") << "*.* names no extension";
+    EXPECT_EQ(FilterExtension(kImportFilter, 6), "") << "no such entry";
     EXPECT_EQ(FilterExtension("Все|*", 0), "");
     EXPECT_EQ(FilterExtension("HEX|*.hex;*.ihx", 0), "hex");
     EXPECT_EQ(FilterExtension("Шаблон|*.h?x", 0), "");

@@ -58,6 +58,13 @@ class ImportTest : public test::ScratchProgramDir {
         host.openResults.push_back(path);
         return path;
     }
+    // The bytes as they are, in a file whose name's extension is in capitals.
+    std::string OfferBinary(const Bytes& bytes) {
+        const std::string path = PathOf("font.BIN");
+        test::WriteWholeFile(path, std::string(bytes.begin(), bytes.end()));
+        host.openResults.push_back(path);
+        return path;
+    }
     Bytes ImageBytes(int from, int count) const {
         return {ed.font.FontImage.begin() + from, ed.font.FontImage.begin() + from + count};
     }
@@ -78,11 +85,12 @@ TEST_F(ImportTest, ExportedFontsAreRecognisedInEveryFormatScanAndPolarity) {
             for (bool negative : {false, true}) {
                 SCOPED_TRACE(::testing::Message()
                              << format.name << " scan " << scan << " negative " << negative);
-                const bool hex = (formatIndex + scan) % 2 == 0;
+                const int kind = (formatIndex + scan + (negative ? 1 : 0)) % 3;
                 const Bytes font =
                     test::FontFromModel(models[static_cast<std::size_t>(formatIndex)], formatIndex,
                                         scan % kModelRows, scan, negative);
-                const std::string path = Offer(font, format.bytesPerChar, hex);
+                const std::string path =
+                    kind == 2 ? OfferBinary(font) : Offer(font, format.bytesPerChar, kind == 0);
                 const FontRecognition got = RecogniseFont(path, host);
                 ASSERT_FALSE(got.failure);
                 EXPECT_EQ(got.LastIndexRead, 224 * format.bytesPerChar - 1);
@@ -388,6 +396,7 @@ TEST_F(ImportTest, CancelledFileDialogChangesNothing) {
     EXPECT_EQ(host.openRequests[0].title, "Загрузить файл знакогенератора");
     EXPECT_EQ(host.openRequests[0].filter,
               "Файлы знакогенератора(*.fnt)|*.fnt|Файлы знакогенератора(*.hex)|*.hex|"
+              "Двоичные файлы(*.bin)|*.bin|Шрифты BDF(*.bdf)|*.bdf|Заголовки C(*.h)|*.h|"
               "Все файлы(*.*)|*.*");
     EXPECT_EQ(host.openRequests[0].initialDir, Dir());
     EXPECT_TRUE(host.messages.empty());

@@ -48,6 +48,25 @@ TEST(IsHexPathTest, OnlyThreeSpellingsSelectHex) {
     }
 }
 
+TEST(BinaryReader, TakesEveryByteAsItIsAndStopsAtTheCapacity) {
+    FakeHost host;
+    const std::string bytes("\x00\xFF\r\n\x1A:0,h", 8);
+    for (const char* path : {"a.bin", "A.BIN", "font.Bin"}) {
+        EXPECT_TRUE(IsBinaryPath(path)) << path;
+        const Read read = ReadText(path, bytes, host);
+        EXPECT_EQ(read.bytes, Bytes(bytes.begin(), bytes.end())) << path;
+        EXPECT_FALSE(read.result.Overflow);
+    }
+    EXPECT_EQ(ReadText("a.bin", bytes, host, true).bytes[1], 0x00) << "complemented when negative";
+    const Read full = ReadText("a.bin", std::string(kFontDataCapacity + 1, '\x55'), host);
+    EXPECT_TRUE(full.result.Overflow);
+    EXPECT_EQ(full.bytes.size(), static_cast<std::size_t>(kFontDataCapacity));
+    for (const char* path : {"a.bin.fnt", "abin", "a.bi"}) {
+        EXPECT_FALSE(IsBinaryPath(path)) << path;
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST(HexReader, ReadsTheWorkedExampleRecord) {
     FakeHost host;
     const Read read = ReadHex(":0C00000000000000000000005F00000095\r\n:00000001FF\r\n", host);
