@@ -16,9 +16,11 @@
 #include "fontfile/font_face.h"
 #include "fontfile/psf_font.h"
 #include "fontfile/rasterise.h"
+#include "import/font_finder.h"
 #include "import/recognition.h"
 #include "import/source_import.h"
 #include "io/export.h"
+#include "io/firmware_image.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
 #include "io/number_text.h"
@@ -167,6 +169,28 @@ void FeedRecognition(std::span<const std::uint8_t> bytes) {
     Expect(ScanOffered(kCellFormats[static_cast<std::size_t>(best.formatIndex)].width, best.scan));
     Expect(found.CharSetClass >= 0 && found.CharSetClass <= 3);
     Expect(found.Recognised == (found.CharSetClass > 0));
+}
+
+void FeedFirmwareImage(std::span<const std::uint8_t> bytes) {
+    for (const char* path : {"image.hex", "image.bin"}) {
+        const ImageRead read = ReadFirmwareImage(bytes, path);
+        Expect(read.image.has_value() == read.error.empty());
+        if (!read.image) {
+            continue;
+        }
+        std::size_t total = 0;
+        for (std::size_t k = 0; k < read.image->segments.size(); ++k) {
+            const ImageSegment& segment = read.image->segments[k];
+            Expect(!segment.bytes.empty());
+            total += segment.bytes.size();
+            Expect(k == 0 || read.image->segments[k - 1].address <= segment.address);
+        }
+        Expect(total <= kMaxImageBytes);
+        for (const FoundFont& found : FindFonts(*read.image, ShippedModels())) {
+            const std::vector<std::uint8_t> font = ExtractFont(*read.image, found);
+            Expect(font.size() % static_cast<std::size_t>(found.BytesPerChar()) == 0);
+        }
+    }
 }
 
 void FeedNumberFields(std::span<const std::uint8_t> bytes) {
@@ -380,9 +404,10 @@ void FeedFontFace(std::span<const std::uint8_t> bytes) {
 }
 
 FuzzBody FuzzBodyByName(std::string_view name) {
-    constexpr std::array<std::pair<std::string_view, FuzzBody>, 11> kBodies{{
+    constexpr std::array<std::pair<std::string_view, FuzzBody>, 12> kBodies{{
         {"binary_reader", FeedBinaryReader},
         {"bdf_reader", FeedBdfReader},
+        {"firmware_image", FeedFirmwareImage},
         {"psf_reader", FeedPsfReader},
         {"font_face", FeedFontFace},
         {"hex_reader", FeedHexReader},

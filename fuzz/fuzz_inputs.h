@@ -32,6 +32,11 @@ void FeedModelText(std::span<const std::uint8_t> bytes);
 // Recognition over the bytes as the data of an import file, against the shipped model files.
 void FeedRecognition(std::span<const std::uint8_t> bytes);
 
+// The bytes as a firmware image (as Intel HEX by name, and as whatever their content says): the
+// segments of an image read are non-empty and in address order, and the finder's candidates in
+// it extract whole characters.
+void FeedFirmwareImage(std::span<const std::uint8_t> bytes);
+
 // The start-address field and the two range fields: the bytes are cut into field texts at '|'.
 void FeedNumberFields(std::span<const std::uint8_t> bytes);
 

@@ -34,7 +34,7 @@ offers() {
     printf '%s\n' "${COMPREPLY[@]}"
 }
 
-for command in "" info convert rasterise render; do
+for command in "" info convert rasterise render find; do
     options=$("$cli" $command --help | grep -oE -- '^ +(-[a-z], )?--[a-z][a-z-]*' | grep -o -- '--[a-z-]*' | sort -u)
     [ -n "$options" ] || fail "no options in pixmora-cli $command --help"
     offered=$(offers "pixmora-cli $command${command:+ }-")

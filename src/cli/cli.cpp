@@ -9,6 +9,7 @@
 #include "cli/cli_host.h"
 #include "cli/convert_command.h"
 #include "cli/exit_codes.h"
+#include "cli/find_command.h"
 #include "cli/info_command.h"
 #include "cli/rasterise_command.h"
 #include "cli/render_command.h"
@@ -22,7 +23,8 @@ namespace {
 
 constexpr const char* kDescription =
     "Batch companion of the Pixmora editor of character generators: recognises font files, "
-    "converts them to other scans, formats and notations, and draws them as PNG.";
+    "converts them to other scans, formats and notations, draws them as PNG and finds them in "
+    "firmware images.";
 constexpr const char* kFooter =
     "Exit status: 0 success; 1 input not recognised or an option's value refused; "
     "2 usage error, unreadable input, syntax error in it, or output not written.";
@@ -188,6 +190,21 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
         ->needs(text);
     AddModelOption(*renderCommand, render.load.modelDir);
 
+    FindOptions find;
+    CLI::App* findCommand = app.add_subcommand(
+        "find", "Search a firmware image (raw binary, Intel HEX or ELF) for font tables");
+    findCommand->add_option("IMAGE", find.image, "Firmware image, at most 64 MiB")->required();
+    findCommand->add_flag("--json", find.json, "Print the candidates as a JSON array");
+    findCommand
+        ->add_option("--min-chars", find.minChars,
+                     "Tell only tables of at least this many characters (default 10)")
+        ->check(CLI::Range(1, 256));
+    AddModelOption(*findCommand, find.modelDir);
+    CLI::Option* extract = findCommand->add_option(
+        "--extract", find.extract, "Write candidate K of the list (from 1) to OUTPUT as a font");
+    findCommand->add_option("OUTPUT", find.out.output, "File --extract writes")->needs(extract);
+    AddOutputOptions(*findCommand, find.out);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -201,6 +218,9 @@ int RunCli(int argc, const char* const* argv, const std::string& programDir, std
         }
         if (convertCommand->parsed()) {
             return RunConvert(convert, host);
+        }
+        if (findCommand->parsed()) {
+            return RunFind(find, host, out);
         }
         if (rasteriseCommand->parsed()) {
             return RunRasterise(rasterise, host, out);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
-#include <vector>
 
 #include "io/model_glyphs.h"
 #include "model/formats.h"
@@ -13,12 +12,6 @@ namespace pixmora {
 namespace {
 
 constexpr int kPairsPerGroup = 4;
-
-// An aligned glyph as one bit mask per row, so two glyphs compare a row at a time.
-struct GlyphRows {
-    std::array<std::uint64_t, kGridRows> rows{};
-    int lit = 0;
-};
 
 GlyphRows ToRows(const DotMatrix& dots, int width, int height) {
     GlyphRows glyph;
@@ -33,49 +26,53 @@ GlyphRows ToRows(const DotMatrix& dots, int width, int height) {
     return glyph;
 }
 
-float MatchRows(const GlyphRows& data, const GlyphRows& model, int width, int height) {
-    int differing = 0;
-    for (std::size_t row = 0; row < static_cast<std::size_t>(height); ++row) {
-        differing += std::popcount(data.rows[row] ^ model.rows[row]);
-    }
-    const int cell = width * height;
-    const auto same = static_cast<float>(cell - 2 * differing);
-    if (same <= 0) {
-        return 0;
-    }
-    if (model.lit == 0 && data.lit == 0) {
-        return 1;
-    }
-    if (data.lit == 0 || (model.lit == 0 && data.lit > 3)) {
-        return 0;
-    }
-    return same / static_cast<float>(cell);
-}
-
 bool TrialRuns(int formatIndex, int trial) {
     return ScanOffered(kCellFormats[static_cast<std::size_t>(formatIndex)].width, TrialScan(trial));
 }
 
-// The 64 model glyphs of a format, unpacked once for all its trials.
-std::vector<GlyphRows> UnpackModel(std::span<const std::uint8_t> model, const CellFormat& format) {
-    std::vector<GlyphRows> glyphs(kModelGlyphs);
-    for (int slot = 0; slot < kModelGlyphs; ++slot) {
-        glyphs[static_cast<std::size_t>(slot)] =
-            ToRows(UnpackModelGlyph(model, slot, format.width, format.bytesPerChar), format.width,
-                   format.height);
+// The bytes of character charIndex; the span ends early where the data does.
+std::span<const std::uint8_t> CharBytes(std::span<const std::uint8_t> data, int charIndex,
+                                        int bytesPerChar) {
+    const auto start = static_cast<std::size_t>(charIndex) * static_cast<std::size_t>(bytesPerChar);
+    if (start >= data.size()) {
+        return {};
+    }
+    return data.subspan(start,
+                        std::min(data.size() - start, static_cast<std::size_t>(bytesPerChar)));
+}
+
+TestGlyphs TestGlyphsOf(std::span<const std::uint8_t> data, const CellFormat& format, int scan) {
+    TestGlyphs glyphs;
+    for (int pair = 0; pair < kTestPairs; ++pair) {
+        glyphs[static_cast<std::size_t>(pair)] =
+            RowsOfGlyph(CharBytes(data, TestPairOf(pair).dataChar, format.bytesPerChar), scan,
+                        format.width, format.height, false);
     }
     return glyphs;
 }
 
-TrialScores ScoreTrial(std::span<const std::uint8_t> data, const std::vector<GlyphRows>& model,
-                       const CellFormat& format, int trial) {
+}  // namespace
+
+ModelRows UnpackModelRows(std::span<const std::uint8_t> model, const CellFormat& format) {
+    ModelRows glyphs;
+    for (int slot = 0; slot < kModelGlyphs; ++slot) {
+        glyphs[static_cast<std::size_t>(slot)] =
+            RowsOfGlyph(CharBytes(model, slot, format.bytesPerChar), kScanVertical1, format.width,
+                        format.height, false);
+    }
+    return glyphs;
+}
+
+TrialScores ScoreTestGlyphs(const TestGlyphs& glyphs, const ModelRows& model,
+                            const CellFormat& format, bool negative) {
     TrialScores scores;
     for (int pair = 0; pair < kTestPairs; ++pair) {
         const TestPair test = TestPairOf(pair);
-        const GlyphRows glyph =
-            ToRows(UnpackDataGlyph(data, test.dataChar, format.width, format.height,
-                                   format.bytesPerChar, TrialScan(trial), TrialNegative(trial)),
-                   format.width, format.height);
+        GlyphRows glyph = glyphs[static_cast<std::size_t>(pair)];
+        if (negative) {
+            glyph = InvertedRows(glyph, format.width, format.height);
+        }
+        AlignRows(glyph, format.height);
         float best = 0;
         for (int version = 0; version < kModelRows; ++version) {
             const auto slot = static_cast<std::size_t>(test.modelGlyph + kModelRowLength * version);
@@ -93,8 +90,6 @@ TrialScores ScoreTrial(std::span<const std::uint8_t> data, const std::vector<Gly
     }
     return scores;
 }
-
-}  // namespace
 
 TestPair TestPairOf(int pair) {
     if (pair < kModelRowLength) {
@@ -131,7 +126,8 @@ TrialScores RunTrial(std::span<const std::uint8_t> data, std::span<const std::ui
         return {};
     }
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
-    return ScoreTrial(data, UnpackModel(model, format), format, trial);
+    return ScoreTestGlyphs(TestGlyphsOf(data, format, TrialScan(trial)),
+                           UnpackModelRows(model, format), format, TrialNegative(trial));
 }
 
 Coverage GroupCoverage(float product) {
@@ -159,11 +155,17 @@ std::array<TrialScores, kTrials> RecogniseFormat(std::span<const std::uint8_t> d
                                                  std::span<const std::uint8_t> model,
                                                  int formatIndex) {
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
-    const auto glyphs = UnpackModel(model, format);
+    const ModelRows glyphs = UnpackModelRows(model, format);
     std::array<TrialScores, kTrials> scores{};
-    for (int trial = 0; trial < kTrials; ++trial) {
-        if (TrialRuns(formatIndex, trial)) {
-            scores[static_cast<std::size_t>(trial)] = ScoreTrial(data, glyphs, format, trial);
+    for (int scan = 0; scan < kScanCount; ++scan) {
+        if (!ScanOffered(format.width, scan)) {
+            continue;
+        }
+        // Both polarities read the same bytes: unpacked once, inverted for the negative trial.
+        const TestGlyphs test = TestGlyphsOf(data, format, scan);
+        for (const bool negative : {false, true}) {
+            scores[static_cast<std::size_t>(TrialOf(scan, negative))] =
+                ScoreTestGlyphs(test, glyphs, format, negative);
         }
     }
     return scores;

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <span>
 
+#include "import/glyph_rows.h"
+#include "io/model_glyphs.h"
 #include "model/formats.h"
 #include "model/glyph_packing.h"
 
@@ -63,6 +65,18 @@ struct TrialScores {
     std::array<float, kGroupCount> groups{};
     float score = 0;
 };
+
+// The 20 test characters of one reading (format and scan), unpacked but neither inverted nor
+// moved; the 64 glyphs of a format's model file as stored.
+using TestGlyphs = std::array<GlyphRows, kTestPairs>;
+using ModelRows = std::array<GlyphRows, kModelGlyphs>;
+
+ModelRows UnpackModelRows(std::span<const std::uint8_t> model, const CellFormat& format);
+
+// The engine every recognition shares: the test characters, inverted for a negative trial and
+// moved to the bottom-left corner, against the four versions of their model glyphs.
+TrialScores ScoreTestGlyphs(const TestGlyphs& glyphs, const ModelRows& model,
+                            const CellFormat& format, bool negative);
 
 // The matches of one trial; the model holds the format's 64 glyphs as read from its file.
 TrialScores RunTrial(std::span<const std::uint8_t> data, std::span<const std::uint8_t> model,

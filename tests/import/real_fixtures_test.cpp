@@ -13,7 +13,9 @@
 #include "import/recognise_font.h"
 #include "io/font_reader.h"
 #include "io/font_writer.h"
+#include "io/model_file.h"
 #include "model/formats.h"
+#include "reference_recognition.h"
 #include "support/fake_host.h"
 #include "support/scratch_dir.h"
 
@@ -96,6 +98,24 @@ TEST_P(RealFixture, RecognisedAsItsSourceSays) {
     EXPECT_TRUE(found.coverage[kSigns] == Coverage::Yes ||
                 found.coverage[kDigits] == Coverage::Yes || found.coverage[kLatin] == Coverage::Yes)
         << readAs;
+}
+
+// The shipped model files against every fixture: the engine scores as the dot-matrix rule does.
+TEST_P(RealFixture, EngineScoresEqualTheDotMatrixRule) {
+    test::FakeHost host;
+    std::vector<std::uint8_t> bytes(kFontBytes, 0);
+    const ReadResult read =
+        ReadFontFile((fs::path(PIXMORA_FIXTURES_DIR) / GetParam()).string(), bytes, false, host);
+    ASSERT_FALSE(read.failure || read.ImportAborted);
+    std::vector<ModelFileData> models;
+    std::array<std::span<const std::uint8_t>, kFormatCount> spans;
+    models.reserve(kFormatCount);
+    for (int n = 0; n < kFormatCount; ++n) {
+        models.push_back(ReadModelFile(ModelFilePath(".", ModelFileName(n)), host));
+        ASSERT_FALSE(models.back().failure || models.back().ImportAborted);
+        spans[static_cast<std::size_t>(n)] = models.back().ModelBuffer;
+    }
+    test::ExpectSameAsReference(bytes, spans);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, RealFixture, ::testing::ValuesIn(FixtureFiles()),
