@@ -8,7 +8,9 @@ namespace pixmora {
 
 struct Editor;
 
-inline constexpr const char* kOutputFormats[] = {"Data code", ".Db code", "Code", "Intel HEX"};
+inline constexpr const char* kOutputFormats[] = {
+    "Data code", ".Db code", "Code", "Intel HEX", "Заголовок C", "Шрифт BDF", "Adafruit GFX",
+    "Двоичный файл"};
 inline constexpr const char* kNumberNotations[] = {"&hNN", "$NN", "#NN", "0xNN", "NNh"};
 
 // "Негативный шрифт": only the polarity flag follows; the image is never changed.
