@@ -72,7 +72,7 @@ void AddFirmwareOptions(CLI::App& command, ConvertOptions& options) {
                     "C header: the array's placement attribute: none, progmem (PROGMEM) or rodata "
                     "(__attribute__((section(\".rodata\")))); default none")
         ->check(CLI::IsMember(Words(kFlashWords)));
-    command.add_option("--baseline", options.baseline,
+    command.add_option("--baseline-row", options.baseline,
                        "BDF and GFX: the row capitals sit on, 0 = top (default: found from the "
                        "capitals)");
     command

@@ -38,8 +38,7 @@ inline constexpr const char* kEnlargementsOffered = "Formats offered for this fo
 inline constexpr const char* kAddressOnlyForHex = "--address applies to HEX output only";
 
 // The --kind words, in the order of the export's output formats.
-inline constexpr const char* kKindWords[] = {"data", "db",  "code", "hex",
-                                             "c",    "bdf", "gfx",  "bin"};
+inline constexpr const char* kKindWords[] = {"data", "db", "code", "hex", "c", "bdf", "gfx", "bin"};
 
 // The export's output format for a --kind word: "data" is "Data code", "db" ".Db code", "code"
 // "Code", "hex" "Intel HEX", "c" the C header, "bdf" BDF, "gfx" Adafruit GFX, "bin" the bytes

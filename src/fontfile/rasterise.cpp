@@ -5,9 +5,9 @@
 #include <climits>
 #include <cstdlib>
 
-#include "model/code_page.h"
 #include "fontfile/code_page_glyphs.h"
 #include "fontfile/font_bytes.h"
+#include "model/code_page.h"
 #include "model/glyph_packing.h"
 
 namespace pixmora {

@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,8 @@ class MainWindow : public QMainWindow {
     QWidget* BuildEditPane();
     QGroupBox* BuildInputGroup();
     QGroupBox* BuildOutputGroup();
+    // The options of the C header, BDF and GFX kinds, in the rows of the output area.
+    void BuildFirmwareOptions(QGroupBox* group, QGridLayout* layout);
     QAbstractButton* TextButton(Ctl control, const QString& caption);
     QToolButton* PictureButton(Ctl control, const QString& hint, const QString& picture);
     void Place(Ctl control, QWidget* widget);
@@ -68,6 +71,12 @@ class MainWindow : public QMainWindow {
     QComboBox* notation_ = nullptr;
     QCheckBox* negative_ = nullptr;
     QCheckBox* incomplete_ = nullptr;
+    QLineEdit* arrayName_ = nullptr;
+    QCheckBox* art_ = nullptr;
+    QComboBox* placement_ = nullptr;
+    QLineEdit* baselineRow_ = nullptr;
+    QCheckBox* codePageCodes_ = nullptr;
+    QCheckBox* gfxStructs_ = nullptr;
     QHash<QString, QPixmap> pictures_;
 };
 

@@ -81,8 +81,8 @@ void WriteBdf(std::ostream& out, const FirmwareFont& font, const BdfOptions& opt
     const std::string pointSize = std::to_string(font.height * 10);
     const std::string resolution = std::to_string(kResolution);
     const std::string averageWidth = std::to_string(font.width * 10);
-    const std::string box = std::to_string(font.width) + " " + size + " 0 " +
-                            std::to_string(-descent);
+    const std::string box =
+        std::to_string(font.width) + " " + size + " 0 " + std::to_string(-descent);
 
     std::string text;
     AppendLine(text, "STARTFONT 2.1");

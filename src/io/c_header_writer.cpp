@@ -62,8 +62,8 @@ void WriteCHeader(std::ostream& out, const FirmwareFont& font, const CHeaderOpti
     const int count = CharCountOf(font);
     std::string text;
     text.reserve(font.bytes.size() * 6 + static_cast<std::size_t>(count) * 32);
-    AppendLine(text, "/* Font " + std::to_string(font.width) + " x " +
-                         std::to_string(font.height) + ", written by Pixmora. */");
+    AppendLine(text, "/* Font " + std::to_string(font.width) + " x " + std::to_string(font.height) +
+                         ", written by Pixmora. */");
     AppendLine(text, "#ifndef " + prefix + "_H");
     AppendLine(text, "#define " + prefix + "_H");
     AppendLine(text, "");
@@ -80,15 +80,16 @@ void WriteCHeader(std::ostream& out, const FirmwareFont& font, const CHeaderOpti
         AppendProgmemFallback(text);
         AppendLine(text, "");
     }
-    std::string declaration = "static const uint8_t " + options.name + "[" +
-                              std::to_string(font.bytes.size()) + "]";
+    std::string declaration =
+        "static const uint8_t " + options.name + "[" + std::to_string(font.bytes.size()) + "]";
     if (options.placement != FlashPlacement::None) {
         declaration += " ";
         declaration += PlacementAttribute(options.placement);
     }
     AppendLine(text, declaration + " = {");
     for (int index = 0; index < count; ++index) {
-        AppendLine(text, std::string(kIndent) + "/* " + CharComment(font.firstCode + index) + " */");
+        AppendLine(text,
+                   std::string(kIndent) + "/* " + CharComment(font.firstCode + index) + " */");
         if (options.art) {
             AppendArtLines(text, font, index);
         }

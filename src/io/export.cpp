@@ -37,9 +37,20 @@ void RefuseWith(Host& host, std::string_view text) {
 // The bytes and cell of the plan's range for the firmware writers.
 FirmwareFont FirmwareFontOf(const Editor& ed, const ExportPlan& plan, bool negative,
                             std::span<const std::uint8_t> bytes) {
-    return {ed.params.CellWidth,    ed.params.CellHeight,       ed.params.FontByteScan,
-            ed.params.BytesPerChar, plan.range.first + kFirstCode, bytes,
+    return {ed.params.CellWidth,
+            ed.params.CellHeight,
+            ed.params.FontByteScan,
+            ed.params.BytesPerChar,
+            plan.range.first + kFirstCode,
+            bytes,
             negative};
+}
+
+// "16 x 24": the list text of the open font's cell.
+std::string_view FormatNameOf(const FontParams& params) {
+    const std::optional<int> format = FormatIndex(params.CellWidth, params.CellHeight);
+    return format ? kCellFormats[static_cast<std::size_t>(*format)].name
+                  : std::string_view(params.CellFormatName);
 }
 
 // The typed baseline row, or the one the capitals give; false for a row outside the cell.
@@ -198,8 +209,8 @@ std::optional<ExportPlan> PlanExport(const Editor& ed, const ExportSettings& set
     }
     if (settings.kind == OutputFormat::Gfx) {
         const std::vector<std::uint8_t> bytes = ExportBytes(ed, plan.range, settings.negative);
-        if (!GfxOffsetsFit(LayOutGfx(FirmwareFontOf(ed, plan, settings.negative, bytes),
-                                     plan.baselineRow))) {
+        if (!GfxOffsetsFit(
+                LayOutGfx(FirmwareFontOf(ed, plan, settings.negative, bytes), plan.baselineRow))) {
             RefuseWith(host, kGfxTooLarge);
             return std::nullopt;
         }
@@ -239,8 +250,7 @@ std::string ExportText(const Editor& ed, const ExportSettings& settings, const E
             WriteCHeader(text, font, {plan.arrayName, settings.art, settings.placement});
             break;
         case OutputFormat::Bdf:
-            WriteBdf(text, font,
-                     {ed.params.CellFormatName, plan.baselineRow, settings.bdfEncoding});
+            WriteBdf(text, font, {FormatNameOf(ed.params), plan.baselineRow, settings.bdfEncoding});
             break;
         case OutputFormat::Gfx:
             WriteGfxHeader(text, font, {plan.arrayName, plan.baselineRow, settings.gfxStructs});

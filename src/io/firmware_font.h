@@ -14,7 +14,7 @@ struct FirmwareFont {
     int height = 0;
     int scan = 0;
     int bytesPerChar = 0;
-    int firstCode = 32;                  // the code of the first character of `bytes`
+    int firstCode = 32;                   // the code of the first character of `bytes`
     std::span<const std::uint8_t> bytes;  // whole characters, complemented when negative
     bool negative = false;
 };

@@ -103,8 +103,8 @@ void WriteGfxHeader(std::ostream& out, const FirmwareFont& font, const GfxOption
     const GfxLayout layout = LayOutGfx(font, options.baselineRow);
     const std::string guard = MacroPrefix(options.name) + "_GFX_H";
     std::string text;
-    AppendLine(text, "/* Font " + std::to_string(font.width) + " x " +
-                         std::to_string(font.height) + " for Adafruit GFX, written by Pixmora. */");
+    AppendLine(text, "/* Font " + std::to_string(font.width) + " x " + std::to_string(font.height) +
+                         " for Adafruit GFX, written by Pixmora. */");
     AppendLine(text, "#ifndef " + guard);
     AppendLine(text, "#define " + guard);
     AppendLine(text, "");

@@ -100,8 +100,7 @@ TEST_P(CHeaderTest, PrintsTheExportedBytesForEveryFormatScanPolarityAndAPartialR
         program += "#include \"" + out.name + ".h\"\n";
         calls += "    Print(\"" + out.name + "\", " + out.name + ", sizeof " + out.name + ", " +
                  macro + "_WIDTH, " + macro + "_HEIGHT, " + macro + "_BYTES_PER_CHAR, " + macro +
-                 "_FIRST_CODE, " + macro + "_COUNT, " + macro + "_SCAN, " + macro +
-                 "_NEGATIVE);\n";
+                 "_FIRST_CODE, " + macro + "_COUNT, " + macro + "_SCAN, " + macro + "_NEGATIVE);\n";
         std::ostringstream line;
         line << out.name << ' ' << ed.params.CellWidth << ' ' << ed.params.CellHeight << ' '
              << ed.params.BytesPerChar << ' ' << out.plan.range.first + kFirstCode << ' '
@@ -352,9 +351,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, BdfTest, ::testing::ValuesIn(EveryFormatAndEnc
                              std::string name(
                                  kCellFormats[static_cast<std::size_t>(info.param.format)].name);
                              std::erase(name, ' ');
-                             return name + (info.param.encoding == BdfEncoding::Unicode
-                                                ? "Unicode"
-                                                : "Cp1251");
+                             return name + (info.param.encoding == BdfEncoding::Unicode ? "Unicode"
+                                                                                        : "Cp1251");
                          });
 
 }  // namespace

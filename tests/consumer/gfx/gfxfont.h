@@ -15,8 +15,8 @@ typedef struct {
 } GFXglyph;
 
 typedef struct {
-    uint8_t *bitmap; /* the glyphs' bits, one after another */
-    GFXglyph *glyph;
+    uint8_t* bitmap; /* the glyphs' bits, one after another */
+    GFXglyph* glyph;
     uint16_t first; /* the codes of the first and last glyph */
     uint16_t last;
     uint8_t yAdvance; /* from line to line */
