@@ -9,7 +9,7 @@
 // Lines end in LF alone, as the BDF tools (bdftopcf, FreeType, bdfconv) read them.
 #pragma once
 
-#include <ostream>
+#include <string>
 #include <string_view>
 
 #include "io/firmware_font.h"
@@ -27,6 +27,6 @@ struct BdfOptions {
     BdfEncoding encoding = BdfEncoding::Unicode;
 };
 
-void WriteBdf(std::ostream& out, const FirmwareFont& font, const BdfOptions& options);
+std::string BdfText(const FirmwareFont& font, const BdfOptions& options);
 
 }  // namespace pixmora

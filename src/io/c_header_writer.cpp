@@ -13,36 +13,37 @@ namespace {
 constexpr std::size_t kValuesPerLine = 16;
 constexpr std::string_view kIndent = "    ";
 
-void AppendLine(std::string& text, std::string_view line) {
-    text += line;
+void AppendLine(std::string& text, std::initializer_list<std::string_view> parts) {
+    AppendParts(text, parts);
     text += kLineEnd;
 }
 
 void AppendMacro(std::string& text, const std::string& prefix, std::string_view field,
-                 const std::string& value) {
-    AppendLine(text, "#define " + prefix + "_" + std::string(field) + " " + value);
+                 std::string_view value) {
+    AppendLine(text, {"#define ", prefix, "_", field, " ", value});
 }
 
 }  // namespace
 
 void AppendArtLines(std::string& text, const FirmwareFont& font, int index) {
+    const DotMatrix dots = DrawnDots(font, index);
     for (int row = 0; row < font.height; ++row) {
         text += kIndent;
         text += "/* ";
         for (int column = 0; column < font.width; ++column) {
-            text += DrawnDot(font, index, row, column) ? '#' : '.';
+            text += dots[DotIndex(row, column)] != 0 ? '#' : '.';
         }
-        AppendLine(text, " */");
+        AppendLine(text, {" */"});
     }
 }
 
 void AppendProgmemFallback(std::string& text) {
-    AppendLine(text, "#ifdef __AVR__");
-    AppendLine(text, "#include <avr/pgmspace.h>");
-    AppendLine(text, "#endif");
-    AppendLine(text, "#ifndef PROGMEM");
-    AppendLine(text, "#define PROGMEM");
-    AppendLine(text, "#endif");
+    AppendLine(text, {"#ifdef __AVR__"});
+    AppendLine(text, {"#include <avr/pgmspace.h>"});
+    AppendLine(text, {"#endif"});
+    AppendLine(text, {"#ifndef PROGMEM"});
+    AppendLine(text, {"#define PROGMEM"});
+    AppendLine(text, {"#endif"});
 }
 
 void AppendByteLines(std::string& text, std::span<const std::uint8_t> bytes) {
@@ -57,48 +58,50 @@ void AppendByteLines(std::string& text, std::span<const std::uint8_t> bytes) {
     }
 }
 
-void WriteCHeader(std::ostream& out, const FirmwareFont& font, const CHeaderOptions& options) {
+std::string CHeaderText(const FirmwareFont& font, const CHeaderOptions& options) {
     const std::string prefix = MacroPrefix(options.name);
     const int count = CharCountOf(font);
     std::string text;
-    text.reserve(font.bytes.size() * 6 + static_cast<std::size_t>(count) * 32);
-    AppendLine(text, "/* Font " + std::to_string(font.width) + " x " + std::to_string(font.height) +
-                         ", written by Pixmora. */");
-    AppendLine(text, "#ifndef " + prefix + "_H");
-    AppendLine(text, "#define " + prefix + "_H");
-    AppendLine(text, "");
-    AppendLine(text, "#include <stdint.h>");
+    // "0xNN, " a byte, a comment a character, and with art a line a row.
+    const std::size_t artBytes =
+        options.art ? static_cast<std::size_t>(count * font.height * (font.width + 12)) : 0;
+    text.reserve(font.bytes.size() * 6 + static_cast<std::size_t>(count) * 32 + artBytes + 1024);
+    AppendLine(text, {"/* Font ", std::to_string(font.width), " x ", std::to_string(font.height),
+                      ", written by Pixmora. */"});
+    AppendLine(text, {"#ifndef ", prefix, "_H"});
+    AppendLine(text, {"#define ", prefix, "_H"});
+    AppendLine(text, {""});
+    AppendLine(text, {"#include <stdint.h>"});
     AppendMacro(text, prefix, "WIDTH", std::to_string(font.width));
     AppendMacro(text, prefix, "HEIGHT", std::to_string(font.height));
     AppendMacro(text, prefix, "BYTES_PER_CHAR", std::to_string(font.bytesPerChar));
     AppendMacro(text, prefix, "FIRST_CODE", std::to_string(font.firstCode));
     AppendMacro(text, prefix, "COUNT", std::to_string(count));
-    AppendMacro(text, prefix, "SCAN", "\"" + ScanShortName(font.scan) + "\"");
+    AppendMacro(text, prefix, "SCAN", Concat({"\"", ScanShortName(font.scan), "\""}));
     AppendMacro(text, prefix, "NEGATIVE", font.negative ? "1" : "0");
-    AppendLine(text, "");
+    AppendLine(text, {""});
     if (options.placement == FlashPlacement::Progmem) {
         AppendProgmemFallback(text);
-        AppendLine(text, "");
+        AppendLine(text, {""});
     }
-    std::string declaration =
-        "static const uint8_t " + options.name + "[" + std::to_string(font.bytes.size()) + "]";
+    std::string declaration = Concat(
+        {"static const uint8_t ", options.name, "[", std::to_string(font.bytes.size()), "]"});
     if (options.placement != FlashPlacement::None) {
         declaration += " ";
         declaration += PlacementAttribute(options.placement);
     }
-    AppendLine(text, declaration + " = {");
+    AppendLine(text, {declaration, " = {"});
     for (int index = 0; index < count; ++index) {
-        AppendLine(text,
-                   std::string(kIndent) + "/* " + CharComment(font.firstCode + index) + " */");
+        AppendLine(text, {kIndent, "/* ", CharComment(font.firstCode + index), " */"});
         if (options.art) {
             AppendArtLines(text, font, index);
         }
         AppendByteLines(text, CharGlyph(font.bytes, index, font.bytesPerChar));
     }
-    AppendLine(text, "};");
-    AppendLine(text, "");
-    AppendLine(text, "#endif");
-    out << text;
+    AppendLine(text, {"};"});
+    AppendLine(text, {""});
+    AppendLine(text, {"#endif"});
+    return text;
 }
 
 }  // namespace pixmora

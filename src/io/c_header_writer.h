@@ -26,7 +26,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ostream>
 #include <span>
 #include <string>
 
@@ -40,7 +39,7 @@ struct CHeaderOptions {
     FlashPlacement placement = FlashPlacement::None;
 };
 
-void WriteCHeader(std::ostream& out, const FirmwareFont& font, const CHeaderOptions& options);
+std::string CHeaderText(const FirmwareFont& font, const CHeaderOptions& options);
 
 // One "/* #..# */" line a row of the character's dots, as drawn; shared by the GFX header.
 void AppendArtLines(std::string& text, const FirmwareFont& font, int index);

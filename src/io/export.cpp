@@ -247,14 +247,11 @@ std::string ExportText(const Editor& ed, const ExportSettings& settings, const E
             WriteIntelHex(text, bytes, static_cast<std::uint32_t>(plan.startAddress.value_or(0)));
             break;
         case OutputFormat::CHeader:
-            WriteCHeader(text, font, {plan.arrayName, settings.art, settings.placement});
-            break;
+            return CHeaderText(font, {plan.arrayName, settings.art, settings.placement});
         case OutputFormat::Bdf:
-            WriteBdf(text, font, {FormatNameOf(ed.params), plan.baselineRow, settings.bdfEncoding});
-            break;
+            return BdfText(font, {FormatNameOf(ed.params), plan.baselineRow, settings.bdfEncoding});
         case OutputFormat::Gfx:
-            WriteGfxHeader(text, font, {plan.arrayName, plan.baselineRow, settings.gfxStructs});
-            break;
+            return GfxHeaderText(font, {plan.arrayName, plan.baselineRow, settings.gfxStructs});
         case OutputFormat::Binary:
             return {bytes.begin(), bytes.end()};
         case OutputFormat::DataCode:

@@ -38,9 +38,29 @@ int LowestLitRow(std::span<const std::uint8_t> glyph, int width, int height, int
 
 }  // namespace
 
-bool DrawnDot(const FirmwareFont& font, int index, int row, int column) {
-    const std::span<const std::uint8_t> glyph = CharGlyph(font.bytes, index, font.bytesPerChar);
-    return GlyphDot(glyph, font.scan, font.width, row, column) != font.negative;
+void AppendParts(std::string& text, std::initializer_list<std::string_view> parts) {
+    for (const std::string_view part : parts) {
+        text += part;
+    }
+}
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    AppendParts(text, parts);
+    return text;
+}
+
+DotMatrix DrawnDots(const FirmwareFont& font, int index) {
+    DotMatrix dots = UnpackGlyph(CharGlyph(font.bytes, index, font.bytesPerChar), font.scan,
+                                 font.width, font.height);
+    if (font.negative) {
+        for (int row = 0; row < font.height; ++row) {
+            for (int column = 0; column < font.width; ++column) {
+                dots[DotIndex(row, column)] ^= 1;
+            }
+        }
+    }
+    return dots;
 }
 
 std::string ScanShortName(int scan) {
@@ -50,7 +70,7 @@ std::string ScanShortName(int scan) {
 }
 
 std::string DefaultArrayName(int width, int height) {
-    return "font" + std::to_string(width) + "x" + std::to_string(height);
+    return Concat({"font", std::to_string(width), "x", std::to_string(height)});
 }
 
 bool IsCIdentifier(std::string_view name) {
@@ -109,7 +129,7 @@ std::string CharComment(int code) {
     const std::optional<char32_t> character = UnicodeOfCode(code);
     // Control characters and the soft hyphen would be invisible or break the line.
     if (character && *character >= U' ' && *character != 0x7F && *character != 0xAD) {
-        comment += " '" + Utf8OfCode(code) + "'";
+        AppendParts(comment, {" '", Utf8OfCode(code), "'"});
     }
     return comment;
 }

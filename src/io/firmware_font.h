@@ -3,9 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "model/glyph_packing.h"
 
 namespace pixmora {
 
@@ -19,12 +22,17 @@ struct FirmwareFont {
     bool negative = false;
 };
 
+// The parts one after another, added to `text`. The writers build their lines so rather than by
+// chains of + that begin with a literal, on which GCC 12 at -O3 warns falsely (-Wrestrict).
+void AppendParts(std::string& text, std::initializer_list<std::string_view> parts);
+std::string Concat(std::initializer_list<std::string_view> parts);
+
 inline int CharCountOf(const FirmwareFont& font) {
     return static_cast<int>(font.bytes.size()) / font.bytesPerChar;
 }
 
-// The dot of character `index` (0 = firstCode) as drawn, whatever the polarity of the bytes.
-bool DrawnDot(const FirmwareFont& font, int index, int row, int column);
+// The dots of character `index` (0 = firstCode) as drawn, whatever the polarity of the bytes.
+DotMatrix DrawnDots(const FirmwareFont& font, int index);
 
 // "v1", "v2", "h1", "h2": the scan as export file names and the firmware files name it.
 std::string ScanShortName(int scan);

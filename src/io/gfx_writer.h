@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +40,6 @@ struct GfxOptions {
     bool declareStructs = false;
 };
 
-void WriteGfxHeader(std::ostream& out, const FirmwareFont& font, const GfxOptions& options);
+std::string GfxHeaderText(const FirmwareFont& font, const GfxOptions& options);
 
 }  // namespace pixmora
