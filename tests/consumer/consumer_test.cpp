@@ -33,6 +33,11 @@ constexpr Compiler kCompilers[] = {
     {"ClangxxCxx17", "clang++ -std=c++17 -x c++"},
 };
 
+// Parameters named in the test list by what they are, not by their bytes.
+void PrintTo(const Compiler& compiler, std::ostream* out) {
+    *out << compiler.command;
+}
+
 struct Exported {
     std::string name;
     std::string text;
@@ -155,6 +160,10 @@ struct GfxCase {
     bool declareStructs;
 };
 
+void PrintTo(const GfxCase& c, std::ostream* out) {
+    *out << c.compiler.command << (c.declareStructs ? ", structs declared" : ", gfxfont.h");
+}
+
 class GfxHeaderTest : public ScratchDirTest, public ::testing::WithParamInterface<GfxCase> {};
 
 // The text "drawn" is the whole range, one character after another from the left edge, with the
@@ -258,6 +267,11 @@ struct BdfCase {
     int format;
     BdfEncoding encoding;
 };
+
+void PrintTo(const BdfCase& c, std::ostream* out) {
+    *out << kCellFormats[static_cast<std::size_t>(c.format)].name
+         << (c.encoding == BdfEncoding::Unicode ? ", Unicode" : ", Windows-1251");
+}
 
 class BdfTest : public ScratchDirTest, public ::testing::WithParamInterface<BdfCase> {};
 
