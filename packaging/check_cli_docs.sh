@@ -52,7 +52,9 @@ expect_offers() {
     [ "$got" = "$2" ] || fail "'$1' offers '$got', not '$2'"
 }
 expect_offers "pixmora-cli i" "info "
-expect_offers "pixmora-cli convert a.hex b.h --kind c" "code "
+expect_offers "pixmora-cli convert a.hex b.h --kind co" "code "
+expect_offers "pixmora-cli convert a.hex b.h --kind b" "bdf bin "
+expect_offers "pixmora-cli convert a.hex b.h --flash " "none progmem rodata "
 expect_offers "pixmora-cli convert a.hex b.h --notation " '\&hNN \$NN \#NN 0xNN NNh '
 expect_offers "pixmora-cli render a.hex b.png --format 1" '12\ x\ 16 16\ x\ 16 16\ x\ 24 '
 expect_offers "pixmora-cli convert a.hex b.h --rescan " "0 1 2 3 "

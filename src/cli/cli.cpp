@@ -59,14 +59,42 @@ void AddModelOption(CLI::App& command, std::optional<std::string>& modelDir) {
                        "$XDG_DATA_HOME/pixmora/Model that exist)");
 }
 
+std::vector<std::string> Words(const auto& list) {
+    return std::vector<std::string>(std::begin(list), std::end(list));
+}
+
+// The options of the C header, BDF and GFX outputs.
+void AddFirmwareOptions(CLI::App& command, ConvertOptions& options) {
+    command.add_option("--name", options.name,
+                       "C header and GFX: the array name, a C identifier (default font<W>x<H>; "
+                       "the macros are its upper-case form)");
+    command.add_flag("--art", options.art, "C header: each character's dots drawn in a comment");
+    command
+        .add_option("--flash", options.flash,
+                    "C header: the array's placement attribute: none, progmem (PROGMEM) or rodata "
+                    "(__attribute__((section(\".rodata\")))); default none")
+        ->check(CLI::IsMember(Words(kFlashWords)));
+    command.add_option("--baseline-row", options.baseline,
+                       "BDF and GFX: the row capitals sit on, 0 = top (default: found from the "
+                       "capitals)");
+    command
+        .add_option("--bdf-encoding", options.bdfEncoding,
+                    "BDF: unicode (ISO10646-1, code 0x98 left out) or cp1251 (the 8-bit codes, "
+                    "MICROSOFT-CP1251); default unicode")
+        ->check(CLI::IsMember(Words(kBdfEncodingWords)));
+    command.add_flag("--gfx-structs", options.gfxStructs,
+                     "GFX: declare GFXglyph and GFXfont in the header instead of including "
+                     "<gfxfont.h>");
+}
+
 // The options of the file a command writes as export writes it.
 void AddOutputOptions(CLI::App& command, ConvertOptions& options) {
     command
         .add_option("--kind", options.kind,
-                    "data (\"Data code\"), db (\".Db code\"), code (\"Code\") or hex (Intel HEX); "
+                    "data (\"Data code\"), db (\".Db code\"), code (\"Code\"), hex (Intel HEX), "
+                    "c (C header), bdf (BDF 2.1), gfx (Adafruit GFX) or bin (the bytes alone); "
                     "default hex for an OUTPUT ending in hex, else data")
-        ->check(
-            CLI::IsMember(std::vector<std::string>(std::begin(kKindWords), std::end(kKindWords))));
+        ->check(CLI::IsMember(Words(kKindWords)));
     command
         .add_option("--notation", options.notation, "Number notation of source text (default &hNN)")
         ->check(CLI::IsMember(
@@ -80,6 +108,7 @@ void AddOutputOptions(CLI::App& command, ConvertOptions& options) {
     CLI::Option* outPositive =
         command.add_flag("--out-positive", options.outPositive, "Write the bytes as drawn");
     outNegative->excludes(outPositive);
+    AddFirmwareOptions(command, options);
 }
 
 }  // namespace

@@ -30,6 +30,13 @@ bool EndsInHex(const std::string& name) {
     return last == "hex";
 }
 
+// The index of a word of the list, 0 for one it lacks (CLI11 has checked the word already).
+template <std::size_t N>
+int WordIndex(const char* const (&words)[N], const std::string& word) {
+    const auto* found = std::find(std::begin(words), std::end(words), word);
+    return found == std::end(words) ? 0 : static_cast<int>(found - std::begin(words));
+}
+
 // The export settings the options give; the output keeps the loaded font's polarity unless an
 // option says otherwise.
 ExportSettings SettingsOfOptions(const Editor& ed, const ConvertOptions& options,
@@ -47,6 +54,13 @@ ExportSettings SettingsOfOptions(const Editor& ed, const ConvertOptions& options
         settings.lastCode = range->second;
     }
     settings.negative = options.outNegative || (!options.outPositive && ed.win.negative);
+    settings.arrayName = options.name;
+    settings.art = options.art;
+    settings.placement = static_cast<FlashPlacement>(WordIndex(kFlashWords, options.flash));
+    settings.baselineRow = options.baseline.value_or("");
+    settings.bdfEncoding =
+        static_cast<BdfEncoding>(WordIndex(kBdfEncodingWords, options.bdfEncoding));
+    settings.gfxStructs = options.gfxStructs;
     return settings;
 }
 
@@ -85,9 +99,7 @@ int TransformFont(Editor& ed, const ConvertOptions& options, CliHost& host) {
 
 std::string OutputFormatOfKind(const std::optional<std::string>& kind, const std::string& output) {
     const std::string word = kind.value_or(EndsInHex(output) ? "hex" : "data");
-    const auto* found = std::find(std::begin(kKindWords), std::end(kKindWords), word);
-    const auto index = found == std::end(kKindWords) ? 0 : found - std::begin(kKindWords);
-    return kOutputFormats[index];
+    return kOutputFormats[WordIndex(kKindWords, word)];
 }
 
 std::optional<std::pair<std::string, std::string>> SplitRange(const std::string& range) {
@@ -119,7 +131,7 @@ int WriteOutput(const Editor& ed, const ConvertOptions& options, CliHost& host) 
         range = SplitRange(*options.range);
     }
     const ExportSettings settings = SettingsOfOptions(ed, options, format, range);
-    const std::optional<ExportPlan> plan = PlanExport(settings, host);
+    const std::optional<ExportPlan> plan = PlanExport(ed, settings, host);
     if (!plan) {
         return kExitRefused;
     }

@@ -19,11 +19,25 @@ void SetIncompleteSet(Editor& ed, bool checked) {
 
 void ChooseOutputFormat(Editor& ed, const std::string& format) {
     ed.win.outputKind = format;
-    const bool hex = format == "Intel HEX";
+    const auto is = [&](int kind) { return format == kOutputFormats[kind]; };
+    const bool hex = is(3);
+    const bool c = is(4);
+    const bool bdf = is(5);
+    const bool gfx = is(6);
+    const bool source = is(0) || is(1) || is(2);
     SetVisible(ed.win, Ctl::AddressLabel, hex);
     SetVisible(ed.win, Ctl::StartAddress, hex);
-    SetVisible(ed.win, Ctl::Notation, !hex);
-    SetVisible(ed.win, Ctl::NotationLabel, !hex);
+    SetVisible(ed.win, Ctl::Notation, source);
+    SetVisible(ed.win, Ctl::NotationLabel, source);
+    SetVisible(ed.win, Ctl::ArrayNameLabel, c || gfx);
+    SetVisible(ed.win, Ctl::ArrayName, c || gfx);
+    SetVisible(ed.win, Ctl::Art, c);
+    SetVisible(ed.win, Ctl::PlacementLabel, c);
+    SetVisible(ed.win, Ctl::Placement, c);
+    SetVisible(ed.win, Ctl::BaselineLabel, bdf || gfx);
+    SetVisible(ed.win, Ctl::BaselineRow, bdf || gfx);
+    SetVisible(ed.win, Ctl::CodePageCodes, bdf);
+    SetVisible(ed.win, Ctl::GfxStructs, gfx);
 }
 
 void ShowOutputArea(Editor& ed) {

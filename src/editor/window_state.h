@@ -53,6 +53,15 @@ enum class Ctl : std::size_t {
     Negative,            // "Негативный шрифт"
     IncompleteSet,       // "Неполный ЗГ"
     OutputFrame,         // the frame lines of the output area
+    ArrayNameLabel,      // "Имя массива"
+    ArrayName,           // the C header's or GFX font's name
+    Art,                 // "Рисунок символов"
+    PlacementLabel,      // "Размещение"
+    Placement,           // the C header's placement attribute
+    BaselineLabel,       // "Базовая строка"
+    BaselineRow,         // the BDF and GFX baseline row
+    CodePageCodes,       // "Коды Windows-1251"
+    GfxStructs,          // "Объявить GFXglyph и GFXfont"
     Count
 };
 
@@ -71,6 +80,12 @@ struct MainWindowState {
     std::string notation = "&hNN";         // "Формат числа"
     bool negative = false;                 // "Негативный шрифт"
     bool incompleteSet = false;            // "Неполный ЗГ"
+    std::string arrayName;                 // empty: the format's name
+    bool art = false;                      // "Рисунок символов"
+    std::string placement = "нет";         // "Размещение"
+    std::string baselineRow;               // empty: found from the capitals
+    bool codePageCodes = false;            // "Коды Windows-1251"
+    bool gfxStructs = false;               // "Объявить GFXglyph и GFXfont"
 
     int nosave = 0;        // 1: the font has unsaved changes
     int nosavesimb = 0;    // 1: the current character changed since it was shown

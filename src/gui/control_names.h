@@ -57,6 +57,16 @@ inline constexpr std::array<ControlObjectName, kCtlCount> kControlNames{{
     {Ctl::Negative, "Check1"},
     {Ctl::IncompleteSet, "Check2"},
     {Ctl::OutputFrame, "OutputFrame"},
+    // The options of the firmware kinds, controls of this program alone.
+    {Ctl::ArrayNameLabel, "ArrayNameLabel"},
+    {Ctl::ArrayName, "ArrayName"},
+    {Ctl::Art, "ArtCheck"},
+    {Ctl::PlacementLabel, "PlacementLabel"},
+    {Ctl::Placement, "PlacementCombo"},
+    {Ctl::BaselineLabel, "BaselineLabel"},
+    {Ctl::BaselineRow, "BaselineRow"},
+    {Ctl::CodePageCodes, "CodePageCheck"},
+    {Ctl::GfxStructs, "GfxStructsCheck"},
 }};
 
 // The table is in the order of Ctl, so a control's name is found by its index.

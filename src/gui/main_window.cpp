@@ -206,6 +206,60 @@ QGroupBox* MainWindow::BuildInputGroup() {
     return group;
 }
 
+namespace {
+
+// A list of the core's texts.
+template <std::size_t N>
+QComboBox* ListCombo(QWidget* parent, const char* const (&texts)[N]) {
+    auto* combo = new QComboBox(parent);
+    for (const char* text : texts) {
+        combo->addItem(QString::fromUtf8(text));
+    }
+    return combo;
+}
+
+}  // namespace
+
+void MainWindow::BuildFirmwareOptions(QGroupBox* group, QGridLayout* layout) {
+    const auto field = [&](Ctl labelControl, const char* caption, Ctl fieldControl,
+                           std::string& text, int row) {
+        auto* label = new QLabel(QString::fromUtf8(caption), group);
+        Place(labelControl, label);
+        auto* edit = new QLineEdit(group);
+        Place(fieldControl, edit);
+        connect(edit, &QLineEdit::textEdited, this,
+                [&text](const QString& typed) { text = typed.toStdString(); });
+        layout->addWidget(label, row, 0);
+        layout->addWidget(edit, row, 1);
+        return edit;
+    };
+    const auto check = [&](Ctl control, const char* caption, bool& flag) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), group);
+        Place(control, box);
+        connect(box, &QCheckBox::clicked, this, [&flag](bool checked) { flag = checked; });
+        // The three take turns in one row, as the kinds they belong to do.
+        layout->addWidget(box, 6, 0, 1, 2);
+        return box;
+    };
+    // The array name takes the number format's row, which these kinds do not show.
+    arrayName_ =
+        field(Ctl::ArrayNameLabel, "Имя массива", Ctl::ArrayName, editor_.win.arrayName, 1);
+    baselineRow_ =
+        field(Ctl::BaselineLabel, "Базовая строка", Ctl::BaselineRow, editor_.win.baselineRow, 5);
+    baselineRow_->setToolTip(QStringLiteral("Пусто: по нижнему краю заглавных букв"));
+    auto* placementLabel = new QLabel(QStringLiteral("Размещение"), group);
+    Place(Ctl::PlacementLabel, placementLabel);
+    placement_ = ListCombo(group, kPlacements);
+    Place(Ctl::Placement, placement_);
+    connect(placement_, &QComboBox::textActivated, this,
+            [this](const QString& text) { editor_.win.placement = text.toStdString(); });
+    layout->addWidget(placementLabel, 5, 0);
+    layout->addWidget(placement_, 5, 1);
+    art_ = check(Ctl::Art, "Рисунок символов", editor_.win.art);
+    codePageCodes_ = check(Ctl::CodePageCodes, "Коды Windows-1251", editor_.win.codePageCodes);
+    gfxStructs_ = check(Ctl::GfxStructs, "Объявить GFXglyph и GFXfont", editor_.win.gfxStructs);
+}
+
 QGroupBox* MainWindow::BuildOutputGroup() {
     // The group's title is the "Выходной файл" label and its frame the lines of the output area.
     auto* group = new QGroupBox(QStringLiteral("Выходной файл"), this);
@@ -214,10 +268,7 @@ QGroupBox* MainWindow::BuildOutputGroup() {
 
     auto* formatLabel = new QLabel(QStringLiteral("Формат строки"), group);
     Place(Ctl::KindLabel, formatLabel);
-    outputFormat_ = new QComboBox(group);
-    for (const char* format : kOutputFormats) {
-        outputFormat_->addItem(QString::fromUtf8(format));
-    }
+    outputFormat_ = ListCombo(group, kOutputFormats);
     Place(Ctl::OutputKind, outputFormat_);
     connect(outputFormat_, &QComboBox::textActivated, this, [this](const QString& text) {
         ChooseOutputFormat(editor_, text.toStdString());
@@ -226,10 +277,7 @@ QGroupBox* MainWindow::BuildOutputGroup() {
 
     auto* notationLabel = new QLabel(QStringLiteral("Формат числа"), group);
     Place(Ctl::NotationLabel, notationLabel);
-    notation_ = new QComboBox(group);
-    for (const char* notation : kNumberNotations) {
-        notation_->addItem(QString::fromUtf8(notation));
-    }
+    notation_ = ListCombo(group, kNumberNotations);
     Place(Ctl::Notation, notation_);
     connect(notation_, &QComboBox::textActivated, this, [this](const QString& text) {
         editor_.win.notation = text.toStdString();
@@ -294,7 +342,8 @@ QGroupBox* MainWindow::BuildOutputGroup() {
     layout->addWidget(negative_, 2, 0, 1, 2);
     layout->addWidget(incomplete_, 3, 0, 1, 2);
     layout->addLayout(range, 4, 0, 1, 2);
-    layout->addWidget(TextButton(Ctl::Save, QStringLiteral("Сохранить")), 5, 0, 1, 2);
+    BuildFirmwareOptions(group, layout);
+    layout->addWidget(TextButton(Ctl::Save, QStringLiteral("Сохранить")), 7, 0, 1, 2);
     // Hidden fields keep their room, so the area stays put when "Intel HEX" swaps the number
     // format for the start address or the range comes and goes.
     for (QWidget* keep : {static_cast<QWidget*>(rangeLabel), static_cast<QWidget*>(fromLabel),
@@ -555,6 +604,8 @@ void MainWindow::Render() {
     SetTextIfChanged(firstCode_, win.firstCode);
     SetTextIfChanged(lastCode_, win.lastCode);
     SetTextIfChanged(hexStart_, win.startAddress);
+    SetTextIfChanged(arrayName_, win.arrayName);
+    SetTextIfChanged(baselineRow_, win.baselineRow);
     {
         const QSignalBlocker blockFormat(outputFormat_);
         const QSignalBlocker blockNotation(notation_);
@@ -564,6 +615,11 @@ void MainWindow::Render() {
         notation_->setCurrentText(ToQt(win.notation));
         negative_->setChecked(win.negative);
         incomplete_->setChecked(win.incompleteSet);
+        const QSignalBlocker blockPlacement(placement_);
+        placement_->setCurrentText(ToQt(win.placement));
+        art_->setChecked(win.art);
+        codePageCodes_->setChecked(win.codePageCodes);
+        gfxStructs_->setChecked(win.gfxStructs);
     }
     for (int tool = 1; tool <= kToolCount; ++tool) {
         const auto& picture = editor_.tools.ButtonPicture[static_cast<std::size_t>(tool - 1)];

@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow {
     QWidget* BuildEditPane();
     QGroupBox* BuildInputGroup();
     QGroupBox* BuildOutputGroup();
+    // The options of the C header, BDF and GFX kinds, in the rows of the output area.
+    void BuildFirmwareOptions(QGroupBox* group, QGridLayout* layout);
     QAbstractButton* TextButton(Ctl control, const QString& caption);
     QToolButton* PictureButton(Ctl control, const QString& hint, const QString& picture);
     void Place(Ctl control, QWidget* widget);
@@ -99,6 +101,12 @@ class MainWindow : public QMainWindow {
     QComboBox* notation_ = nullptr;
     QCheckBox* negative_ = nullptr;
     QCheckBox* incomplete_ = nullptr;
+    QLineEdit* arrayName_ = nullptr;
+    QCheckBox* art_ = nullptr;
+    QComboBox* placement_ = nullptr;
+    QLineEdit* baselineRow_ = nullptr;
+    QCheckBox* codePageCodes_ = nullptr;
+    QCheckBox* gfxStructs_ = nullptr;
     QHash<QString, QIcon> pictures_;
 };
 

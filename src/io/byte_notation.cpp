@@ -39,6 +39,10 @@ std::string_view LinePrefix(OutputFormat format) {
             return ".db ";
         case OutputFormat::Code:
         case OutputFormat::IntelHex:
+        case OutputFormat::CHeader:
+        case OutputFormat::Bdf:
+        case OutputFormat::Gfx:
+        case OutputFormat::Binary:
             break;
     }
     return "";

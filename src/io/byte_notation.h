@@ -10,7 +10,7 @@
 namespace pixmora {
 
 // In the order of the main window's "Формат строки" list.
-enum class OutputFormat { DataCode, DbCode, Code, IntelHex };
+enum class OutputFormat { DataCode, DbCode, Code, IntelHex, CHeader, Bdf, Gfx, Binary };
 // In the order of the main window's "Формат числа" list.
 enum class NumberNotation { AmpH, Dollar, Hash, ZeroX, SuffixH };
 
@@ -18,8 +18,8 @@ enum class NumberNotation { AmpH, Dollar, Hash, ZeroX, SuffixH };
 std::optional<OutputFormat> OutputFormatFromText(std::string_view text);
 std::optional<NumberNotation> NumberNotationFromText(std::string_view text);
 
-// What begins every source line: "Data ", ".db " or nothing ("Code"; "Intel HEX" too, for the
-// model files, which are always source text).
+// What begins every source line: "Data ", ".db " or nothing ("Code"; "Intel HEX" and the
+// firmware kinds too, for the model files, which are always source text).
 std::string_view LinePrefix(OutputFormat format);
 
 // One byte in a notation, upper-case digits: &h0A, $0A, #0A, 0x0A, 0Ah. "NNh" puts one more

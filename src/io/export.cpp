@@ -3,28 +3,28 @@
 #include <cstdio>
 #include <span>
 #include <sstream>
+#include <variant>
 
 #include "editor/editor.h"
 #include "editor/file_dialogs.h"
 #include "editor/font_settings.h"
 #include "editor/host.h"
 #include "editor/window_status.h"
+#include "io/bdf_writer.h"
 #include "io/byte_notation.h"
+#include "io/c_header_writer.h"
 #include "io/file_commit.h"
+#include "io/firmware_font.h"
 #include "io/font_writer.h"
+#include "io/gfx_writer.h"
 #include "io/number_text.h"
+#include "model/glyph_packing.h"
 
 namespace pixmora {
 
 namespace {
 
 constexpr int kLastCode = 255;
-
-std::string ScanNamePart(int scan) {
-    const char direction = IsVerticalScan(scan) ? 'v' : 'h';
-    const char variant = (scan == kScanVertical1 || scan == kScanHorizontal1) ? '1' : '2';
-    return {direction, variant};
-}
 
 std::string TwoDigits(int value) {
     std::string digits = value < 10 ? "0" : "";
@@ -34,6 +34,41 @@ std::string TwoDigits(int value) {
 
 void RefuseWith(Host& host, std::string_view text) {
     host.Message(std::string(text), std::string(kErrorTitle), MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+// The bytes and cell of the plan's range for the firmware writers.
+FirmwareFont FirmwareFontOf(const Editor& ed, const ExportPlan& plan, bool negative,
+                            std::span<const std::uint8_t> bytes) {
+    return {ed.params.CellWidth,
+            ed.params.CellHeight,
+            ed.params.FontByteScan,
+            ed.params.BytesPerChar,
+            plan.range.first + kFirstCode,
+            bytes,
+            negative};
+}
+
+// "16 x 24": the list text of the open font's cell.
+std::string_view FormatNameOf(const FontParams& params) {
+    const std::optional<int> format = FormatIndex(params.CellWidth, params.CellHeight);
+    return format ? kCellFormats[static_cast<std::size_t>(*format)].name
+                  : std::string_view(params.CellFormatName);
+}
+
+// The typed baseline row, or the one the capitals give; false for a row outside the cell.
+bool PlanBaseline(const Editor& ed, const ExportSettings& settings, ExportPlan& plan) {
+    if (settings.baselineRow.empty()) {
+        plan.baselineRow =
+            FoundBaselineRow(ed.font.FontImage, ed.params.CellWidth, ed.params.CellHeight,
+                             ed.params.FontByteScan, ed.params.BytesPerChar);
+        return true;
+    }
+    const std::optional<std::int64_t> row = ParseWholeNumber(settings.baselineRow);
+    if (!row || *row < 0 || *row >= ed.params.CellHeight) {
+        return false;
+    }
+    plan.baselineRow = static_cast<int>(*row);
+    return true;
 }
 
 // A successful export counts as a save, and the one-shot settings go back to the whole set, not
@@ -116,7 +151,7 @@ std::string ExportFileName(const Editor& ed, bool negative, const ExportRange& r
     name += TwoDigits(ed.params.CellWidth);
     name += "x";
     name += TwoDigits(ed.params.CellHeight);
-    name += ScanNamePart(ed.params.FontByteScan);
+    name += ScanShortName(ed.params.FontByteScan);
     name += negative ? "n" : "p";
     if (range.partial && range.last + kFirstCode < kFirstCyrillicCode) {
         name += "LAT";
@@ -146,31 +181,92 @@ std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range
     return bytes;
 }
 
-std::optional<ExportPlan> PlanExport(const ExportSettings& settings, Host& host) {
+std::variant<ExportPlan, std::string_view> CheckExport(const Editor& ed,
+                                                       const ExportSettings& settings) {
     const std::optional<ExportRange> range = ExportCharRange(settings);
     if (!range) {
-        RefuseWith(host, kRangeRefused);
-        return std::nullopt;
+        return kRangeRefused;
     }
-    ExportPlan plan{*range, std::nullopt};
+    ExportPlan plan{*range, std::nullopt, settings.arrayName, 0};
     if (settings.kind == OutputFormat::IntelHex) {
         plan.startAddress = StartAddressValue(settings.startAddress);
         if (!plan.startAddress) {
-            RefuseWith(host, kStartAddressRefused);
-            return std::nullopt;
+            return kStartAddressRefused;
+        }
+    }
+    if (plan.arrayName.empty()) {
+        plan.arrayName = DefaultArrayName(ed.params.CellWidth, ed.params.CellHeight);
+    }
+    const bool named = settings.kind == OutputFormat::CHeader || settings.kind == OutputFormat::Gfx;
+    if (named && !IsCIdentifier(plan.arrayName)) {
+        return kArrayNameRefused;
+    }
+    if (settings.kind == OutputFormat::Bdf || settings.kind == OutputFormat::Gfx) {
+        if (!PlanBaseline(ed, settings, plan)) {
+            return kBaselineRefused;
+        }
+    }
+    if (settings.kind == OutputFormat::Gfx) {
+        const std::vector<std::uint8_t> bytes = ExportBytes(ed, plan.range, settings.negative);
+        if (!GfxOffsetsFit(
+                LayOutGfx(FirmwareFontOf(ed, plan, settings.negative, bytes), plan.baselineRow))) {
+            return kGfxTooLarge;
         }
     }
     return plan;
 }
 
+std::optional<ExportPlan> PlanExport(const Editor& ed, const ExportSettings& settings, Host& host) {
+    std::variant<ExportPlan, std::string_view> checked = CheckExport(ed, settings);
+    if (const auto* refusal = std::get_if<std::string_view>(&checked)) {
+        RefuseWith(host, *refusal);
+        return std::nullopt;
+    }
+    return std::get<ExportPlan>(std::move(checked));
+}
+
+std::string_view ExportFilter(OutputFormat kind) {
+    switch (kind) {
+        case OutputFormat::IntelHex:
+            return kHexFilter;
+        case OutputFormat::CHeader:
+            return kCHeaderFilter;
+        case OutputFormat::Bdf:
+            return kBdfFilter;
+        case OutputFormat::Gfx:
+            return kGfxFilter;
+        case OutputFormat::Binary:
+            return kBinaryFilter;
+        case OutputFormat::DataCode:
+        case OutputFormat::DbCode:
+        case OutputFormat::Code:
+            break;
+    }
+    return kSourceFilter;
+}
+
 std::string ExportText(const Editor& ed, const ExportSettings& settings, const ExportPlan& plan) {
     const std::vector<std::uint8_t> bytes = ExportBytes(ed, plan.range, settings.negative);
+    const FirmwareFont font = FirmwareFontOf(ed, plan, settings.negative, bytes);
     std::ostringstream text;
-    if (plan.startAddress) {
-        WriteIntelHex(text, bytes, static_cast<std::uint32_t>(*plan.startAddress));
-    } else {
-        WriteSourceText(text, bytes, settings.kind, settings.notation,
-                        ValuesPerLine(ed.params.BytesPerChar));
+    switch (settings.kind) {
+        case OutputFormat::IntelHex:
+            WriteIntelHex(text, bytes, static_cast<std::uint32_t>(plan.startAddress.value_or(0)));
+            break;
+        case OutputFormat::CHeader:
+            return CHeaderText(font, {plan.arrayName, settings.art, settings.placement});
+        case OutputFormat::Bdf:
+            return BdfText(font, {FormatNameOf(ed.params), plan.baselineRow, settings.bdfEncoding});
+        case OutputFormat::Gfx:
+            return GfxHeaderText(font, {plan.arrayName, plan.baselineRow, settings.gfxStructs});
+        case OutputFormat::Binary:
+            return {bytes.begin(), bytes.end()};
+        case OutputFormat::DataCode:
+        case OutputFormat::DbCode:
+        case OutputFormat::Code:
+            WriteSourceText(text, bytes, settings.kind, settings.notation,
+                            ValuesPerLine(ed.params.BytesPerChar));
+            break;
     }
     return text.str();
 }
@@ -181,13 +277,13 @@ std::string SaveFailedText(const std::string& path, const std::string& failure) 
 
 void ExportFont(Editor& ed, Host& host) {
     const ExportSettings settings = ExportSettingsOf(ed.win);
-    const std::optional<ExportPlan> plan = PlanExport(settings, host);
+    const std::optional<ExportPlan> plan = PlanExport(ed, settings, host);
     if (!plan) {
         return;
     }
     const bool hex = plan->startAddress.has_value();
     const FileDialogRequest request{
-        std::string(kSaveDialogTitle), std::string(hex ? kHexFilter : kSourceFilter),
+        std::string(kSaveDialogTitle), std::string(ExportFilter(settings.kind)),
         FileDialogStartDir(ed, host),
         ExportFileName(ed, settings.negative, plan->range,
                        hex ? StartAddressText(*plan->startAddress) : std::string())};

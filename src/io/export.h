@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "io/export_settings.h"
@@ -22,6 +23,14 @@ inline constexpr std::string_view kStartAddressRefused =
 inline constexpr std::string_view kSaveDialogTitle = "Сохранить знакогенератор как...";
 inline constexpr std::string_view kSourceFilter = "Знакогенератор |*.fnt";
 inline constexpr std::string_view kHexFilter = "Знакогенератор (hex-код) |*.hex";
+inline constexpr std::string_view kCHeaderFilter = "Заголовок C |*.h";
+inline constexpr std::string_view kBdfFilter = "Шрифт BDF |*.bdf";
+inline constexpr std::string_view kGfxFilter = "Adafruit GFX |*.h";
+inline constexpr std::string_view kBinaryFilter = "Двоичный файл |*.bin";
+inline constexpr std::string_view kArrayNameRefused = "Некорректно задано имя массива!";
+inline constexpr std::string_view kBaselineRefused = "Некорректно задана базовая строка!";
+inline constexpr std::string_view kGfxTooLarge =
+    "Точки шрифта не помещаются в 64 КБ формата Adafruit GFX. Задайте неполный ЗГ.";
 inline constexpr std::string_view kSaveFailed = "Не удалось сохранить файл ";
 inline constexpr int kMaxStartAddress = 32767;
 
@@ -53,17 +62,30 @@ std::string ExportFileName(const Editor& ed, bool negative, const ExportRange& r
 // The bytes of the range as they are written: complemented for a negative output.
 std::vector<std::uint8_t> ExportBytes(const Editor& ed, const ExportRange& range, bool negative);
 
-// What the settings ask export to write: the range, and for "Intel HEX" the start address.
+// What the settings ask export to write: the range, for "Intel HEX" the start address, for the
+// firmware kinds the array name and the baseline row.
 struct ExportPlan {
     ExportRange range;
     std::optional<int> startAddress;  // set exactly for HEX
+    std::string arrayName;
+    int baselineRow = 0;
 };
 
-// Checks the range and, for HEX, the start address; a refusal is told and gives nothing.
-std::optional<ExportPlan> PlanExport(const ExportSettings& settings, Host& host);
+// The plan of the settings, or the refusal text that stops the export: the checks of PlanExport
+// without telling, for figures the window shows as the settings change.
+std::variant<ExportPlan, std::string_view> CheckExport(const Editor& ed,
+                                                       const ExportSettings& settings);
 
-// The file's whole text: the plan's bytes as HEX records, or as source text in the settings'
-// output format and number notation.
+// Checks the range, for HEX the start address, for C header and GFX the array name, for BDF and
+// GFX the baseline row (0..height-1) and for GFX that the glyphs fit the 16-bit offsets; a
+// refusal is told and gives nothing.
+std::optional<ExportPlan> PlanExport(const Editor& ed, const ExportSettings& settings, Host& host);
+
+// The save dialog's filter of an output kind.
+std::string_view ExportFilter(OutputFormat kind);
+
+// The file's whole content: the plan's bytes as HEX records, a C header, BDF, a GFX header, the
+// bytes themselves, or source text in the settings' output format and number notation.
 std::string ExportText(const Editor& ed, const ExportSettings& settings, const ExportPlan& plan);
 
 // "Не удалось сохранить файл <path>:" and on the next line why.

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "io/bdf_writer.h"
 #include "io/byte_notation.h"
+#include "io/firmware_font.h"
 
 namespace pixmora {
 
@@ -18,6 +20,13 @@ struct ExportSettings {
     std::string lastCode = "255";
     std::string startAddress = "0";  // the HEX start address as typed
     bool negative = false;  // "Негативный шрифт": the bytes are written complemented
+    // The firmware kinds.
+    std::string arrayName;  // C header and GFX: a C identifier; empty for font<W>x<H>
+    bool art = false;       // C header: each character's dots drawn in a comment
+    FlashPlacement placement = FlashPlacement::None;  // C header
+    std::string baselineRow;  // BDF and GFX: the row capitals sit on as typed; empty: found
+    BdfEncoding bdfEncoding = BdfEncoding::Unicode;
+    bool gfxStructs = false;  // GFX: declare GFXglyph and GFXfont instead of including gfxfont.h
 
     bool operator==(const ExportSettings&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "io/export_size.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "editor/editor.h"
 #include "io/export.h"
@@ -8,20 +9,14 @@
 namespace pixmora {
 
 std::optional<ExportSize> MeasureExport(const Editor& ed, const ExportSettings& settings) {
-    const std::optional<ExportRange> range = ExportCharRange(settings);
-    if (!range) {
+    const std::variant<ExportPlan, std::string_view> checked = CheckExport(ed, settings);
+    const auto* plan = std::get_if<ExportPlan>(&checked);
+    if (plan == nullptr) {
         return std::nullopt;
     }
-    ExportPlan plan{*range, std::nullopt};
-    if (settings.kind == OutputFormat::IntelHex) {
-        plan.startAddress = StartAddressValue(settings.startAddress);
-        if (!plan.startAddress) {
-            return std::nullopt;
-        }
-    }
-    const std::string text = ExportText(ed, settings, plan);
+    const std::string text = ExportText(ed, settings, *plan);
     ExportSize size{text.size(), std::nullopt};
-    if (plan.startAddress) {
+    if (plan->startAddress) {
         // Every record is one line beginning with ':'.
         size.hexRecords = static_cast<std::size_t>(std::count(text.begin(), text.end(), ':'));
     }
@@ -29,13 +24,11 @@ std::optional<ExportSize> MeasureExport(const Editor& ed, const ExportSettings& 
 }
 
 std::string ExportSizeText(const Editor& ed, const ExportSettings& settings) {
-    if (!ExportCharRange(settings)) {
-        return std::string(kRangeRefused);
+    const std::variant<ExportPlan, std::string_view> checked = CheckExport(ed, settings);
+    if (const auto* refusal = std::get_if<std::string_view>(&checked)) {
+        return std::string(*refusal == kStartAddressRefused ? kSizeAddressRefused : *refusal);
     }
     const std::optional<ExportSize> size = MeasureExport(ed, settings);
-    if (!size) {
-        return std::string(kSizeAddressRefused);
-    }
     std::string text =
         std::string(kSizeCaption) + std::to_string(size->bytes) + std::string(kSizeBytes);
     if (size->hexRecords) {

@@ -94,6 +94,28 @@ TEST_F(ConvertTest, WritesExactlyWhatExportWritesForTheOptionsGiven) {
               ":0C00000000000000000000005F00000095\r\n:00000001FF\r\n");
     ASSERT_EQ(convert("e.hex", {"--address", "0x1000"}), kExitOk);
     EXPECT_EQ(ReadWholeFile(PathOf("e.hex")).substr(0, 9), ":0C100000");
+    // The firmware kinds with their options.
+    ASSERT_EQ(convert("f.bin", {"--kind", "bin", "--out-negative"}), kExitOk);
+    EXPECT_EQ(ReadWholeFile(PathOf("f.bin")), std::string(8, '\xFF') + "\xA0\xFF\xFF\xFF");
+    ASSERT_EQ(convert("g.h", {"--kind", "c", "--name", "ex", "--art", "--flash", "progmem"}),
+              kExitOk);
+    const std::string header = ReadWholeFile(PathOf("g.h"));
+    for (const char* line :
+         {"#define EX_COUNT 2\r\n", "static const uint8_t ex[12] PROGMEM = {\r\n",
+          "    /* 0x21 '!' */\r\n    /* ..#... */\r\n",
+          "    0x00, 0x00, 0x5F, 0x00, 0x00, 0x00,\r\n"}) {
+        EXPECT_NE(header.find(line), std::string::npos) << line;
+    }
+    ASSERT_EQ(
+        convert("h.bdf", {"--kind", "bdf", "--bdf-encoding", "cp1251", "--baseline-row", "6"}),
+        kExitOk);
+    const std::string bdf = ReadWholeFile(PathOf("h.bdf"));
+    for (const char* line :
+         {"FONT_ASCENT 7\n", "FONT_DESCENT 1\n", "ENCODING 33\n", "BBX 6 8 0 -1\n"}) {
+        EXPECT_NE(bdf.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(convert("i.h", {"--kind", "gfx", "--name", "1x"}), kExitRefused);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("i.h")));
 }
 
 TEST_F(ConvertTest, OutputPolarityFollowsTheLoadedFontUnlessToldOtherwise) {

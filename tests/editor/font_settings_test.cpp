@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "support/test_font.h"
 
 namespace pixmora {
@@ -46,6 +50,39 @@ TEST(FontSettings, IntelHexSwapsNotationForStartAddress) {
     EXPECT_FALSE(IsVisible(ed.win, Ctl::StartAddress));
     EXPECT_TRUE(IsVisible(ed.win, Ctl::Notation));
     EXPECT_TRUE(IsVisible(ed.win, Ctl::NotationLabel));
+}
+
+TEST(FontSettings, EachFirmwareKindShowsItsOwnOptionsOnly) {
+    const struct {
+        const char* kind;
+        std::vector<Ctl> shown;
+    } kinds[] = {
+        {"Заголовок C",
+         {Ctl::ArrayNameLabel, Ctl::ArrayName, Ctl::Art, Ctl::PlacementLabel, Ctl::Placement}},
+        {"Шрифт BDF", {Ctl::BaselineLabel, Ctl::BaselineRow, Ctl::CodePageCodes}},
+        {"Adafruit GFX",
+         {Ctl::ArrayNameLabel, Ctl::ArrayName, Ctl::BaselineLabel, Ctl::BaselineRow,
+          Ctl::GfxStructs}},
+        {"Двоичный файл", {}},
+        {"Data code", {Ctl::Notation, Ctl::NotationLabel}},
+    };
+    const Ctl options[] = {Ctl::ArrayNameLabel, Ctl::ArrayName,     Ctl::Art,
+                           Ctl::PlacementLabel, Ctl::Placement,     Ctl::BaselineLabel,
+                           Ctl::BaselineRow,    Ctl::CodePageCodes, Ctl::GfxStructs,
+                           Ctl::Notation,       Ctl::NotationLabel, Ctl::StartAddress};
+    Editor ed;
+    test::OpenTestFont(ed, 1, kScanVertical1);
+    for (const auto& k : kinds) {
+        ChooseOutputFormat(ed, k.kind);
+        for (const Ctl control : options) {
+            const bool expected =
+                std::find(k.shown.begin(), k.shown.end(), control) != k.shown.end();
+            EXPECT_EQ(IsVisible(ed.win, control), expected)
+                << k.kind << ", control " << static_cast<int>(control);
+        }
+    }
+    EXPECT_EQ(std::vector<std::string>(std::begin(kPlacements), std::end(kPlacements)),
+              (std::vector<std::string>{"нет", "PROGMEM", ".rodata"}));
 }
 
 }  // namespace

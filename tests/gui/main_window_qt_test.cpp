@@ -19,6 +19,7 @@
 #include "gui/params_dialog_view.h"
 #include "gui/pictures.h"
 #include "gui/qt_translation.h"
+#include "io/export_settings.h"
 #include "model/glyph_packing.h"
 
 using namespace pixmora;
@@ -190,6 +191,56 @@ class MainWindowTest : public QObject {
         QCOMPARE(ShownColour(grid, DotIndex(0, 7)), QColor(Qt::yellow));
         QCOMPARE(ShownColour(grid, DotIndex(14, 6)), QColor(Qt::white));
         QCOMPARE(grid->DotAt(grid->DotRect(DotIndex(0, 8)).center()), -1);
+    }
+
+    void firmwareKindsShowTheirOptionsAndTheWindowPassesThemOn() {
+        MainWindow window;
+        window.show();
+        CreateFont(window, 4, kScanHorizontal1);
+        auto* kinds = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        QCOMPARE(kinds->count(), 8);
+        const auto choose = [&](const char* kind) {
+            emit kinds->textActivated(QString::fromUtf8(kind));
+            QApplication::processEvents();
+        };
+        const auto shown = [&](const char* name) {
+            return window.findChild<QWidget*>(QString::fromLatin1(name))->isVisible();
+        };
+        const auto text = [&](const char* name) {
+            QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                return label->text();
+            }
+            return qobject_cast<QAbstractButton*>(widget)->text();
+        };
+        choose("Заголовок C");
+        QVERIFY(shown("ArrayName") && shown("ArtCheck") && shown("PlacementCombo"));
+        QVERIFY(!shown("Combo2") && !shown("BaselineRow"));
+        QCOMPARE(text("ArrayNameLabel"), QStringLiteral("Имя массива"));
+        QCOMPARE(text("ArtCheck"), QStringLiteral("Рисунок символов"));
+        QCOMPARE(text("PlacementLabel"), QStringLiteral("Размещение"));
+        QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("ArrayName")), "lcd_font");
+        window.findChild<QAbstractButton*>(QStringLiteral("ArtCheck"))->click();
+        emit window.findChild<QComboBox*>(QStringLiteral("PlacementCombo"))
+            ->textActivated(QStringLiteral("PROGMEM"));
+        choose("Шрифт BDF");
+        QVERIFY(shown("BaselineRow") && shown("CodePageCheck"));
+        QVERIFY(!shown("ArrayName") && !shown("ArtCheck"));
+        QCOMPARE(text("BaselineLabel"), QStringLiteral("Базовая строка"));
+        QCOMPARE(text("CodePageCheck"), QStringLiteral("Коды Windows-1251"));
+        QTest::keyClicks(window.findChild<QWidget*>(QStringLiteral("BaselineRow")), "19");
+        window.findChild<QAbstractButton*>(QStringLiteral("CodePageCheck"))->click();
+        choose("Adafruit GFX");
+        QVERIFY(shown("ArrayName") && shown("BaselineRow") && shown("GfxStructsCheck"));
+        QCOMPARE(text("GfxStructsCheck"), QStringLiteral("Объявить GFXglyph и GFXfont"));
+        window.findChild<QAbstractButton*>(QStringLiteral("GfxStructsCheck"))->click();
+        const ExportSettings settings = ExportSettingsOf(window.editor().win);
+        QVERIFY(settings.kind == OutputFormat::Gfx);
+        QCOMPARE(settings.arrayName, std::string("lcd_font"));
+        QVERIFY(settings.art && settings.gfxStructs);
+        QVERIFY(settings.placement == FlashPlacement::Progmem);
+        QCOMPARE(settings.baselineRow, std::string("19"));
+        QVERIFY(settings.bdfEncoding == BdfEncoding::CodePage);
     }
 
     void cancellingTheDialogCreatesNothing() {
