@@ -389,5 +389,56 @@ TEST_F(ConvertTest, ABdfFontIsDrawnIntoItsSmallestFormatOrTheOneGiven) {
         << damaged.err;
 }
 
+// A C header or BDF file this program wrote names its format, scan, polarity and codes, so it
+// comes back without recognition (random dots would defeat it) and without parameters given.
+TEST_F(ConvertTest, OwnCHeaderAndBdfComeBackWithoutParametersGiven) {
+    struct Kind {
+        std::vector<std::string> options;
+        bool everyScan;
+    };
+    const std::vector<Kind> kinds = {{{"--kind", "c", "--art"}, true},
+                                     {{"--kind", "bdf", "--bdf-encoding", "cp1251"}, false}};
+    const std::vector<std::string> range = {"--range", "65-150"};
+    for (std::size_t format = 0; format < kCellFormats.size(); ++format) {
+        const std::string hex = RandomHexFont("font.hex", kCellFormats[format].bytesPerChar,
+                                              static_cast<unsigned>(format));
+        for (const Kind& kind : kinds) {
+            for (int scan = 0; scan < kScanCount; ++scan) {
+                if (!ScanOffered(kCellFormats[format].width, scan) ||
+                    (!kind.everyScan && scan != kScanHorizontal1 && scan != kScanVertical2)) {
+                    continue;
+                }
+                for (const char* polarity : {"--out-positive", "--out-negative"}) {
+                    SCOPED_TRACE(std::string(kCellFormats[format].name) + " " + kind.options[1] +
+                                 " scan " + std::to_string(scan) + " " + polarity);
+                    std::vector<std::string> given = {"--format",
+                                                      std::string(kCellFormats[format].name),
+                                                      "--scan", std::to_string(scan)};
+                    std::vector<std::string> part = {"convert", hex, PathOf("part.hex")};
+                    part.insert(part.end(), given.begin(), given.end());
+                    part.insert(part.end(), range.begin(), range.end());
+                    ASSERT_EQ(RunExecutable(part).status, kExitOk);
+
+                    std::vector<std::string> there = {"convert", hex, PathOf("font.out"), polarity};
+                    there.insert(there.end(), given.begin(), given.end());
+                    there.insert(there.end(), range.begin(), range.end());
+                    there.insert(there.end(), kind.options.begin(), kind.options.end());
+                    ASSERT_EQ(RunExecutable(there).status, kExitOk);
+                    const std::string written =
+                        PathOf(kind.options[1] == "c" ? "font.h" : "font.bdf");
+                    std::filesystem::rename(PathOf("font.out"), written);
+
+                    std::vector<std::string> back = {"convert", written, PathOf("back.hex"),
+                                                     "--out-positive"};
+                    back.insert(back.end(), range.begin(), range.end());
+                    const CliRun run = RunExecutable(back);
+                    ASSERT_EQ(run.status, kExitOk) << run.err;
+                    EXPECT_EQ(ReadWholeFile(PathOf("back.hex")), ReadWholeFile(PathOf("part.hex")));
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pixmora::test
