@@ -123,15 +123,10 @@ void MainWindow::AddInspectionDocks() {
     inspector_ = new ByteInspectorDock(editor_, *grid_, this);
     addDockWidget(Qt::BottomDockWidgetArea, preview_);
     addDockWidget(Qt::RightDockWidgetArea, inspector_);
-    // The window opens as it always has, and its fixed layout leaves no room beside it: the panes
-    // come from the menu as windows of their own, which the user may dock.
-    for (QDockWidget* dock :
-         {static_cast<QDockWidget*>(preview_), static_cast<QDockWidget*>(inspector_)}) {
-        dock->setFloating(true);
-        dock->hide();
-    }
-    preview_->resize(900, 180);
-    inspector_->resize(560, 420);
+    // Both start hidden, so the window opens as it always has; shown from "Вид", they dock beside
+    // the scrolled controls, and the user may float them.
+    preview_->hide();
+    inspector_->hide();
     connect(grid_, &DotGridWidget::dotHovered, inspector_, &ByteInspectorDock::PointAt);
     connect(grid_, &DotGridWidget::backgroundHovered, inspector_,
             [this] { inspector_->PointAt(-1); });
