@@ -26,6 +26,7 @@ class InspectionDocksTest : public QObject {
     static void OpenWithPanes(MainWindow& window) {
         test::OpenTestFont(window.editor(), 0, kScanVertical1);
         ResetUndoHistory(window.editor());
+        window.resize(1800, 1100);  // docked panes leave the whole grid in view
         window.show();
         QMenu* view = nullptr;
         for (QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
