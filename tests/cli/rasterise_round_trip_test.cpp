@@ -69,9 +69,9 @@ TEST_F(RasteriseRoundTrip, InfoRecognisesWhatRasteriseDrew) {
         GTEST_SKIP() << "no test font installed";
     }
     std::printf("round trips recognised: %d of %d\n%s", recognised, runs, failures.c_str());
-    // 336 of 532 with the models of the nine first formats (5 x 8 and 8 x 16 have none yet);
-    // bitmap strikes of 13 and 15 rows are not recognised in the cells of 24 x 32 and above.
-    EXPECT_GE(recognised * 100, runs * 60) << failures;
+    // 396 of 532 with the model files of all eleven formats (336 before 5 x 8 and 8 x 16 had
+    // theirs); bitmap strikes of 13 and 15 rows are not recognised in the cells of 24 x 32 and up.
+    EXPECT_GE(recognised * 100, runs * 70) << failures;
 }
 
 }  // namespace
