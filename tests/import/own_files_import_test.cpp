@@ -33,12 +33,13 @@ std::string OwnHeader(const Bytes& bytes, int formatIndex, int scan, bool negati
                                       {"BYTES_PER_CHAR", std::to_string(format.bytesPerChar)},
                                       {"FIRST_CODE", std::to_string(first)},
                                       {"COUNT", std::to_string(count)},
-                                      {"SCAN", "\"" + std::string(scans[scan]) + "\""},
+                                      {"SCAN", std::string("\"") + scans[scan] + "\""},
                                       {"NEGATIVE", negative ? "1" : "0"}}) {
-        text += "#define MY_FONT_" + std::string(name) + " " + value + "\n";
+        text.append("#define MY_FONT_").append(name).append(" ").append(value).append("\n");
     }
-    text += "static const uint8_t my_font[" + std::to_string(bytes.size()) +
-            "] __attribute__((section(\".rodata\"))) = {\n";
+    text.append("static const uint8_t my_font[")
+        .append(std::to_string(bytes.size()))
+        .append("] __attribute__((section(\".rodata\"))) = {\n");
     for (std::size_t k = 0; k < bytes.size(); ++k) {
         if (k % static_cast<std::size_t>(format.bytesPerChar) == 0) {
             text += "    /* 0xC0 'А'\n       #..#\n       .##. */\n   ";
