@@ -15,7 +15,7 @@
 #include "commands/params_dialog.h"
 #include "editor/editor.h"
 #include "editor/startup.h"
-#include "gui/byte_inspector_dock.h"
+#include "gui/byte_pane_dock.h"
 #include "gui/dot_grid_widget.h"
 #include "gui/main_window.h"
 #include "gui/text_preview_dock.h"

@@ -29,7 +29,7 @@
 #include "editor/font_settings.h"
 #include "editor/startup.h"
 #include "editor/window_status.h"
-#include "gui/byte_inspector_dock.h"
+#include "gui/byte_pane_dock.h"
 #include "gui/char_table_widget.h"
 #include "gui/control_names.h"
 #include "gui/dot_grid_widget.h"

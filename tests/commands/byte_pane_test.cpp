@@ -1,6 +1,6 @@
 // The byte inspector: every dot's byte and bit agree with what packing the dot writes, in every
 // format and scan; a typed byte redraws its dots as one undo step; the place text.
-#include "commands/byte_inspector.h"
+#include "commands/byte_pane.h"
 
 #include <gtest/gtest.h>
 

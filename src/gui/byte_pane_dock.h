@@ -4,7 +4,7 @@
 
 #include <QDockWidget>
 
-#include "commands/byte_inspector.h"
+#include "commands/byte_pane.h"
 #include "io/export_size.h"
 
 class QLabel;

@@ -1,4 +1,4 @@
-#include "commands/byte_inspector.h"
+#include "commands/byte_pane.h"
 
 #include <cstdio>
 

@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "editor/undo_history.h"
-#include "gui/byte_inspector_dock.h"
+#include "gui/byte_pane_dock.h"
 #include "gui/dot_grid_widget.h"
 #include "gui/main_window.h"
 #include "gui/text_preview_dock.h"
@@ -127,4 +127,4 @@ class InspectionDocksTest : public QObject {
 };
 
 QTEST_MAIN(InspectionDocksTest)
-#include "inspection_docks_qttest.moc"
+#include "pane_docks_qttest.moc"

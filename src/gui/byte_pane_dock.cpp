@@ -1,4 +1,4 @@
-#include "gui/byte_inspector_dock.h"
+#include "gui/byte_pane_dock.h"
 
 #include <QEvent>
 #include <QHeaderView>
