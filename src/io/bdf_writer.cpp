@@ -33,9 +33,9 @@ std::vector<BdfGlyph> GlyphsOf(const FirmwareFont& font, BdfEncoding encoding) {
     return glyphs;
 }
 
-void AppendLine(std::string& text, std::initializer_list<std::string_view> parts) {
-    AppendParts(text, parts);
-    text += '\n';
+// BDF tools read lines ending in LF.
+void AppendBdfLine(std::string& text, std::initializer_list<std::string_view> parts) {
+    AppendLine(text, parts, "\n");
 }
 
 std::string Quoted(std::string_view value) {
@@ -89,12 +89,12 @@ std::string BdfText(const FirmwareFont& font, const BdfOptions& options) {
     text.reserve(glyphs.size() *
                      static_cast<std::size_t>(font.height * ((font.width + 7) / 8 * 2 + 1) + 100) +
                  1024);
-    AppendLine(text, {"STARTFONT 2.1"});
-    AppendLine(
+    AppendBdfLine(text, {"STARTFONT 2.1"});
+    AppendBdfLine(
         text, {"FONT -Pixmora-", family, "-Medium-R-Normal--", size, "-", pointSize, "-",
                resolution, "-", resolution, "-C-", averageWidth, "-", registry, "-", encodingName});
-    AppendLine(text, {"SIZE ", size, " ", resolution, " ", resolution});
-    AppendLine(text, {"FONTBOUNDINGBOX ", box});
+    AppendBdfLine(text, {"SIZE ", size, " ", resolution, " ", resolution});
+    AppendBdfLine(text, {"FONTBOUNDINGBOX ", box});
     const std::vector<std::string> properties = {
         Concat({"FOUNDRY ", Quoted("Pixmora")}),
         Concat({"FAMILY_NAME ", Quoted(family)}),
@@ -117,29 +117,29 @@ std::string BdfText(const FirmwareFont& font, const BdfOptions& options) {
         Concat({"PIXMORA_SCAN ", Quoted(ScanShortName(font.scan))}),
         Concat({"PIXMORA_NEGATIVE ", std::string(font.negative ? "1" : "0")}),
     };
-    AppendLine(text, {"STARTPROPERTIES ", std::to_string(properties.size())});
+    AppendBdfLine(text, {"STARTPROPERTIES ", std::to_string(properties.size())});
     for (const std::string& property : properties) {
-        AppendLine(text, {property});
+        AppendBdfLine(text, {property});
     }
-    AppendLine(text, {"ENDPROPERTIES"});
-    AppendLine(text, {"CHARS ", std::to_string(glyphs.size())});
+    AppendBdfLine(text, {"ENDPROPERTIES"});
+    AppendBdfLine(text, {"CHARS ", std::to_string(glyphs.size())});
     const std::string swidth =
         Concat({"SWIDTH ", std::to_string(font.width * 1000 / font.height), " 0"});
     const std::string dwidth = Concat({"DWIDTH ", std::to_string(font.width), " 0"});
     for (const BdfGlyph& glyph : glyphs) {
-        AppendLine(text, {"STARTCHAR ", GlyphName(glyph.encoding, options.encoding)});
-        AppendLine(text, {"ENCODING ", std::to_string(glyph.encoding)});
-        AppendLine(text, {swidth});
-        AppendLine(text, {dwidth});
-        AppendLine(text, {"BBX ", box});
-        AppendLine(text, {"BITMAP"});
+        AppendBdfLine(text, {"STARTCHAR ", GlyphName(glyph.encoding, options.encoding)});
+        AppendBdfLine(text, {"ENCODING ", std::to_string(glyph.encoding)});
+        AppendBdfLine(text, {swidth});
+        AppendBdfLine(text, {dwidth});
+        AppendBdfLine(text, {"BBX ", box});
+        AppendBdfLine(text, {"BITMAP"});
         const DotMatrix dots = DrawnDots(font, glyph.index);
         for (int row = 0; row < font.height; ++row) {
             AppendBitmapRow(text, dots, font.width, row);
         }
-        AppendLine(text, {"ENDCHAR"});
+        AppendBdfLine(text, {"ENDCHAR"});
     }
-    AppendLine(text, {"ENDFONT"});
+    AppendBdfLine(text, {"ENDFONT"});
     return text;
 }
 

@@ -13,11 +13,6 @@ namespace {
 constexpr std::size_t kValuesPerLine = 16;
 constexpr std::string_view kIndent = "    ";
 
-void AppendLine(std::string& text, std::initializer_list<std::string_view> parts) {
-    AppendParts(text, parts);
-    text += kLineEnd;
-}
-
 void AppendMacro(std::string& text, const std::string& prefix, std::string_view field,
                  std::string_view value) {
     AppendLine(text, {"#define ", prefix, "_", field, " ", value});

@@ -44,6 +44,12 @@ void AppendParts(std::string& text, std::initializer_list<std::string_view> part
     }
 }
 
+void AppendLine(std::string& text, std::initializer_list<std::string_view> parts,
+                std::string_view end) {
+    AppendParts(text, parts);
+    text += end;
+}
+
 std::string Concat(std::initializer_list<std::string_view> parts) {
     std::string text;
     AppendParts(text, parts);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "io/font_writer.h"
 #include "model/glyph_packing.h"
 
 namespace pixmora {
@@ -26,6 +27,9 @@ struct FirmwareFont {
 // chains of + that begin with a literal, on which GCC 12 at -O3 warns falsely (-Wrestrict).
 void AppendParts(std::string& text, std::initializer_list<std::string_view> parts);
 std::string Concat(std::initializer_list<std::string_view> parts);
+// The parts and a line end: CR LF, as the other exports end their lines, unless told otherwise.
+void AppendLine(std::string& text, std::initializer_list<std::string_view> parts,
+                std::string_view end = kLineEnd);
 
 inline int CharCountOf(const FirmwareFont& font) {
     return static_cast<int>(font.bytes.size()) / font.bytesPerChar;

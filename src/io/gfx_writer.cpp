@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::uint32_t kLargestOffset = 0xFFFF;
 
-void AppendLine(std::string& text, std::initializer_list<std::string_view> parts) {
-    AppendParts(text, parts);
-    text += kLineEnd;
-}
-
 struct DotBox {
     int left;
     int top;
