@@ -68,6 +68,17 @@ std::optional<Table> TableAt(const ElfFile& elf, std::uint64_t offsetField, std:
     return Table{*offset, *entrySize, *count};
 }
 
+// The bytes at `offset` as a segment loaded at `address`; false when the file does not hold them.
+bool AddSegment(const ElfFile& elf, std::uint64_t address, std::uint64_t offset, std::uint64_t size,
+                std::vector<ImageSegment>& segments) {
+    if (!elf.Holds(offset, size)) {
+        return false;
+    }
+    const auto bytes = elf.Bytes(offset, size);
+    segments.push_back({address, offset, {bytes.begin(), bytes.end()}});
+    return true;
+}
+
 // Sections that are loaded and take bytes from the file: code, constants, initialised data.
 std::optional<std::vector<ImageSegment>> SectionSegments(const ElfFile& elf, const Table& table) {
     std::vector<ImageSegment> segments;
@@ -85,11 +96,9 @@ std::optional<std::vector<ImageSegment>> SectionSegments(const ElfFile& elf, con
         if (*type != SHT_PROGBITS || (*flags & SHF_ALLOC) == 0 || *size == 0) {
             continue;
         }
-        if (!elf.Holds(*offset, *size)) {
+        if (!AddSegment(elf, *address, *offset, *size, segments)) {
             return std::nullopt;
         }
-        const auto bytes = elf.Bytes(*offset, *size);
-        segments.push_back({*address, *offset, {bytes.begin(), bytes.end()}});
     }
     return segments;
 }
@@ -109,11 +118,9 @@ std::optional<std::vector<ImageSegment>> ProgramSegments(const ElfFile& elf, con
         if (*type != PT_LOAD || *size == 0) {
             continue;
         }
-        if (!elf.Holds(*offset, *size)) {
+        if (!AddSegment(elf, *address, *offset, *size, segments)) {
             return std::nullopt;
         }
-        const auto bytes = elf.Bytes(*offset, *size);
-        segments.push_back({*address, *offset, {bytes.begin(), bytes.end()}});
     }
     return segments;
 }
