@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,9 +18,12 @@ namespace pixmora {
 
 namespace {
 
-// Small fonts are drawn larger so their dots stay visible; no picture grows past this height.
-constexpr int kPictureHeight = 90;
-constexpr int kMaxDotSize = 3;
+// Small fonts are drawn larger so their dots stay visible; no picture grows past this size.
+constexpr int kPictureHeight = 60;
+constexpr int kPictureWidth = 640;
+constexpr int kMaxDotSize = 2;
+// The list is as wide as its columns, up to this.
+constexpr int kMaxListWidth = 1300;
 
 QPixmap PictureOf(const PixelImage& picture) {
     if (picture.width <= 0 || picture.height <= 0) {
@@ -27,7 +31,8 @@ QPixmap PictureOf(const PixelImage& picture) {
     }
     const QImage image(picture.pixels.data(), picture.width, picture.height, picture.width,
                        QImage::Format_Grayscale8);
-    const int dotSize = std::clamp(kPictureHeight / picture.height, 1, kMaxDotSize);
+    const int dotSize = std::clamp(
+        std::min(kPictureHeight / picture.height, kPictureWidth / picture.width), 1, kMaxDotSize);
     return QPixmap::fromImage(image.scaled(picture.width * dotSize, picture.height * dotSize));
 }
 
@@ -67,10 +72,10 @@ FoundFontDialogView::FoundFontDialogView(QWidget* parent, const FoundFontList& l
     if (!list.rows.empty()) {
         table_->selectRow(0);
     }
-    table_->setMinimumWidth(std::min(table_->horizontalHeader()->length() +
-                                         table_->verticalHeader()->width() +
-                                         2 * table_->frameWidth() + 24,
-                                     1200));
+    table_->setMinimumWidth(std::min(
+        table_->horizontalHeader()->length() + table_->verticalHeader()->sizeHint().width() +
+            table_->verticalScrollBar()->sizeHint().width() + 2 * table_->frameWidth(),
+        kMaxListWidth));
 
     open_ = new QPushButton(QString::fromUtf8(kFoundOpenButton), this);
     open_->setDefault(true);
