@@ -11,7 +11,7 @@
 #include "commands/found_font_rows.h"
 #include "editor/editor.h"
 #include "editor/startup.h"
-#include "import/finder_models.h"
+#include "import/recognition_models.h"
 
 namespace pixmora::cli {
 
@@ -91,7 +91,8 @@ int RunFind(const FindOptions& options, CliHost& host, std::ostream& out) {
         host.Tell(read.error);
         return kExitFailed;
     }
-    const FinderModels models = ReadFinderModels(ModelPlacesOf(options.modelDir, host), host);
+    const RecognitionModels models =
+        ReadRecognitionModels(ModelPlacesOf(options.modelDir, host), host);
     if (models.failure) {
         host.Tell(*models.failure);
         return kExitFailed;

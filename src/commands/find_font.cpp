@@ -8,8 +8,8 @@
 #include "editor/tool_state.h"
 #include "editor/window_status.h"
 #include "import/confirm_import.h"
-#include "import/finder_models.h"
 #include "import/import_font.h"
+#include "import/recognition_models.h"
 
 namespace pixmora {
 
@@ -60,7 +60,7 @@ void FindFontInImage(Editor& ed, Host& host) {
         TellFailure(host, read.error);
         return;
     }
-    const FinderModels models = ReadFinderModels(FindModelPlaces(host), host);
+    const RecognitionModels models = ReadRecognitionModels(FindModelPlaces(host), host);
     if (models.failure) {
         TellFailure(host, *models.failure);
         return;

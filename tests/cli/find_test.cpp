@@ -22,24 +22,34 @@ namespace {
 
 class FindCommand : public CliTest {};
 
-TEST_F(FindCommand, ListsAndExtractsADrawnFontInAnImage) {
-    PIXMORA_NEEDS_FONT(kDejaVuMono);
-    ASSERT_EQ(RunInProcess({"rasterise", kDejaVuMono, PathOf("f.fnt"), "--format", "8 x 8"}).status,
-              cli::kExitOk);
+// DejaVu Sans Mono drawn by rasterise as an 8 x 8 font into `fontPath`, laid `at` bytes into
+// `size` random bytes that go to `imagePath`.
+void WriteImageWithDrawnFont(const std::string& fontPath, const std::string& imagePath,
+                             const std::vector<std::string>& drawOptions, std::size_t size,
+                             std::size_t at) {
+    std::vector<std::string> draw{"rasterise", kDejaVuMono, fontPath, "--format", "8 x 8"};
+    draw.insert(draw.end(), drawOptions.begin(), drawOptions.end());
+    ASSERT_EQ(RunInProcess(draw).status, cli::kExitOk);
     FakeHost host;
     std::vector<std::uint8_t> font(kFontBytes, 0);
-    const ReadResult read = ReadFontFile(PathOf("f.fnt"), font, false, host);
+    const ReadResult read = ReadFontFile(fontPath, font, false, host);
     ASSERT_FALSE(read.failure || read.ImportAborted);
     font.resize(static_cast<std::size_t>(read.LastIndexRead + 1));
     std::mt19937 random(3);
-    std::vector<std::uint8_t> image(6000);
+    std::vector<std::uint8_t> image(size);
     for (auto& byte : image) {
         byte = static_cast<std::uint8_t>(random());
     }
-    image.insert(image.begin() + 3000, font.begin(), font.end());
-    std::ofstream(PathOf("image.bin"), std::ios::binary)
+    image.insert(image.begin() + static_cast<std::ptrdiff_t>(at), font.begin(), font.end());
+    std::ofstream(imagePath, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()),
                static_cast<std::streamsize>(image.size()));
+}
+
+TEST_F(FindCommand, ListsAndExtractsADrawnFontInAnImage) {
+    PIXMORA_NEEDS_FONT(kDejaVuMono);
+    ASSERT_NO_FATAL_FAILURE(
+        WriteImageWithDrawnFont(PathOf("f.fnt"), PathOf("image.bin"), {}, 6000, 3000));
 
     const CliRun listed = RunInProcess({"find", PathOf("image.bin"), "--json"});
     ASSERT_EQ(listed.status, cli::kExitOk) << listed.err;
@@ -139,24 +149,8 @@ TEST_P(FindExtractKind, WritesWhatConvertWritesOfTheFont) {
     PIXMORA_NEEDS_FONT(kDejaVuMono);
     // Against the left edge: the finder places a table whose glyphs begin with a blank column one
     // byte late.
-    ASSERT_EQ(RunInProcess({"rasterise", kDejaVuMono, PathOf("f.fnt"), "--format", "8 x 8",
-                            "--offset", "-1"})
-                  .status,
-              cli::kExitOk);
-    FakeHost host;
-    std::vector<std::uint8_t> font(kFontBytes, 0);
-    const ReadResult read = ReadFontFile(PathOf("f.fnt"), font, false, host);
-    ASSERT_FALSE(read.failure || read.ImportAborted);
-    font.resize(static_cast<std::size_t>(read.LastIndexRead + 1));
-    std::mt19937 random(11);
-    std::vector<std::uint8_t> image(3000);
-    for (auto& byte : image) {
-        byte = static_cast<std::uint8_t>(random());
-    }
-    image.insert(image.begin() + 1000, font.begin(), font.end());
-    std::ofstream(PathOf("image.bin"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()),
-               static_cast<std::streamsize>(image.size()));
+    ASSERT_NO_FATAL_FAILURE(WriteImageWithDrawnFont(PathOf("f.fnt"), PathOf("image.bin"),
+                                                    {"--offset", "-1"}, 3000, 1000));
 
     const std::string kind = GetParam();
     const CliRun extracted = RunInProcess(

@@ -1,9 +1,9 @@
-#include "import/finder_models.h"
+#include "import/recognition_models.h"
 
 namespace pixmora {
 
-FinderModels ReadFinderModels(const ModelPlaces& places, Host& host) {
-    FinderModels models;
+RecognitionModels ReadRecognitionModels(const ModelPlaces& places, Host& host) {
+    RecognitionModels models;
     for (int n = 0; n < kFormatCount; ++n) {
         auto file = ReadModelForRecognition(places, n, host);
         if (file->failure) {
