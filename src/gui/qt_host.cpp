@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <memory>
 
 #include "editor/editor.h"
@@ -140,14 +141,18 @@ bool QtHost::RunWithProgress(const std::string& text, const ProgressWork& work) 
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
-    // The pointer stays an arrow over the dialog so that its cancel button looks pressable.
-    dialog.setCursor(Qt::ArrowCursor);
     QObject::connect(&dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
+    // What the work throws (out of memory on a large image) is thrown again here, on this thread.
+    std::exception_ptr failure;
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        work([&](double share) {
-            done = static_cast<int>(std::clamp(share, 0.0, 1.0) * kSteps);
-            return !cancelled;
-        });
+        try {
+            work([&](double share) {
+                done = static_cast<int>(std::clamp(share, 0.0, 1.0) * kSteps);
+                return !cancelled;
+            });
+        } catch (...) {
+            failure = std::current_exception();
+        }
     }));
     QEventLoop loop;
     QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
@@ -158,6 +163,9 @@ bool QtHost::RunWithProgress(const std::string& text, const ProgressWork& work) 
     worker->start();
     loop.exec();
     worker->wait();
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
     return !cancelled;
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <atomic>
+#include <stdexcept>
 
 #include "commands/found_font_rows.h"
 #include "gui/found_font_dialog_view.h"
@@ -128,6 +129,16 @@ class FoundFontDialogTest : public QObject {
         });
         QVERIFY(!finished);
         QVERIFY(stopped);
+    }
+
+    // What the work throws on its thread reaches the caller of the host.
+    void aFailureOfTheWorkIsThrownToTheCaller() {
+        QWidget window;
+        QtHost host(&window);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 host.RunWithProgress("Поиск", [](const ProgressReport&) {
+                                     throw std::runtime_error("out of memory");
+                                 }));
     }
 };
 
