@@ -29,6 +29,9 @@ class QuietHost : public Host {
                                            std::size_t preselected) override {
         return preselected;
     }
+    std::optional<std::size_t> ChooseFoundFont(const FoundFontList&) override {
+        return std::nullopt;
+    }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return {}; }
     std::string UserDataDir() override { return {}; }

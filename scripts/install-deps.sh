@@ -16,6 +16,8 @@ packages=(
     xfonts-base xfonts-mplus xfonts-cronyx-75dpi xfonts-cronyx-misc xfonts-terminus
     console-setup-linux fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-freefont-ttf
     fonts-spleen fonts-noto-mono
+    # A small AVR firmware is compiled with a font of ours, and the font finder looks for it.
+    gcc-avr avr-libc binutils-avr
 )
 
 missing=()

@@ -70,6 +70,10 @@ std::optional<std::size_t> CliHost::ChooseArray(const std::vector<ArrayListing>&
     return std::nullopt;
 }
 
+std::optional<std::size_t> CliHost::ChooseFoundFont(const FoundFontList& /*list*/) {
+    return std::nullopt;
+}
+
 void CliHost::SetBusy(bool /*busy*/) {}
 
 std::string CliHost::ProgramDir() {

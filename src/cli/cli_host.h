@@ -33,6 +33,7 @@ class CliHost : public Host {
     // The array named by --array, else the one preselected; nothing when no array has that name.
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
                                            std::size_t preselected) override;
+    std::optional<std::size_t> ChooseFoundFont(const FoundFontList& list) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
     // From the environment, as the editor finds it.

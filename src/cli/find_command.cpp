@@ -2,82 +2,38 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "cli/cli_host.h"
 #include "cli/exit_codes.h"
 #include "cli/load_font.h"
+#include "commands/find_font.h"
+#include "commands/found_font_rows.h"
 #include "editor/editor.h"
 #include "editor/startup.h"
-#include "import/import_font.h"
-#include "io/font_reader.h"
-#include "io/model_places.h"
+#include "import/recognition_models.h"
 
 namespace pixmora::cli {
 
 namespace {
 
-std::string Hex(std::uint64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%08llX", static_cast<unsigned long long>(value));
-    return text;
-}
-
-// Where the table's first byte lies: in the file, and in the device's memory.
-struct TablePlace {
-    std::uint64_t fileOffset;
-    std::uint64_t address;
-};
-
-TablePlace PlaceOf(const FirmwareImage& image, const FoundFont& found) {
-    const ImageSegment& segment = image.segments.at(found.segment);
-    const auto within = static_cast<std::uint64_t>(found.TablePosition());
-    // A HEX segment's bytes are spread over text lines: the address is what locates them.
-    const std::uint64_t fileOffset =
-        image.kind == ImageKind::IntelHex ? segment.fileOffset : segment.fileOffset + within;
-    return {fileOffset, segment.address + within};
-}
-
 std::string ListLine(const FirmwareImage& image, const FoundFont& found, int number) {
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.formatIndex)];
-    const TablePlace place = PlaceOf(image, found);
+    const TablePlace place = PlaceOfTable(image, found);
     char score[16];
     std::snprintf(score, sizeof score, "%.3f", static_cast<double>(found.score));
     std::string line = std::to_string(number) + ". ";
-    if (image.kind != ImageKind::IntelHex) {
-        line += "offset " + Hex(place.fileOffset) + ", ";
+    if (ShowsOffset(image.kind)) {
+        line += "offset " + HexPlace(place.fileOffset) + ", ";
     }
-    if (image.kind != ImageKind::Binary) {
-        line += "address " + Hex(place.address) + ", ";
+    if (ShowsAddress(image.kind)) {
+        line += "address " + HexPlace(place.address) + ", ";
     }
     return line + std::string(format.name) + ", scan " + std::to_string(found.scan) + " (" +
            std::string(kScanNames[static_cast<std::size_t>(found.scan)].report) + "), " +
            (found.negative ? "negative" : "positive") + ", codes " +
            std::to_string(found.firstCode) + ".." + std::to_string(found.lastCode) + ", " +
            std::to_string(found.glyphCount) + " glyphs, score " + score;
-}
-
-// The model files of every format, or what went wrong.
-struct Models {
-    std::vector<std::unique_ptr<ModelFileData>> files;
-    ModelBytes bytes;
-    std::optional<std::string> failure;
-    bool aborted = false;
-};
-
-Models ReadModels(const std::optional<std::string>& modelDir, CliHost& host) {
-    Models models;
-    const ModelPlaces places = ModelPlacesOf(modelDir, host);
-    for (int n = 0; n < kFormatCount; ++n) {
-        auto file = ReadModelForRecognition(places, n, host);
-        if (file->failure) {
-            models.failure = file->failure;
-            return models;
-        }
-        models.aborted = models.aborted || file->ImportAborted;
-        models.bytes[static_cast<std::size_t>(n)] = file->ModelBuffer;
-        models.files.push_back(std::move(file));
-    }
-    return models;
 }
 
 int Extract(const FindOptions& options, const FirmwareImage& image,
@@ -88,11 +44,9 @@ int Extract(const FindOptions& options, const FirmwareImage& image,
         return kExitRefused;
     }
     const FoundFont& table = found[static_cast<std::size_t>(number - 1)];
-    std::vector<std::uint8_t> bytes = ExtractFont(image, table);
     const auto ed = std::make_unique<Editor>();
     StartUp(*ed);
-    LoadFontData(*ed, {table.formatIndex, table.scan, table.negative}, bytes, false,
-                 ImportDecision::Load);
+    OpenFoundFont(*ed, image, table);
     return WriteOutput(*ed, options.out, host);
 }
 
@@ -100,14 +54,14 @@ int Extract(const FindOptions& options, const FirmwareImage& image,
 
 nlohmann::ordered_json FoundJson(const FirmwareImage& image, const FoundFont& found, int number) {
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.formatIndex)];
-    const TablePlace place = PlaceOf(image, found);
+    const TablePlace place = PlaceOfTable(image, found);
     nlohmann::ordered_json json;
     json["number"] = number;
     json["segment"] = found.segment;
-    if (image.kind != ImageKind::IntelHex) {
+    if (ShowsOffset(image.kind)) {
         json["offset"] = place.fileOffset;
     }
-    if (image.kind != ImageKind::Binary) {
+    if (ShowsAddress(image.kind)) {
         json["address"] = place.address;
     }
     json["format"] = std::string(format.name);
@@ -137,7 +91,8 @@ int RunFind(const FindOptions& options, CliHost& host, std::ostream& out) {
         host.Tell(read.error);
         return kExitFailed;
     }
-    const Models models = ReadModels(options.modelDir, host);
+    const RecognitionModels models =
+        ReadRecognitionModels(ModelPlacesOf(options.modelDir, host), host);
     if (models.failure) {
         host.Tell(*models.failure);
         return kExitFailed;

@@ -1,5 +1,6 @@
 #include "commands/commands.h"
 
+#include "commands/find_font.h"
 #include "commands/font_commands.h"
 #include "commands/from_font.h"
 #include "commands/new_font.h"
@@ -36,6 +37,9 @@ void RunCommand(Editor& ed, Host& host, Ctl button) {
             break;
         case Ctl::FromFont:
             DrawFontFromFile(ed, host);
+            break;
+        case Ctl::FindFont:
+            FindFontInImage(ed, host);
             break;
         case Ctl::ClearChar:
             ClearCurrentChar(ed, host);

@@ -2,6 +2,7 @@
 
 #include "commands/char_selection.h"
 #include "commands/commands.h"
+#include "commands/find_font.h"
 #include "editor/editor.h"
 
 namespace pixmora {
@@ -13,6 +14,7 @@ constexpr int kTableColumns = 16;
 constexpr std::array kFileItems{
     MenuItem{MenuCommand::New, "Создать", {"Ctrl+N", nullptr}},
     MenuItem{MenuCommand::Import, "Импортировать…", {"Ctrl+O", nullptr}},
+    MenuItem{MenuCommand::FindFont, kFindFontCaption, {nullptr, nullptr}},
     MenuItem{MenuCommand::Save, "Сохранить…", {"Ctrl+S", nullptr}},
     MenuItem{MenuCommand::FromFont, "Из шрифта…", {nullptr, nullptr}},
     MenuItem{MenuCommand::Exit, "Выход", {"Ctrl+Q", nullptr}, true},
@@ -64,6 +66,8 @@ std::optional<Ctl> ButtonOfMenuCommand(MenuCommand command) {
             return Ctl::Save;
         case MenuCommand::FromFont:
             return Ctl::FromFont;
+        case MenuCommand::FindFont:
+            return Ctl::FindFont;
         case MenuCommand::Undo:
             return Ctl::Undo;
         case MenuCommand::Redo:

@@ -16,6 +16,7 @@ class Host;
 enum class MenuCommand {
     New,
     Import,
+    FindFont,
     Save,
     FromFont,
     Exit,

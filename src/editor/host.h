@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "editor/found_font_list.h"
 #include "editor/from_font_choice.h"
 #include "editor/params_choice.h"
 #include "model/formats.h"
@@ -14,6 +16,11 @@
 namespace pixmora {
 
 struct Editor;
+
+// Long work on a worker: it reports the share done (0..1) through the callback it is given, which
+// answers false once the user has asked to stop.
+using ProgressReport = std::function<bool(double)>;
+using ProgressWork = std::function<void(const ProgressReport&)>;
 
 enum class MsgIcon { None, Information, Exclamation };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
@@ -59,6 +66,15 @@ class Host {
     // first. Nothing when cancelled.
     virtual std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
                                                    std::size_t preselected) = 0;
+    // The candidate of a firmware search to open as the font; nothing when cancelled.
+    virtual std::optional<std::size_t> ChooseFoundFont(const FoundFontList& list) = 0;
+    // Runs the work with `text`, a progress bar and a cancel button shown, the window answering
+    // meanwhile; false when the user cancelled. A host without a window runs it in place.
+    virtual bool RunWithProgress(const std::string& text, const ProgressWork& work) {
+        (void)text;
+        work([](double) { return true; });
+        return true;
+    }
     // The model-file dialog is not modal: this only opens it.
     virtual void OpenModelDialog(Editor& ed) = 0;
 

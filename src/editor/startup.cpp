@@ -23,6 +23,7 @@ void StartUp(Editor& ed) {
     SetVisible(ed.win, Ctl::New, true);
     SetVisible(ed.win, Ctl::Import, true);
     SetVisible(ed.win, Ctl::FromFont, true);
+    SetVisible(ed.win, Ctl::FindFont, true);
     ed.win.negative = false;
     ed.win.incompleteSet = false;
     ed.win.movie = 0;

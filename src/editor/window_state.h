@@ -14,6 +14,7 @@ enum class Ctl : std::size_t {
     New,                 // "Создать"
     Import,              // "Импортировать"
     FromFont,            // "Из шрифта…"
+    FindFont,            // "Найти шрифт…"
     ClearChar,           // clear the character cell
     DeleteFont,          // "Удалить шрифт"
     Save,                // "Сохранить"

@@ -18,6 +18,7 @@ inline constexpr std::array<ControlObjectName, kCtlCount> kControlNames{{
     {Ctl::New, "Command1"},
     {Ctl::Import, "Command2"},
     {Ctl::FromFont, "FromFontButton"},  // a control of this program alone
+    {Ctl::FindFont, "FindFontButton"},  // a control of this program alone
     {Ctl::ClearChar, "Command3"},
     {Ctl::DeleteFont, "Command4"},
     {Ctl::Save, "Command5"},

@@ -24,6 +24,7 @@
 
 #include "commands/char_selection.h"
 #include "commands/commands.h"
+#include "commands/find_font.h"
 #include "commands/from_font.h"
 #include "editor/exit_check.h"
 #include "editor/font_settings.h"
@@ -191,6 +192,9 @@ QGroupBox* MainWindow::BuildInputGroup() {
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(TextButton(Ctl::New, QStringLiteral("Создать")));
     layout->addWidget(TextButton(Ctl::Import, QStringLiteral("Импортировать")));
+    QAbstractButton* findFont = TextButton(Ctl::FindFont, QString::fromUtf8(kFindFontCaption));
+    findFont->setToolTip(QString::fromUtf8(kFindFontTip));
+    layout->addWidget(findFont);
     QAbstractButton* fromFont = TextButton(Ctl::FromFont, QString::fromUtf8(kFromFontCaption));
     fromFont->setToolTip(QString::fromUtf8(kFromFontTip));
     layout->addWidget(fromFont);

@@ -2,12 +2,20 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <memory>
 
 #include "editor/editor.h"
 #include "gui/array_dialog_view.h"
 #include "gui/enlarge_dialog_view.h"
 #include "gui/file_dialog_view.h"
+#include "gui/found_font_dialog_view.h"
 #include "gui/from_font_dialog_view.h"
 #include "gui/model_dialog_view.h"
 #include "gui/params_dialog_view.h"
@@ -115,6 +123,42 @@ void QtHost::OpenModelDialog(Editor& ed) {
 std::optional<std::size_t> QtHost::ChooseArray(const std::vector<ArrayListing>& arrays,
                                                std::size_t preselected) {
     return RunArrayDialogView(parent_, arrays, preselected);
+}
+
+std::optional<std::size_t> QtHost::ChooseFoundFont(const FoundFontList& list) {
+    return RunFoundFontDialogView(parent_, list);
+}
+
+// The work runs on a thread of its own while this thread keeps the window painted and the cancel
+// button pressable; the worker learns of a cancel at its next report.
+bool QtHost::RunWithProgress(const std::string& text, const ProgressWork& work) {
+    constexpr int kSteps = 1000;
+    std::atomic<int> done{0};
+    std::atomic<bool> cancelled{false};
+    QProgressDialog dialog(ToQt(text), QStringLiteral("Отмена"), 0, kSteps, parent_);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(0);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    // The pointer stays an arrow over the dialog so that its cancel button looks pressable.
+    dialog.setCursor(Qt::ArrowCursor);
+    QObject::connect(&dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        work([&](double share) {
+            done = static_cast<int>(std::clamp(share, 0.0, 1.0) * kSteps);
+            return !cancelled;
+        });
+    }));
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &dialog, [&] { dialog.setValue(done); });
+    timer.start(50);
+    dialog.show();
+    worker->start();
+    loop.exec();
+    worker->wait();
+    return !cancelled;
 }
 
 void QtHost::FollowModelButton(const Editor& ed) {

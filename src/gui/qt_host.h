@@ -33,6 +33,8 @@ class QtHost : public Host {
     void OpenModelDialog(Editor& ed) override;
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
                                            std::size_t preselected) override;
+    std::optional<std::size_t> ChooseFoundFont(const FoundFontList& list) override;
+    bool RunWithProgress(const std::string& text, const ProgressWork& work) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override;
     std::string UserDataDir() override;

@@ -7,6 +7,7 @@
 
 #include "editor/host.h"
 #include "import/confirm_import.h"
+#include "import/recognition_models.h"
 #include "import/table_recognition.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
@@ -62,18 +63,13 @@ FontRecognition RecogniseFont(const std::string& path, const ModelPlaces& places
         return result;
     }
 
-    std::vector<std::unique_ptr<ModelFileData>> models;
-    std::array<std::span<const std::uint8_t>, kFormatCount> modelBytes;
-    for (int n = 0; n < kFormatCount; ++n) {
-        auto model = ReadModelForRecognition(places, n, host);
-        if (model->failure) {
-            result.failure = model->failure;
-            return result;
-        }
-        result.ImportAborted = result.ImportAborted || model->ImportAborted;
-        modelBytes[static_cast<std::size_t>(n)] = model->ModelBuffer;
-        models.push_back(std::move(model));
+    const RecognitionModels models = ReadRecognitionModels(places, host);
+    if (models.failure) {
+        result.failure = models.failure;
+        return result;
     }
+    result.ImportAborted = result.ImportAborted || models.aborted;
+    const auto& modelBytes = models.bytes;
     if (result.table) {
         std::vector<std::uint8_t> placed;
         result.found = RecogniseTable(*result.table, modelBytes, placed);

@@ -10,12 +10,13 @@ namespace pixmora {
 namespace {
 
 constexpr MenuCommand kAllCommands[] = {
-    MenuCommand::New,         MenuCommand::Import,      MenuCommand::Save,
-    MenuCommand::FromFont,    MenuCommand::Exit,        MenuCommand::Undo,
-    MenuCommand::Redo,        MenuCommand::ClearChar,   MenuCommand::CopyChar,
-    MenuCommand::ChangeScan,  MenuCommand::Enlarge,     MenuCommand::CreateModel,
-    MenuCommand::DeleteFont,  MenuCommand::ZoomIn,      MenuCommand::ZoomOut,
-    MenuCommand::FitToWindow, MenuCommand::TableGlyphs, MenuCommand::About,
+    MenuCommand::New,         MenuCommand::Import,      MenuCommand::FindFont,
+    MenuCommand::Save,        MenuCommand::FromFont,    MenuCommand::Exit,
+    MenuCommand::Undo,        MenuCommand::Redo,        MenuCommand::ClearChar,
+    MenuCommand::CopyChar,    MenuCommand::ChangeScan,  MenuCommand::Enlarge,
+    MenuCommand::CreateModel, MenuCommand::DeleteFont,  MenuCommand::ZoomIn,
+    MenuCommand::ZoomOut,     MenuCommand::FitToWindow, MenuCommand::TableGlyphs,
+    MenuCommand::About,
 };
 
 TEST(MenuCommandsTest, EveryCommandIsInTheMenuBarOnce) {
@@ -32,10 +33,10 @@ TEST(MenuCommandsTest, EveryCommandIsInTheMenuBarOnce) {
 
 // The items that stand for a button.
 constexpr MenuCommand kButtonCommands[] = {
-    MenuCommand::New,         MenuCommand::Import,     MenuCommand::Save,
-    MenuCommand::FromFont,    MenuCommand::Undo,       MenuCommand::Redo,
-    MenuCommand::ClearChar,   MenuCommand::ChangeScan, MenuCommand::Enlarge,
-    MenuCommand::CreateModel, MenuCommand::DeleteFont,
+    MenuCommand::New,     MenuCommand::Import,      MenuCommand::FindFont,
+    MenuCommand::Save,    MenuCommand::FromFont,    MenuCommand::Undo,
+    MenuCommand::Redo,    MenuCommand::ClearChar,   MenuCommand::ChangeScan,
+    MenuCommand::Enlarge, MenuCommand::CreateModel, MenuCommand::DeleteFont,
 };
 
 TEST(MenuCommandsTest, OnlyTheButtonItemsHaveAButton) {

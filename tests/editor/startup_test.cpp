@@ -7,13 +7,14 @@
 namespace pixmora {
 namespace {
 
-TEST(StartUp, OffersOnlyCreateImportAndFromFontWithTheTableLocked) {
+TEST(StartUp, OffersOnlyCreateImportFromFontAndFindFontWithTheTableLocked) {
     Editor ed;
     StartUp(ed);
     for (std::size_t control = 0; control < kCtlCount; ++control) {
         const bool expected = control == static_cast<std::size_t>(Ctl::New) ||
                               control == static_cast<std::size_t>(Ctl::Import) ||
-                              control == static_cast<std::size_t>(Ctl::FromFont);
+                              control == static_cast<std::size_t>(Ctl::FromFont) ||
+                              control == static_cast<std::size_t>(Ctl::FindFont);
         EXPECT_EQ(ed.win.visible[control], expected) << "control " << control;
     }
     EXPECT_TRUE(ed.table.locked);

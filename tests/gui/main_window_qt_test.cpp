@@ -131,7 +131,7 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void startUpOffersOnlyCreateImportAndFromFont() {
+    void startUpOffersOnlyCreateImportFromFontAndFindFont() {
         MainWindow window;
         Show(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Редактор знакогенератора"));
@@ -143,7 +143,9 @@ class MainWindowTest : public QObject {
         }
         shown.sort();
         QCOMPARE(shown, (QStringList{QStringLiteral("Из шрифта…"), QStringLiteral("Импортировать"),
-                                     QStringLiteral("Создать")}));
+                                     QStringLiteral("Найти шрифт…"), QStringLiteral("Создать")}));
+        QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("FindFontButton"))->toolTip(),
+                 QStringLiteral("Найти таблицу шрифта в образе прошивки"));
         QCOMPARE(window.findChild<QAbstractButton*>(QStringLiteral("FromFontButton"))->toolTip(),
                  QStringLiteral("Нарисовать знаки из файла шрифта или установленного шрифта"));
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("OutputFrame"))->isVisible());
@@ -434,7 +436,7 @@ class MainWindowTest : public QObject {
                 ++compared;
             }
         }
-        QCOMPARE(compared, 11);  // every button item is offered with a drawn font open
+        QCOMPARE(compared, 12);  // every button item is offered with a drawn font open
     }
 
     void secondShortcutsReachTheSameCommand() {

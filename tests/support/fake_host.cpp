@@ -77,6 +77,25 @@ std::optional<std::size_t> FakeHost::ChooseArray(const std::vector<ArrayListing>
     return TakeFront(arrayChoices, "array choice", std::optional<std::size_t>{});
 }
 
+std::optional<std::size_t> FakeHost::ChooseFoundFont(const FoundFontList& list) {
+    busyDialogs += busyDepth > 0 ? 1 : 0;
+    foundLists.push_back(list);
+    return TakeFront(foundChoices, "found-font list", std::optional<std::size_t>{});
+}
+
+bool FakeHost::RunWithProgress(const std::string& text, const ProgressWork& work) {
+    progressTexts.push_back(text);
+    progressBusy += busyDepth > 0 ? 1 : 0;
+    int reports = 0;
+    bool cancelled = false;
+    work([&](double) {
+        cancelled = cancelled || (cancelAfterReports && reports >= *cancelAfterReports);
+        ++reports;
+        return !cancelled;
+    });
+    return !cancelled;
+}
+
 void FakeHost::SetBusy(bool busy) {
     busyDepth += busy ? 1 : -1;
     ++busyCalls;

@@ -37,6 +37,10 @@ class FakeHost : public Host {
     // empty and takePreselected is set, the preselected array is taken.
     std::deque<std::optional<std::size_t>> arrayChoices;
     bool takePreselected = false;
+    // Answers of the found-font list, used in order; nothing means "cancelled".
+    std::deque<std::optional<std::size_t>> foundChoices;
+    // The progress reports after which the user cancels long work; never when unset.
+    std::optional<int> cancelAfterReports;
     std::string programDir = ".";
     std::string userDataDir;  // none unless a test gives one
 
@@ -48,6 +52,9 @@ class FakeHost : public Host {
         std::size_t preselected;
     };
     std::vector<ArrayRequest> arrayRequests;
+    std::vector<FoundFontList> foundLists;
+    std::vector<std::string> progressTexts;  // of every long work, in order
+    int progressBusy = 0;                    // long work run while the busy pointer was up
     int busyDepth = 0;
     int busyCalls = 0;
     int busyDialogs = 0;  // modal dialogs run while the busy pointer was up
@@ -63,6 +70,8 @@ class FakeHost : public Host {
     void OpenModelDialog(Editor& ed) override;
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>& arrays,
                                            std::size_t preselected) override;
+    std::optional<std::size_t> ChooseFoundFont(const FoundFontList& list) override;
+    bool RunWithProgress(const std::string& text, const ProgressWork& work) override;
     void SetBusy(bool busy) override;
     std::string ProgramDir() override { return programDir; }
     std::string UserDataDir() override { return userDataDir; }
