@@ -10,6 +10,7 @@
 #include "cli/load_font.h"
 #include "import/confirm_import.h"
 #include "import/recognise_font.h"
+#include "import/runner_up.h"
 #include "model/formats.h"
 
 namespace pixmora::cli {
@@ -56,6 +57,19 @@ nlohmann::ordered_json SourceJson(const SourceTable& table) {
     return source;
 }
 
+// The second-best trial, so that a script sees how close the call was; null when none scored.
+nlohmann::ordered_json RunnerUpJson(const Recognition& found) {
+    const auto second = RunnerUp(found);
+    if (!second) {
+        return nullptr;
+    }
+    const Candidate& trial = second->candidate;
+    return {{"format", std::string(kCellFormats[static_cast<std::size_t>(trial.formatIndex)].name)},
+            {"scan", trial.scan},
+            {"negative", trial.negative},
+            {"score", ShortestDecimal(second->score)}};
+}
+
 }  // namespace
 
 nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& recognition) {
@@ -82,6 +96,7 @@ nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& 
     if (!scored) {
         info["coverage"] = none;
         info["products"] = none;
+        info["runner_up"] = none;
         return info;
     }
     const TrialScores& trial =
@@ -95,6 +110,7 @@ nlohmann::ordered_json InfoJson(const std::string& file, const FontRecognition& 
     }
     info["coverage"] = coverage;
     info["products"] = products;
+    info["runner_up"] = RunnerUpJson(found);
     return info;
 }
 

@@ -15,36 +15,9 @@ namespace pixmora {
 
 namespace reader {
 
-LineRead NextLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) {
-        return in.bad() ? LineRead::Error : LineRead::End;
-    }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    return LineRead::Line;
-}
-
-bool SinkFull(const ByteSink& sink) {
-    return sink.next >= std::min(sink.bytes.size(), static_cast<std::size_t>(kFontDataCapacity));
-}
-
-void StoreByte(ByteSink& sink, std::uint8_t value) {
-    sink.bytes[sink.next++] = sink.negative ? static_cast<std::uint8_t>(255 - value) : value;
-}
-
 void ShowSyntaxError(Host& host, std::string_view stopped) {
     host.Message(std::string(kSyntaxError) + std::string(stopped), kDefaultTitle, MsgIcon::None,
                  MsgButtons::Ok);
-}
-
-int HexPairValue(std::string_view pair) {
-    if (pair.size() != 2) {
-        return -1;
-    }
-    const int high = HexDigitValue(pair[0]);
-    const int low = HexDigitValue(pair[1]);
-    return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
 }  // namespace reader

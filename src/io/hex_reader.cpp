@@ -39,10 +39,11 @@ std::optional<unsigned> RecordSum(std::string_view line) {
 ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host) {
     ReadResult result;
     bool checksumError = false;
-    std::string line;
+    LineReader lines(in);
+    std::string_view line;
     int lineNumber = 0;
     while (true) {
-        const LineRead read = NextLine(in, line);
+        const LineRead read = lines.Next(line);
         if (read != LineRead::Line) {
             result.failure = std::string(read == LineRead::End ? kHexEndMissing : kReadFailed);
             break;
@@ -55,7 +56,7 @@ ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host) {
             continue;
         }
         const std::optional<unsigned> sum = RecordSum(line);
-        const int checksum = HexPairValue(std::string_view(line).substr(line.size() - 2));
+        const int checksum = HexPairValue(line.substr(line.size() - 2));
         if (!sum || checksum < 0) {
             result.failure = std::string(kBadHexCharacters) + std::to_string(lineNumber) + ".";
             break;
@@ -64,7 +65,7 @@ ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host) {
             checksumError = true;
         }
         const auto length = static_cast<std::size_t>(HexPairValue(line.substr(1, 2)));
-        const std::string_view data = std::string_view(line).substr(kDataPosition, 2 * length);
+        const std::string_view data = line.substr(kDataPosition, 2 * length);
         for (std::size_t k = 0; k < length; ++k) {
             const std::string_view pair = data.substr(std::min(2 * k, data.size()), 2);
             const int value = HexPairValue(pair);

@@ -7,6 +7,7 @@
 // nearest whole number, halves to even ("2.5" is 2, "3.5" is 4).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -26,7 +27,15 @@ constexpr bool IsBlank(char c) {
 }
 
 // The text without leading and trailing blanks and tabs.
-std::string_view TrimBlanks(std::string_view text);
+constexpr std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 // True when the text begins with "&h" or "&H", the prefix of a hexadecimal literal.
 constexpr bool StartsWithHexPrefix(std::string_view text) {
@@ -34,6 +43,20 @@ constexpr bool StartsWithHexPrefix(std::string_view text) {
 }
 
 // The value 0..15 of a hexadecimal digit (either case), or -1.
-int HexDigitValue(char c);
+// The value 0..15 of each character as a hexadecimal digit, or -1.
+inline constexpr std::array<std::int8_t, 256> kHexDigitValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int digit = 0; digit < 16; ++digit) {
+        values[static_cast<unsigned char>("0123456789ABCDEF"[digit])] =
+            static_cast<std::int8_t>(digit);
+        values[static_cast<unsigned char>("0123456789abcdef"[digit])] =
+            static_cast<std::int8_t>(digit);
+    }
+    return values;
+}();
 
+constexpr int HexDigitValue(char c) {
+    return kHexDigitValues[static_cast<unsigned char>(c)];
+}
 }  // namespace pixmora

@@ -1,6 +1,7 @@
 // Pieces the branches of ReadFontData share. Internal to src/io.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <istream>
 #include <span>
@@ -8,6 +9,8 @@
 #include <string_view>
 
 #include "io/font_reader.h"
+#include "io/line_reader.h"
+#include "io/number_text.h"
 
 namespace pixmora::reader {
 
@@ -21,11 +24,6 @@ inline constexpr std::string_view kCommentNotClosed =
     "Файл закончился внутри комментария, начатого \"/*\".";
 inline constexpr std::string_view kModelTooLong = "В файле моделей больше 32257 значений.";
 
-enum class LineRead { Line, End, Error };
-
-// The next line without its end (LF, or CR LF).
-LineRead NextLine(std::istream& in, std::string& line);
-
 // Where ReadFontData puts the bytes, and how many fit.
 struct ByteSink {
     std::span<std::uint8_t> bytes;
@@ -33,15 +31,26 @@ struct ByteSink {
     std::size_t next = 0;
 };
 
-bool SinkFull(const ByteSink& sink);
+inline bool SinkFull(const ByteSink& sink) {
+    return sink.next >= std::min(sink.bytes.size(), static_cast<std::size_t>(kFontDataCapacity));
+}
 // Stores the value (complemented for a negative font) at the next index.
-void StoreByte(ByteSink& sink, std::uint8_t value);
+inline void StoreByte(ByteSink& sink, std::uint8_t value) {
+    sink.bytes[sink.next++] = sink.negative ? static_cast<std::uint8_t>(255 - value) : value;
+}
 
 // "Нераспознанный синтаксис данных." directly followed by what stops.
 void ShowSyntaxError(Host& host, std::string_view stopped);
 
 // The value of two hexadecimal digits, or -1.
-int HexPairValue(std::string_view pair);
+inline int HexPairValue(std::string_view pair) {
+    if (pair.size() != 2) {
+        return -1;
+    }
+    const int high = HexDigitValue(pair[0]);
+    const int low = HexDigitValue(pair[1]);
+    return high < 0 || low < 0 ? -1 : high * 16 + low;
+}
 
 // The branches; they fill the sink and report their end.
 ReadResult ReadHexData(std::istream& in, ByteSink& sink, Host& host);

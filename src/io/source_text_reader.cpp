@@ -6,6 +6,7 @@
 //   Data &h01,&h02 ; A       stores 01         (a comment drops the value it interrupts)
 // A value of the right shape whose digits are not hexadecimal (0xZZ) is skipped silently; a
 // value of no known shape (65, 0X41, $5, an empty value) stops the read as a syntax error.
+#include <array>
 #include <optional>
 #include <string>
 
@@ -29,8 +30,21 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-bool IsCommentStart(char c) {
-    return c == '\'' || c == ';' || c == '/';
+// How a character of a value list reads: a value's own, the comma that ends it, or the start of
+// a comment that drops the rest of the line. A table, since every character of the file is one.
+enum class ListChar : std::uint8_t { Value, Comma, Comment };
+
+constexpr std::array<ListChar, 256> kListChars = [] {
+    std::array<ListChar, 256> kinds{};
+    kinds[static_cast<unsigned char>(',')] = ListChar::Comma;
+    for (const char c : {'\'', ';', '/'}) {
+        kinds[static_cast<unsigned char>(c)] = ListChar::Comment;
+    }
+    return kinds;
+}();
+
+ListChar KindOf(char c) {
+    return kListChars[static_cast<unsigned char>(c)];
 }
 
 // The two hexadecimal digits a value's notation puts them in, or nothing for no known shape.
@@ -75,15 +89,16 @@ ValueKind ConvertValue(std::string_view text, std::uint8_t& value) {
 template <typename Store>
 std::optional<SourceEnd> ReadValues(std::string_view text, Store& store) {
     std::size_t start = 0;
-    for (std::size_t p = 0;; ++p) {
-        if (p < text.size() && IsCommentStart(text[p])) {
+    while (true) {
+        std::size_t end = start;
+        while (end < text.size() && KindOf(text[end]) == ListChar::Value) {
+            ++end;
+        }
+        if (end < text.size() && KindOf(text[end]) == ListChar::Comment) {
             return std::nullopt;
         }
-        if (p < text.size() && text[p] != ',') {
-            continue;
-        }
         std::uint8_t value = 0;
-        switch (ConvertValue(text.substr(start, p - start), value)) {
+        switch (ConvertValue(text.substr(start, end - start), value)) {
             case ValueKind::SyntaxError:
                 return SourceEnd::SyntaxError;
             case ValueKind::Byte:
@@ -94,7 +109,7 @@ std::optional<SourceEnd> ReadValues(std::string_view text, Store& store) {
             case ValueKind::Skipped:
                 break;
         }
-        start = p + 1;
+        start = end + 1;
         if (start >= text.size()) {
             return std::nullopt;
         }
@@ -103,8 +118,8 @@ std::optional<SourceEnd> ReadValues(std::string_view text, Store& store) {
 
 // Skips the lines of a block comment up to the first that ends in "*/"; false when the file
 // ends first.
-bool SkipBlockComment(std::istream& in, std::string& line) {
-    while (NextLine(in, line) == LineRead::Line) {
+bool SkipBlockComment(LineReader& lines, std::string_view& line) {
+    while (lines.Next(line) == LineRead::Line) {
         if (EndsWith(line, "*/")) {
             return true;
         }
@@ -115,9 +130,10 @@ bool SkipBlockComment(std::istream& in, std::string& line) {
 // Reads every line of `in`, handing each value to `store`. `failure` is set for a Failed end.
 template <typename Store>
 SourceEnd ReadSourceValues(std::istream& in, Store store, std::string& failure) {
-    std::string line;
+    LineReader lines(in);
+    std::string_view line;
     while (true) {
-        const LineRead read = NextLine(in, line);
+        const LineRead read = lines.Next(line);
         if (read == LineRead::End) {
             return SourceEnd::Finished;
         }
@@ -129,13 +145,13 @@ SourceEnd ReadSourceValues(std::istream& in, Store store, std::string& failure) 
             continue;
         }
         if (StartsWith(line, "/*")) {
-            if (!EndsWith(line, "*/") && !SkipBlockComment(in, line)) {
-                failure = in.bad() ? kReadFailed : kCommentNotClosed;
+            if (!EndsWith(line, "*/") && !SkipBlockComment(lines, line)) {
+                failure = lines.Failed() ? kReadFailed : kCommentNotClosed;
                 return SourceEnd::Failed;
             }
             continue;
         }
-        if (IsCommentStart(line[0])) {
+        if (KindOf(line[0]) == ListChar::Comment) {
             continue;
         }
         std::string_view text = line;

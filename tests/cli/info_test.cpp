@@ -8,6 +8,7 @@
 #include "cli/info_command.h"
 #include "cli_test_support.h"
 #include "import/confirm_import.h"
+#include "import/runner_up.h"
 #include "import/synthetic_font.h"
 #include "io/font_reader.h"
 #include "io/model_file.h"
@@ -54,9 +55,9 @@ TEST_F(InfoTest, JsonNamesTheFormatScanPolarityCoverageAndProducts) {
         const CellFormat& format = FormatAt(c.format);
         SCOPED_TRACE(std::string(format.name) + " scan " + std::to_string(c.scan));
         CliRun seen;
-        const json info = InfoOf(FontFromModel(models[static_cast<std::size_t>(c.format)], c.format,
-                                               c.scan % 4, c.scan, c.negative),
-                                 &seen);
+        const Bytes font = FontFromModel(models[static_cast<std::size_t>(c.format)], c.format,
+                                         c.scan % 4, c.scan, c.negative);
+        const json info = InfoOf(font, &seen);
         EXPECT_EQ(info["file"], PathOf("font.hex"));
         EXPECT_EQ(info["bytes_read"], 224 * format.bytesPerChar);
         EXPECT_EQ(info["checksum_error"], false);
@@ -78,10 +79,19 @@ TEST_F(InfoTest, JsonNamesTheFormatScanPolarityCoverageAndProducts) {
         for (const auto& item : ordered.items()) {
             keys.push_back(item.key());
         }
-        EXPECT_EQ(keys,
-                  (std::vector<std::string>{"file", "bytes_read", "checksum_error", "recognised",
-                                            "class", "format", "width", "height", "bytes_per_char",
-                                            "scan", "negative", "coverage", "products"}));
+        EXPECT_EQ(keys, (std::vector<std::string>{"file", "bytes_read", "checksum_error",
+                                                  "recognised", "class", "format", "width",
+                                                  "height", "bytes_per_char", "scan", "negative",
+                                                  "coverage", "products", "runner_up"}));
+        // The runner-up is the core's second-best trial of the same data and models.
+        const Recognition found = RecogniseData(font, Spans(models));
+        const auto second = RunnerUp(found);
+        ASSERT_TRUE(second);
+        EXPECT_EQ(info["runner_up"]["format"],
+                  std::string(FormatAt(second->candidate.formatIndex).name));
+        EXPECT_EQ(info["runner_up"]["scan"], second->candidate.scan);
+        EXPECT_EQ(info["runner_up"]["negative"], second->candidate.negative);
+        EXPECT_FLOAT_EQ(info["runner_up"]["score"].get<float>(), second->score);
     }
 }
 
@@ -149,7 +159,7 @@ TEST_F(InfoTest, UnrecognisedDataAndBadChecksumsStillSucceed) {
     EXPECT_NE(run.err.find(cli::TerminalLines(std::string(kChecksumMessage))), std::string::npos);
     EXPECT_EQ(info["recognised"], false);
     for (const char* key : {"format", "width", "height", "bytes_per_char", "scan", "negative",
-                            "coverage", "products"}) {
+                            "coverage", "products", "runner_up"}) {
         EXPECT_TRUE(info[key].is_null()) << key;
     }
 }
