@@ -13,8 +13,8 @@ inline constexpr const char* kFindFontCaption = "Найти шрифт…";
 inline constexpr const char* kFindFontTip = "Найти таблицу шрифта в образе прошивки";
 inline constexpr const char* kFindDialogTitle = "Открыть образ прошивки";
 inline constexpr const char* kFindFilter =
-    "Образы прошивки(*.bin;*.hex;*.ihx;*.elf)|*.bin;*.hex;*.ihx;*.elf|"
-    "Двоичные файлы(*.bin)|*.bin|Файлы Intel HEX(*.hex;*.ihx)|*.hex;*.ihx|"
+    "Образы прошивки(*.bin *.hex *.ihx *.elf)|*.bin;*.hex;*.ihx;*.elf|"
+    "Двоичные файлы(*.bin)|*.bin|Файлы Intel HEX(*.hex *.ihx)|*.hex;*.ihx|"
     "Файлы ELF(*.elf)|*.elf|Все файлы(*.*)|*.*";
 inline constexpr const char* kFindProgressText = "Поиск шрифта в образе прошивки…";
 inline constexpr const char* kNothingFoundText = "Шрифт в образе прошивки не найден.";

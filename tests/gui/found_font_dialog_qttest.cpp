@@ -3,6 +3,8 @@
 // stops it.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -12,6 +14,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "commands/find_font.h"
 #include "commands/found_font_rows.h"
 #include "gui/found_font_dialog_view.h"
 #include "gui/qt_host.h"
@@ -129,6 +132,26 @@ class FoundFontDialogTest : public QObject {
         });
         QVERIFY(!finished);
         QVERIFY(stopped);
+    }
+
+    // The image's open dialog offers the kinds the finder reads, each with its patterns.
+    void theOpenDialogOffersTheImageKinds() {
+        QWidget window;
+        QtHost host(&window);
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            offered = dialog->nameFilters();
+            dialog->reject();
+        });
+        QCOMPARE(host.OpenFile({kFindDialogTitle, kFindFilter, QDir::tempPath().toStdString(), ""}),
+                 std::optional<std::string>());
+        QCOMPARE(offered, (QStringList{QStringLiteral("Образы прошивки(*.bin *.hex *.ihx *.elf)"),
+                                       QStringLiteral("Двоичные файлы(*.bin)"),
+                                       QStringLiteral("Файлы Intel HEX(*.hex *.ihx)"),
+                                       QStringLiteral("Файлы ELF(*.elf)"),
+                                       QStringLiteral("Все файлы(*.*)")}));
     }
 
     // What the work throws on its thread reaches the caller of the host.
