@@ -100,9 +100,11 @@ struct Item {
 std::string Label(const models::FontSource& source) {
     std::string label = source.path.substr(source.path.find_last_of('/') + 1);
     if (source.rendering == models::Rendering::Outline) {
-        label += " " + std::to_string(static_cast<int>(source.heightShare * 100.0f + 0.5f)) + "%";
+        label.append(" ")
+            .append(std::to_string(static_cast<int>(source.heightShare * 100.0f + 0.5f)))
+            .append("%");
     } else if (source.dotScale > 1) {
-        label += " x" + std::to_string(source.dotScale);
+        label.append(" x").append(std::to_string(source.dotScale));
     }
     return label;
 }

@@ -129,9 +129,11 @@ std::string Stem(const std::string& path) {
 std::string SourceName(const FontSource& source) {
     std::string name = Stem(source.path);
     if (source.rendering == Rendering::Outline) {
-        name += " " + std::to_string(static_cast<int>(source.heightShare * 100.0f + 0.5f)) + "%";
+        name.append(" ")
+            .append(std::to_string(static_cast<int>(source.heightShare * 100.0f + 0.5f)))
+            .append("%");
     } else if (source.dotScale > 1) {
-        name += " x" + std::to_string(source.dotScale);
+        name.append(" x").append(std::to_string(source.dotScale));
     }
     return name;
 }
