@@ -47,4 +47,19 @@ void Font::setPixelSize(float pixels) {
     pixelSize_ = pixels;
 }
 
+PlacedGlyph Font::place(char32_t code) const {
+    PlacedGlyph glyph = face_.place(code);
+    const int scale = source_.dotScale;
+    if (scale == 1) {
+        return glyph;
+    }
+    DotMatrix scaled(glyph.dots.width * scale, glyph.dots.height * scale);
+    for (int y = 0; y < scaled.height; ++y) {
+        for (int x = 0; x < scaled.width; ++x) {
+            scaled.at(x, y) = glyph.dots.at(x / scale, y / scale);
+        }
+    }
+    return {scaled, glyph.left * scale, glyph.top * scale};
+}
+
 }  // namespace models

@@ -27,6 +27,7 @@ struct FontSource {
     int strikeHeight = 0;      // Bitmap: pixel height of the strike; 0 takes the font's only strike
     float widthScale = 1.0f;   // Outline: horizontal stretch of the outlines (below 1 condenses)
     float heightShare = 1.0f;  // Outline: share of the drawing area's height the capitals fill
+    int dotScale = 1;  // Bitmap and Console: every dot drawn as a square this many dots wide
 };
 
 // One open font file with its size set up; opening reports problems as RenderError.
@@ -42,7 +43,7 @@ class Font {
     // The character's lit dots, cropped to the smallest rectangle that holds them.
     DotMatrix render(char32_t code) const { return place(code).dots.cropped(); }
     // The character's dots with their place, so that whole fonts can be laid out on a baseline.
-    PlacedGlyph place(char32_t code) const { return face_.place(code); }
+    PlacedGlyph place(char32_t code) const;
 
   private:
     FontSource source_;

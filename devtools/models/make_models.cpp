@@ -1,9 +1,11 @@
 // Writes the model files t0.mod, t1.mod, ... that import uses to recognise a font's cell format,
 // byte scan and polarity.
 //
-//     make_models [--check] [--show] DIRECTORY
+//     make_models [--check] [--show] [--rows CHOSEN_LIST] DIRECTORY
 //
-// writes DIRECTORY/tN.mod for every cell format and lists the font and size behind each glyph.
+// writes DIRECTORY/tN.mod for every cell format with the rows the chosen list names
+// (chosen_rows.txt beside the sources unless --rows names another) and lists the font and size
+// behind each glyph.
 // --check writes nothing and fails when a file in DIRECTORY differs from what would be written;
 // --show also draws every row as text.
 #include <array>
@@ -26,6 +28,7 @@ using namespace models;
 struct Options {
     bool check = false;
     bool show = false;
+    std::filesystem::path rows = DefaultChosenList();
     std::filesystem::path directory;
 };
 
@@ -36,6 +39,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.check = true;
         } else if (argument == "--show") {
             options.show = true;
+        } else if (argument == "--rows" && i + 1 < argc) {
+            options.rows = argv[++i];
         } else if (options.directory.empty() && !argument.starts_with("-")) {
             options.directory = argument;
         } else {
@@ -114,12 +119,12 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::cerr << "usage: make_models [--check] [--show] DIRECTORY\n";
+        std::cerr << "usage: make_models [--check] [--show] [--rows CHOSEN_LIST] DIRECTORY\n";
         return 2;
     }
     try {
         const FreeTypeLibrary library;
-        const std::vector<ModelFormat> formats = ModelFormats();
+        const std::vector<ModelFormat> formats = ModelFormats(options.rows);
         // tN.mod belongs to format N of the program's table; a list out of step would write the
         // glyphs of one format into another's file.
         if (formats.size() != pixmora::kCellFormats.size()) {

@@ -1,0 +1,644 @@
+// Chooses the four rows of every model file from the candidate rows, and measures model files on
+// the training and validation fonts.
+//
+//     choose_models --evaluate [--set training|validation] [--verbose] [--at-least SHARE]
+//                   MODEL_DIRECTORY
+//     choose_models --choose [--rows START_LIST] --out CHOSEN_LIST
+//
+// The fonts (font_sets.h) are drawn whole and as tables that keep only the digits, codes 32..63 or
+// codes 32..126, in every cell format they fit, packed in every scan the format offers, positive
+// and negative; the 6 x 8 and 8 x 8 fonts are also enlarged as "Увеличить шрифт" does to every
+// format the program offers but 8 x 16, as drawn and moved one column right. A recognition is
+// right when it names the format, scan and polarity.
+//
+// --evaluate runs the program's own recognition (RecogniseData with the files of the directory)
+// and prints the shares per format for whole fonts, digit tables, ASCII tables and enlarged fonts;
+// --at-least fails the run when any of the four totals is lower.
+//
+// --choose searches the rows that recognise the most training fonts over all model files at once:
+// a row of one format also decides which files other formats' readings win. It starts from the
+// rows of START_LIST (chosen_rows.txt), tries every candidate in every place and takes the
+// replacement that gains the most, until none gains; every step is printed with what it gained.
+// A training font is scored as if the rows of its own family were not there. The match of every
+// candidate glyph with every test character of every reading is computed once, so a replacement
+// costs only the products and the choice of the winner.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "font_sets.h"
+#include "font_tables.h"
+#include "import/glyph_rows.h"
+#include "import/recognition.h"
+#include "io/font_reader.h"
+#include "io/model_file.h"
+#include "model/font_model.h"
+#include "model/formats.h"
+#include "model/glyph_packing.h"
+#include "model_builder.h"
+#include "model_fonts.h"
+#include "quiet_host.h"
+#include "transform/enlarge_dialog.h"
+
+namespace {
+
+using models::TableKind;
+
+constexpr int kFormats = pixmora::kFormatCount;
+constexpr int kPairs = pixmora::kTestPairs;
+constexpr int kNoEnlargementTarget = 10;  // 8 x 16: enlargements to it are not offered by rows
+
+// What a recognition is counted under.
+enum class Kind { Whole, Digits, Ascii, Enlarged, Count };
+
+const char* KindHeading(Kind kind) {
+    switch (kind) {
+        case Kind::Whole:
+            return "whole fonts";
+        case Kind::Digits:
+            return "digit tables (0..9 alone, codes 32..63)";
+        case Kind::Ascii:
+            return "ASCII tables (codes 32..126)";
+        case Kind::Enlarged:
+            return "6 x 8 and 8 x 8 fonts enlarged by the program";
+        case Kind::Count:
+            break;
+    }
+    return "";
+}
+
+Kind KindOf(TableKind table) {
+    switch (table) {
+        case TableKind::Whole:
+            return Kind::Whole;
+        case TableKind::Digits:
+        case TableKind::SignsAndDigits:
+            return Kind::Digits;
+        case TableKind::Ascii:
+            return Kind::Ascii;
+    }
+    return Kind::Whole;
+}
+
+// One packed font, positive; its negative is every byte complemented.
+struct Item {
+    std::vector<std::uint8_t> bytes;
+    int formatIndex;
+    int scan;
+    Kind kind;
+    std::string family;
+    std::string label;
+};
+
+std::string Label(const models::FontSource& source) {
+    std::string label = source.path.substr(source.path.find_last_of('/') + 1);
+    if (source.rendering == models::Rendering::Outline) {
+        label.append(" ")
+            .append(std::to_string(static_cast<int>(source.heightShare * 100.0f + 0.5f)))
+            .append("%");
+    } else if (source.dotScale > 1) {
+        label.append(" x").append(std::to_string(source.dotScale));
+    }
+    return label;
+}
+
+void AddEnlargements(std::vector<Item>& items, const models::DrawnFont& drawn, int formatIndex,
+                     const models::SetFont& font) {
+    const pixmora::CellFormat& format =
+        pixmora::kCellFormats[static_cast<std::size_t>(formatIndex)];
+    for (const bool moved : {false, true}) {
+        const models::DrawnFont placed = moved ? models::MovedRight(drawn) : drawn;
+        for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+            if (!pixmora::ScanOffered(format.width, scan)) {
+                continue;
+            }
+            pixmora::FontParams params;
+            params.CellWidth = format.width;
+            params.CellHeight = format.height;
+            params.FontByteScan = scan;
+            const std::vector<std::uint8_t> small = models::PackFont(placed, format, scan, false);
+            for (const std::string& offered : pixmora::OfferedEnlargements(params)) {
+                const int target = *pixmora::FormatIndexByListText(offered);
+                if (target == kNoEnlargementTarget) {
+                    continue;
+                }
+                items.push_back({models::EnlargeFont(
+                                     small, format,
+                                     pixmora::kCellFormats[static_cast<std::size_t>(target)], scan),
+                                 target, scan, Kind::Enlarged, font.family,
+                                 Label(font.source) + " " + std::string(format.name) +
+                                     (moved ? " moved right" : "") + " enlarged"});
+            }
+        }
+    }
+}
+
+std::vector<Item> MakeItems(const std::vector<models::SetFont>& fonts,
+                            const std::vector<TableKind>& tables) {
+    const models::FreeTypeLibrary library;
+    std::vector<Item> items;
+    for (const models::SetFont& font : fonts) {
+        for (int n = 0; n < kFormats; ++n) {
+            const pixmora::CellFormat& format = pixmora::kCellFormats[static_cast<std::size_t>(n)];
+            models::DrawnFont drawn;
+            try {
+                if (!models::FontFitsCell(library, font.source, format.width, format.height)) {
+                    continue;
+                }
+                drawn = models::DrawFont(library, font.source, {format.width, format.height});
+            } catch (const models::RenderError&) {
+                continue;  // capitals that fit no size of this cell
+            }
+            for (const TableKind table : tables) {
+                const models::DrawnFont kept = models::KeepOnly(drawn, table);
+                for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+                    if (pixmora::ScanOffered(format.width, scan)) {
+                        items.push_back({models::PackFont(kept, format, scan, false), n, scan,
+                                         KindOf(table), font.family,
+                                         Label(font.source) + " " + std::string(format.name) + " " +
+                                             models::TableKindName(table)});
+                    }
+                }
+            }
+            if (n <= 1 && font.source.dotScale == 1) {
+                AddEnlargements(items, drawn, n, font);
+            }
+        }
+    }
+    return items;
+}
+
+std::vector<std::uint8_t> Complemented(std::vector<std::uint8_t> bytes) {
+    for (std::uint8_t& byte : bytes) {
+        byte = static_cast<std::uint8_t>(255 - byte);
+    }
+    return bytes;
+}
+
+struct Tally {
+    std::array<std::array<int, kFormats>, static_cast<std::size_t>(Kind::Count)> tried{};
+    std::array<std::array<int, kFormats>, static_cast<std::size_t>(Kind::Count)> right{};
+
+    void Count(Kind kind, int formatIndex, bool ok) {
+        ++tried[static_cast<std::size_t>(kind)][static_cast<std::size_t>(formatIndex)];
+        right[static_cast<std::size_t>(kind)][static_cast<std::size_t>(formatIndex)] += ok ? 1 : 0;
+    }
+
+    // The share of a kind over every format.
+    double Share(Kind kind) const {
+        int all = 0, ok = 0;
+        for (int n = 0; n < kFormats; ++n) {
+            all += tried[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n)];
+            ok += right[static_cast<std::size_t>(kind)][static_cast<std::size_t>(n)];
+        }
+        return all == 0 ? 1.0 : static_cast<double>(ok) / all;
+    }
+
+    void Print() const {
+        for (int k = 0; k < static_cast<int>(Kind::Count); ++k) {
+            const auto& t = tried[static_cast<std::size_t>(k)];
+            const auto& r = right[static_cast<std::size_t>(k)];
+            int all = 0, ok = 0;
+            std::cout << "\n" << KindHeading(static_cast<Kind>(k)) << ":\n";
+            for (std::size_t n = 0; n < t.size(); ++n) {
+                if (t[n] > 0) {
+                    std::printf("  %-8s %5d / %5d  %5.1f%%\n",
+                                std::string(pixmora::kCellFormats[n].name).c_str(), r[n], t[n],
+                                100.0 * r[n] / t[n]);
+                }
+                all += t[n];
+                ok += r[n];
+            }
+            std::printf("  %-8s %5d / %5d  %5.1f%%\n", "total", ok, all,
+                        100.0 * ok / std::max(all, 1));
+        }
+    }
+};
+
+std::string Describe(int formatIndex, int scan, bool negative) {
+    return std::string(pixmora::kCellFormats[static_cast<std::size_t>(formatIndex)].name) + " " +
+           std::string(pixmora::ScanOptionCaption(scan)) + (negative ? " negative" : " positive");
+}
+
+int Evaluate(const std::string& directory, bool training, bool verbose, double atLeast) {
+    pixmora::fuzz::QuietHost host;
+    std::vector<pixmora::ModelFileData> files;
+    files.reserve(kFormats);
+    std::array<std::span<const std::uint8_t>, kFormats> models{};
+    for (int n = 0; n < kFormats; ++n) {
+        files.push_back(pixmora::ReadModelFile(directory + "/" + pixmora::ModelFileName(n), host));
+        if (files.back().failure || files.back().ImportAborted) {
+            std::cerr << "cannot read the model files of " << directory << "\n";
+            return 1;
+        }
+        models[static_cast<std::size_t>(n)] = files.back().ModelBuffer;
+    }
+    const std::vector<Item> items = MakeItems(
+        training ? models::TrainingFonts() : models::ValidationFonts(),
+        {TableKind::Whole, TableKind::Digits, TableKind::SignsAndDigits, TableKind::Ascii});
+    Tally tally;
+    for (const Item& item : items) {
+        for (const bool negative : {false, true}) {
+            const pixmora::Recognition found =
+                pixmora::RecogniseData(negative ? Complemented(item.bytes) : item.bytes, models);
+            const bool ok = found.Recognised && found.candidate.formatIndex == item.formatIndex &&
+                            found.candidate.scan == item.scan &&
+                            found.candidate.negative == negative;
+            tally.Count(item.kind, item.formatIndex, ok);
+            if (verbose && !ok) {
+                std::cout << item.family << ": " << item.label << " "
+                          << Describe(item.formatIndex, item.scan, negative) << " taken for "
+                          << (found.Recognised
+                                  ? Describe(found.candidate.formatIndex, found.candidate.scan,
+                                             found.candidate.negative)
+                                  : std::string("nothing"))
+                          << "\n";
+            }
+        }
+    }
+    std::cout << (training ? "training" : "validation") << " fonts, " << items.size() * 2
+              << " recognitions, right with format, scan and polarity:\n";
+    tally.Print();
+    for (int k = 0; k < static_cast<int>(Kind::Count); ++k) {
+        if (tally.Share(static_cast<Kind>(k)) + 1e-9 < atLeast) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// ---- the search ----
+
+struct Candidate {
+    std::string name;
+    std::string family;
+    std::array<pixmora::GlyphRows, pixmora::kModelRowLength> glyphs;
+};
+
+// The candidates of every format that draw every test character inside the model rules.
+std::vector<std::vector<Candidate>> BuildCandidates() {
+    const models::FreeTypeLibrary library;
+    std::vector<std::vector<Candidate>> candidates(kFormats);
+    for (const models::PoolRow& pooled : models::CandidateRows()) {
+        const models::CellFormat& cell =
+            models::ModelCells()[static_cast<std::size_t>(pooled.formatIndex)];
+        models::BuiltRow built;
+        try {
+            built = models::BuildRow(library, cell, pooled.row);
+        } catch (const models::RenderError&) {
+            continue;
+        }
+        std::vector<std::uint8_t> bytes;
+        for (int copy = 0; copy < models::kRowsPerModel; ++copy) {
+            for (const models::DotMatrix& glyph : built.cells) {
+                const std::vector<std::uint8_t> packed = models::PackVertical1(glyph);
+                bytes.insert(bytes.end(), packed.begin(), packed.end());
+            }
+        }
+        const bool enlarged = pooled.row.enlarged.has_value();
+        if (!models::CheckModel(bytes, cell, {enlarged, enlarged, enlarged, enlarged}).empty()) {
+            continue;
+        }
+        Candidate candidate{pooled.name, pooled.family, {}};
+        const auto perGlyph = static_cast<std::size_t>(cell.bytesPerChar());
+        for (std::size_t slot = 0; slot < candidate.glyphs.size(); ++slot) {
+            candidate.glyphs[slot] =
+                pixmora::RowsOfGlyph(std::span(bytes).subspan(slot * perGlyph, perGlyph),
+                                     pixmora::kScanVertical1, cell.width, cell.height, false);
+        }
+        candidates[static_cast<std::size_t>(pooled.formatIndex)].push_back(candidate);
+    }
+    return candidates;
+}
+
+struct Best {
+    float score = 0;
+    int trial = 0;
+};
+
+class Search {
+  public:
+    Search(std::vector<Item> items, std::vector<std::vector<Candidate>> candidates)
+        : items_(std::move(items)), candidates_(std::move(candidates)) {
+        std::size_t offset = 0;
+        for (int n = 0; n < kFormats; ++n) {
+            offsets_[static_cast<std::size_t>(n)] = offset;
+            offset += static_cast<std::size_t>(pixmora::kTrials * kPairs) * Count(n);
+        }
+        stride_ = offset;
+        matches_.assign(stride_ * items_.size(), 0.0f);
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            FillMatches(i);
+        }
+        best_.assign(2 * items_.size(), {});
+    }
+
+    std::size_t Count(int n) const { return candidates_[static_cast<std::size_t>(n)].size(); }
+    const Candidate& At(int n, int c) const {
+        return candidates_[static_cast<std::size_t>(n)][static_cast<std::size_t>(c)];
+    }
+    std::size_t Cases() const { return 2 * items_.size(); }
+    const Item& ItemOf(std::size_t caseIndex) const { return items_[caseIndex / 2]; }
+
+    // Every format's best trial for every case with these rows; the number right.
+    int Start(const std::vector<std::array<int, models::kRowsPerModel>>& chosen) {
+        chosen_ = chosen;
+        for (std::size_t k = 0; k < Cases(); ++k) {
+            for (int n = 0; n < kFormats; ++n) {
+                best_[k][static_cast<std::size_t>(n)] = BestTrial(k, n, nullptr, 0);
+            }
+        }
+        return CountRight(-1, {});
+    }
+
+    // Right with the row of format n at `place` replaced by candidate c.
+    int Try(int n, int place, int c) {
+        const auto rows = RowsWith(n, place, c);
+        std::vector<Best> formatBest(Cases());
+        for (std::size_t k = 0; k < Cases(); ++k) {
+            formatBest[k] = BestTrial(k, n, rows.data(), rows.size());
+        }
+        return CountRight(n, formatBest);
+    }
+
+    void Apply(int n, int place, int c) {
+        chosen_[static_cast<std::size_t>(n)][static_cast<std::size_t>(place)] = c;
+        const auto rows = RowsWith(n, place, c);
+        for (std::size_t k = 0; k < Cases(); ++k) {
+            best_[k][static_cast<std::size_t>(n)] = BestTrial(k, n, rows.data(), rows.size());
+        }
+    }
+
+    bool Right(std::size_t k) const { return RightWith(k, -1, {}); }
+    const std::vector<std::array<int, models::kRowsPerModel>>& Chosen() const { return chosen_; }
+
+  private:
+    std::vector<int> RowsWith(int n, int place, int c) const {
+        std::vector<int> rows(chosen_[static_cast<std::size_t>(n)].begin(),
+                              chosen_[static_cast<std::size_t>(n)].end());
+        rows[static_cast<std::size_t>(place)] = c;
+        return rows;
+    }
+
+    float& Match(std::size_t item, int n, int trial, int pair, int c) {
+        return matches_[item * stride_ + offsets_[static_cast<std::size_t>(n)] +
+                        (static_cast<std::size_t>(trial * kPairs + pair)) * Count(n) +
+                        static_cast<std::size_t>(c)];
+    }
+    float MatchAt(std::size_t item, int n, int trial, int pair, int c) const {
+        return matches_[item * stride_ + offsets_[static_cast<std::size_t>(n)] +
+                        (static_cast<std::size_t>(trial * kPairs + pair)) * Count(n) +
+                        static_cast<std::size_t>(c)];
+    }
+
+    // The match of every candidate glyph with every test character of every reading of the item,
+    // 0 for candidates of the item's own family.
+    void FillMatches(std::size_t i) {
+        const Item& item = items_[i];
+        for (int n = 0; n < kFormats; ++n) {
+            const pixmora::CellFormat& format = pixmora::kCellFormats[static_cast<std::size_t>(n)];
+            const auto perChar = static_cast<std::size_t>(format.bytesPerChar);
+            for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+                if (!pixmora::ScanOffered(format.width, scan)) {
+                    continue;
+                }
+                for (int pair = 0; pair < kPairs; ++pair) {
+                    const pixmora::TestPair test = pixmora::TestPairOf(pair);
+                    const std::size_t start = static_cast<std::size_t>(test.dataChar) * perChar;
+                    const pixmora::GlyphRows read =
+                        pixmora::RowsOfGlyph(std::span(item.bytes).subspan(start, perChar), scan,
+                                             format.width, format.height, false);
+                    for (const bool negative : {false, true}) {
+                        pixmora::GlyphRows glyph =
+                            negative ? pixmora::InvertedRows(read, format.width, format.height)
+                                     : read;
+                        pixmora::AlignRows(glyph, format.height);
+                        const int trial = pixmora::TrialOf(scan, negative);
+                        for (int c = 0; c < static_cast<int>(Count(n)); ++c) {
+                            const Candidate& candidate = At(n, c);
+                            Match(i, n, trial, pair, c) =
+                                candidate.family == item.family
+                                    ? 0.0f
+                                    : pixmora::MatchRows(
+                                          glyph,
+                                          candidate
+                                              .glyphs[static_cast<std::size_t>(test.modelGlyph)],
+                                          format.width, format.height);
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // The best trial of format n for case k (the item, negative for odd k), with the rows given
+    // or the chosen ones; ties go to the earlier trial as in recognition.
+    Best BestTrial(std::size_t k, int n, const int* rows, std::size_t rowCount) const {
+        const std::size_t item = k / 2;
+        const bool negativeCase = k % 2 == 1;
+        const auto& chosen = chosen_[static_cast<std::size_t>(n)];
+        if (rows == nullptr) {
+            rows = chosen.data();
+            rowCount = chosen.size();
+        }
+        const int width = pixmora::kCellFormats[static_cast<std::size_t>(n)].width;
+        Best best;
+        for (int trial = 0; trial < pixmora::kTrials; ++trial) {
+            const int scan = pixmora::TrialScan(trial);
+            if (!pixmora::ScanOffered(width, scan)) {
+                continue;
+            }
+            // The complemented bytes read with one polarity are the item read with the other.
+            const int cached =
+                pixmora::TrialOf(scan, pixmora::TrialNegative(trial) != negativeCase);
+            float score = 0;
+            for (int group = 0; group < pixmora::kGroupCount; ++group) {
+                float product = 1;
+                for (int p = 0; p < 4; ++p) {
+                    float value = 0;
+                    for (std::size_t r = 0; r < rowCount; ++r) {
+                        value = std::max(value, MatchAt(item, n, cached, group * 4 + p, rows[r]));
+                    }
+                    product *= value;
+                }
+                score = std::max(score, product);
+            }
+            if (score > best.score) {
+                best = {score, trial};
+            }
+        }
+        return best;
+    }
+
+    bool RightWith(std::size_t k, int changed, const std::vector<Best>& changedBest) const {
+        const Item& item = ItemOf(k);
+        Best winner;
+        int winnerFormat = -1;
+        for (int n = 0; n < kFormats; ++n) {
+            const Best& b = n == changed ? changedBest[k] : best_[k][static_cast<std::size_t>(n)];
+            if (b.score > winner.score) {
+                winner = b;
+                winnerFormat = n;
+            }
+        }
+        return winnerFormat == item.formatIndex && winner.score > pixmora::kCoverageThreshold &&
+               winner.trial == pixmora::TrialOf(item.scan, k % 2 == 1);
+    }
+
+    int CountRight(int changed, const std::vector<Best>& changedBest) const {
+        int right = 0;
+        for (std::size_t k = 0; k < Cases(); ++k) {
+            right += RightWith(k, changed, changedBest) ? 1 : 0;
+        }
+        return right;
+    }
+
+    std::vector<Item> items_;
+    std::vector<std::vector<Candidate>> candidates_;
+    std::array<std::size_t, kFormats> offsets_{};
+    std::size_t stride_ = 0;
+    std::vector<float> matches_;
+    std::vector<std::array<Best, kFormats>> best_;
+    std::vector<std::array<int, models::kRowsPerModel>> chosen_;
+};
+
+void PrintShares(const Search& search) {
+    Tally tally;
+    for (std::size_t k = 0; k < search.Cases(); ++k) {
+        tally.Count(search.ItemOf(k).kind, search.ItemOf(k).formatIndex, search.Right(k));
+    }
+    tally.Print();
+}
+
+int Choose(const std::string& startList, const std::string& outList) {
+    const models::ChosenRows start = models::ReadChosenList(startList);
+    std::vector<std::vector<Candidate>> candidates = BuildCandidates();
+    std::vector<std::array<int, models::kRowsPerModel>> chosen(kFormats);
+    for (int n = 0; n < kFormats; ++n) {
+        const auto& list = candidates[static_cast<std::size_t>(n)];
+        std::cout << "t" << n << ".mod: " << list.size() << " candidate rows\n";
+        for (std::size_t place = 0; place < models::kRowsPerModel; ++place) {
+            const auto found = std::find_if(list.begin(), list.end(), [&](const Candidate& c) {
+                return c.name == start[static_cast<std::size_t>(n)][place];
+            });
+            if (found == list.end()) {
+                std::cerr << "the start row \"" << start[static_cast<std::size_t>(n)][place]
+                          << "\" of t" << n << ".mod is no buildable candidate\n";
+                return 1;
+            }
+            chosen[static_cast<std::size_t>(n)][place] = static_cast<int>(found - list.begin());
+        }
+    }
+    std::vector<Item> items =
+        MakeItems(models::TrainingFonts(), {TableKind::Whole, TableKind::Digits, TableKind::Ascii});
+    std::cout << items.size() * 2 << " training recognitions\n" << std::flush;
+    Search search(std::move(items), std::move(candidates));
+    int right = search.Start(chosen);
+    std::cout << "start: " << right << " / " << search.Cases() << " right\n";
+    PrintShares(search);
+    for (int step = 1;; ++step) {
+        int bestRight = right, bestFormat = -1, bestPlace = -1, bestCandidate = -1;
+        for (int n = 0; n < kFormats; ++n) {
+            for (int place = 0; place < models::kRowsPerModel; ++place) {
+                const auto& row = search.Chosen()[static_cast<std::size_t>(n)];
+                int placeBest = -1, placeRight = -1;
+                for (int c = 0; c < static_cast<int>(search.Count(n)); ++c) {
+                    if (std::find(row.begin(), row.end(), c) != row.end()) {
+                        continue;
+                    }
+                    const int tried = search.Try(n, place, c);
+                    if (tried > placeRight) {
+                        placeRight = tried;
+                        placeBest = c;
+                    }
+                    if (tried > bestRight) {
+                        bestRight = tried;
+                        bestFormat = n;
+                        bestPlace = place;
+                        bestCandidate = c;
+                    }
+                }
+                if (placeBest >= 0) {
+                    std::printf("  tried t%d.mod row %d: best \"%s\" %+d\n", n, place,
+                                search.At(n, placeBest).name.c_str(), placeRight - right);
+                }
+            }
+        }
+        if (bestFormat < 0) {
+            std::cout << "no replacement gains: done after " << step - 1 << " steps\n";
+            break;
+        }
+        const auto& row = search.Chosen()[static_cast<std::size_t>(bestFormat)];
+        std::printf(
+            "step %d: t%d.mod row %d \"%s\" -> \"%s\": %d -> %d right (%+d)\n", step, bestFormat,
+            bestPlace, search.At(bestFormat, row[static_cast<std::size_t>(bestPlace)]).name.c_str(),
+            search.At(bestFormat, bestCandidate).name.c_str(), right, bestRight, bestRight - right);
+        std::fflush(stdout);
+        search.Apply(bestFormat, bestPlace, bestCandidate);
+        right = bestRight;
+    }
+    PrintShares(search);
+    models::ChosenRows names(kFormats);
+    for (int n = 0; n < kFormats; ++n) {
+        for (std::size_t place = 0; place < models::kRowsPerModel; ++place) {
+            names[static_cast<std::size_t>(n)][place] =
+                search.At(n, search.Chosen()[static_cast<std::size_t>(n)][place]).name;
+        }
+    }
+    models::WriteChosenList(outList, names);
+    std::cout << "wrote " << outList << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool evaluate = false, choose = false, verbose = false, training = false;
+    double atLeast = 0.0;
+    std::string directory, rows = models::DefaultChosenList().string(), out;
+    bool usage = false;
+    for (int i = 1; i < argc && !usage; ++i) {
+        const std::string argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (argument == "--evaluate") {
+            evaluate = true;
+        } else if (argument == "--choose") {
+            choose = true;
+        } else if (argument == "--verbose") {
+            verbose = true;
+        } else if (argument == "--set" && hasValue) {
+            const std::string set = argv[++i];
+            training = set == "training";
+            usage = !training && set != "validation";
+        } else if (argument == "--at-least" && hasValue) {
+            atLeast = std::atof(argv[++i]);
+        } else if (argument == "--rows" && hasValue) {
+            rows = argv[++i];
+        } else if (argument == "--out" && hasValue) {
+            out = argv[++i];
+        } else if (directory.empty() && !argument.starts_with("-")) {
+            directory = argument;
+        } else {
+            usage = true;
+        }
+    }
+    if (usage || evaluate == choose || (evaluate && directory.empty()) || (choose && out.empty())) {
+        std::cerr << "usage: choose_models --evaluate [--set training|validation] [--verbose] "
+                     "[--at-least SHARE] MODEL_DIRECTORY\n"
+                     "       choose_models --choose [--rows START_LIST] --out CHOSEN_LIST\n";
+        return 2;
+    }
+    try {
+        return evaluate ? Evaluate(directory, training, verbose, atLeast) : Choose(rows, out);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << "\n";
+        return 1;
+    }
+}
