@@ -348,8 +348,8 @@ class Search {
         right_.assign(2 * items_.size(), false);
         for (std::size_t k = 0; k < Cases(); ++k) {
             for (int n = 0; n < kFormats; ++n) {
-                if (n == ItemOf(k).formatIndex || BestTrial(k, n, nullptr, 0, true).score >
-                                                      pixmora::kCoverageThreshold) {
+                if (n == ItemOf(k).formatIndex ||
+                    BestTrial(k, n, nullptr, 0, true).score > pixmora::kCoverageThreshold) {
                     relevant_[static_cast<std::size_t>(n)].push_back(k);
                 }
             }
@@ -611,8 +611,8 @@ int Choose(const std::string& startList, const std::string& outList) {
                     }
                 }
                 if (best < 0) {
-                    std::printf("  t%d.mod row %d keeps \"%s\": the best other candidate %+d\n",
-                                n, place, search.At(n, current).name.c_str(),
+                    std::printf("  t%d.mod row %d keeps \"%s\": the best other candidate %+d\n", n,
+                                place, search.At(n, current).name.c_str(),
                                 runnerRight - search.right);
                     continue;
                 }
