@@ -31,6 +31,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "font_sets.h"
@@ -334,11 +335,31 @@ class Search {
         }
         stride_ = offset;
         matches_.assign(stride_ * items_.size(), 0.0f);
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            FillMatches(i);
-        }
+        // Two workers, as the build uses two jobs: the matches are most of the run.
+        const auto fill = [this](std::size_t first) {
+            for (std::size_t i = first; i < items_.size(); i += 2) {
+                FillMatches(i);
+            }
+        };
+        std::thread other(fill, 1);
+        fill(0);
+        other.join();
         best_.assign(2 * items_.size(), {});
+        right_.assign(2 * items_.size(), false);
+        for (std::size_t k = 0; k < Cases(); ++k) {
+            for (int n = 0; n < kFormats; ++n) {
+                if (n == ItemOf(k).formatIndex ||
+                    BestTrial(k, n, nullptr, 0, true).score > pixmora::kCoverageThreshold) {
+                    relevant_[static_cast<std::size_t>(n)].push_back(k);
+                }
+            }
+        }
     }
+
+    // Cases whose result a row of format n can change: its own fonts, and those of other formats
+    // that some candidates of n would score above the threshold (a reading that stays below it
+    // never wins a case that is right).
+    std::size_t Relevant(int n) const { return relevant_[static_cast<std::size_t>(n)].size(); }
 
     std::size_t Count(int n) const { return candidates_[static_cast<std::size_t>(n)].size(); }
     const Candidate& At(int n, int c) const {
@@ -350,33 +371,42 @@ class Search {
     // Every format's best trial for every case with these rows; the number right.
     int Start(const std::vector<std::array<int, models::kRowsPerModel>>& chosen) {
         chosen_ = chosen;
+        right = 0;
         for (std::size_t k = 0; k < Cases(); ++k) {
             for (int n = 0; n < kFormats; ++n) {
-                best_[k][static_cast<std::size_t>(n)] = BestTrial(k, n, nullptr, 0);
+                best_[k][static_cast<std::size_t>(n)] = BestTrial(k, n, nullptr, 0, false);
             }
+            right_[k] = RightWith(k, -1, {});
+            right += right_[k] ? 1 : 0;
         }
-        return CountRight(-1, {});
+        return right;
     }
 
     // Right with the row of format n at `place` replaced by candidate c.
-    int Try(int n, int place, int c) {
+    int Try(int n, int place, int c) const {
         const auto rows = RowsWith(n, place, c);
-        std::vector<Best> formatBest(Cases());
-        for (std::size_t k = 0; k < Cases(); ++k) {
-            formatBest[k] = BestTrial(k, n, rows.data(), rows.size());
+        int changed = right;
+        for (const std::size_t k : relevant_[static_cast<std::size_t>(n)]) {
+            const Best b = BestTrial(k, n, rows.data(), rows.size(), false);
+            changed += (RightWith(k, n, b) ? 1 : 0) - (right_[k] ? 1 : 0);
         }
-        return CountRight(n, formatBest);
+        return changed;
     }
 
     void Apply(int n, int place, int c) {
         chosen_[static_cast<std::size_t>(n)][static_cast<std::size_t>(place)] = c;
         const auto rows = RowsWith(n, place, c);
-        for (std::size_t k = 0; k < Cases(); ++k) {
-            best_[k][static_cast<std::size_t>(n)] = BestTrial(k, n, rows.data(), rows.size());
+        for (const std::size_t k : relevant_[static_cast<std::size_t>(n)]) {
+            best_[k][static_cast<std::size_t>(n)] =
+                BestTrial(k, n, rows.data(), rows.size(), false);
+            right += (RightWith(k, -1, {}) ? 1 : 0) - (right_[k] ? 1 : 0);
+            right_[k] = RightWith(k, -1, {});
         }
     }
 
-    bool Right(std::size_t k) const { return RightWith(k, -1, {}); }
+    int right = 0;  // cases right with the chosen rows
+
+    bool Right(std::size_t k) const { return right_[k]; }
     const std::vector<std::array<int, models::kRowsPerModel>>& Chosen() const { return chosen_; }
 
   private:
@@ -440,7 +470,9 @@ class Search {
 
     // The best trial of format n for case k (the item, negative for odd k), with the rows given
     // or the chosen ones; ties go to the earlier trial as in recognition.
-    Best BestTrial(std::size_t k, int n, const int* rows, std::size_t rowCount) const {
+    // With anyCandidate, every candidate of the format counts as a row: the most it can score.
+    Best BestTrial(std::size_t k, int n, const int* rows, std::size_t rowCount,
+                   bool anyCandidate) const {
         const std::size_t item = k / 2;
         const bool negativeCase = k % 2 == 1;
         const auto& chosen = chosen_[static_cast<std::size_t>(n)];
@@ -463,7 +495,12 @@ class Search {
                 float product = 1;
                 for (int p = 0; p < 4; ++p) {
                     float value = 0;
-                    for (std::size_t r = 0; r < rowCount; ++r) {
+                    if (anyCandidate) {
+                        for (int c = 0; c < static_cast<int>(Count(n)); ++c) {
+                            value = std::max(value, MatchAt(item, n, cached, group * 4 + p, c));
+                        }
+                    }
+                    for (std::size_t r = 0; r < rowCount && !anyCandidate; ++r) {
                         value = std::max(value, MatchAt(item, n, cached, group * 4 + p, rows[r]));
                     }
                     product *= value;
@@ -477,12 +514,12 @@ class Search {
         return best;
     }
 
-    bool RightWith(std::size_t k, int changed, const std::vector<Best>& changedBest) const {
+    bool RightWith(std::size_t k, int changed, const Best& changedBest) const {
         const Item& item = ItemOf(k);
         Best winner;
         int winnerFormat = -1;
         for (int n = 0; n < kFormats; ++n) {
-            const Best& b = n == changed ? changedBest[k] : best_[k][static_cast<std::size_t>(n)];
+            const Best& b = n == changed ? changedBest : best_[k][static_cast<std::size_t>(n)];
             if (b.score > winner.score) {
                 winner = b;
                 winnerFormat = n;
@@ -492,14 +529,6 @@ class Search {
                winner.trial == pixmora::TrialOf(item.scan, k % 2 == 1);
     }
 
-    int CountRight(int changed, const std::vector<Best>& changedBest) const {
-        int right = 0;
-        for (std::size_t k = 0; k < Cases(); ++k) {
-            right += RightWith(k, changed, changedBest) ? 1 : 0;
-        }
-        return right;
-    }
-
     std::vector<Item> items_;
     std::vector<std::vector<Candidate>> candidates_;
     std::array<std::size_t, kFormats> offsets_{};
@@ -507,6 +536,8 @@ class Search {
     std::vector<float> matches_;
     std::vector<std::array<Best, kFormats>> best_;
     std::vector<std::array<int, models::kRowsPerModel>> chosen_;
+    std::vector<bool> right_;
+    std::array<std::vector<std::size_t>, kFormats> relevant_;
 };
 
 void PrintShares(const Search& search) {
@@ -515,6 +546,17 @@ void PrintShares(const Search& search) {
         tally.Count(search.ItemOf(k).kind, search.ItemOf(k).formatIndex, search.Right(k));
     }
     tally.Print();
+}
+
+void WriteChosen(const Search& search, const std::string& outList) {
+    models::ChosenRows names(kFormats);
+    for (int n = 0; n < kFormats; ++n) {
+        for (std::size_t place = 0; place < models::kRowsPerModel; ++place) {
+            names[static_cast<std::size_t>(n)][place] =
+                search.At(n, search.Chosen()[static_cast<std::size_t>(n)][place]).name;
+        }
+    }
+    models::WriteChosenList(outList, names);
 }
 
 int Choose(const std::string& startList, const std::string& outList) {
@@ -540,59 +582,58 @@ int Choose(const std::string& startList, const std::string& outList) {
         MakeItems(models::TrainingFonts(), {TableKind::Whole, TableKind::Digits, TableKind::Ascii});
     std::cout << items.size() * 2 << " training recognitions\n" << std::flush;
     Search search(std::move(items), std::move(candidates));
-    int right = search.Start(chosen);
-    std::cout << "start: " << right << " / " << search.Cases() << " right\n";
+    std::cout << "start: " << search.Start(chosen) << " / " << search.Cases() << " right\n";
+    WriteChosen(search, outList);
     PrintShares(search);
-    for (int step = 1;; ++step) {
-        int bestRight = right, bestFormat = -1, bestPlace = -1, bestCandidate = -1;
+    for (int n = 0; n < kFormats; ++n) {
+        std::cout << "t" << n << ".mod: " << search.Relevant(n) << " readings it can change\n";
+    }
+    // Place by place, the candidate that gains the most replaces the row; sweeps repeat until
+    // one changes nothing.
+    for (int sweep = 1;; ++sweep) {
+        int changes = 0;
         for (int n = 0; n < kFormats; ++n) {
             for (int place = 0; place < models::kRowsPerModel; ++place) {
                 const auto& row = search.Chosen()[static_cast<std::size_t>(n)];
-                int placeBest = -1, placeRight = -1;
+                const int current = row[static_cast<std::size_t>(place)];
+                int best = -1, bestRight = search.right, runnerRight = -1;
                 for (int c = 0; c < static_cast<int>(search.Count(n)); ++c) {
                     if (std::find(row.begin(), row.end(), c) != row.end()) {
                         continue;
                     }
                     const int tried = search.Try(n, place, c);
-                    if (tried > placeRight) {
-                        placeRight = tried;
-                        placeBest = c;
-                    }
                     if (tried > bestRight) {
+                        runnerRight = std::max(runnerRight, bestRight);
                         bestRight = tried;
-                        bestFormat = n;
-                        bestPlace = place;
-                        bestCandidate = c;
+                        best = c;
+                    } else {
+                        runnerRight = std::max(runnerRight, tried);
                     }
                 }
-                if (placeBest >= 0) {
-                    std::printf("  tried t%d.mod row %d: best \"%s\" %+d\n", n, place,
-                                search.At(n, placeBest).name.c_str(), placeRight - right);
+                if (best < 0) {
+                    std::printf("  t%d.mod row %d keeps \"%s\": the best other candidate %+d\n", n,
+                                place, search.At(n, current).name.c_str(),
+                                runnerRight - search.right);
+                    continue;
                 }
+                std::printf("sweep %d: t%d.mod row %d \"%s\" -> \"%s\": %d -> %d right (%+d)\n",
+                            sweep, n, place, search.At(n, current).name.c_str(),
+                            search.At(n, best).name.c_str(), search.right, bestRight,
+                            bestRight - search.right);
+                std::fflush(stdout);
+                search.Apply(n, place, best);
+                // Written after every replacement, so a run stopped early leaves its best list.
+                WriteChosen(search, outList);
+                ++changes;
             }
         }
-        if (bestFormat < 0) {
-            std::cout << "no replacement gains: done after " << step - 1 << " steps\n";
+        std::cout << "sweep " << sweep << ": " << changes << " rows replaced, " << search.right
+                  << " / " << search.Cases() << " right\n";
+        if (changes == 0) {
             break;
         }
-        const auto& row = search.Chosen()[static_cast<std::size_t>(bestFormat)];
-        std::printf(
-            "step %d: t%d.mod row %d \"%s\" -> \"%s\": %d -> %d right (%+d)\n", step, bestFormat,
-            bestPlace, search.At(bestFormat, row[static_cast<std::size_t>(bestPlace)]).name.c_str(),
-            search.At(bestFormat, bestCandidate).name.c_str(), right, bestRight, bestRight - right);
-        std::fflush(stdout);
-        search.Apply(bestFormat, bestPlace, bestCandidate);
-        right = bestRight;
     }
     PrintShares(search);
-    models::ChosenRows names(kFormats);
-    for (int n = 0; n < kFormats; ++n) {
-        for (std::size_t place = 0; place < models::kRowsPerModel; ++place) {
-            names[static_cast<std::size_t>(n)][place] =
-                search.At(n, search.Chosen()[static_cast<std::size_t>(n)][place]).name;
-        }
-    }
-    models::WriteChosenList(outList, names);
     std::cout << "wrote " << outList << "\n";
     return 0;
 }

@@ -431,13 +431,15 @@ int Measure(const Options& options) {
         tallies[1].Print("with the model-row fonts");
         share = tallies[0].Share();
     } else {
+        // A listed font that now draws a row says nothing about unseen fonts: left out.
         const std::set<std::string> modelFiles = ModelFontFiles();
-        for (const TestFont& font : fonts) {
-            if (modelFiles.contains(font.source.path)) {
-                std::cerr << font.source.path << " drew a model row; it cannot measure them\n";
-                return 1;
+        std::erase_if(fonts, [&](const TestFont& font) {
+            const bool drew = modelFiles.contains(font.source.path);
+            if (drew) {
+                std::cout << "left out, it drew a model row: " << font.source.path << "\n";
             }
-        }
+            return drew;
+        });
         const Tally tally = MeasureOwnFormats(fonts, modelBytes, options.verbose);
         tally.Print("recognised with the right format, scan and polarity");
         share = tally.Share();

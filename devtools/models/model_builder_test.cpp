@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "glyph_render.h"
 #include "model_builder.h"
+#include "model_fonts.h"
 
 namespace models {
 namespace {
@@ -242,6 +245,62 @@ TEST(ModelBuilder, EnlargedRowIsDrawnSmallMovedAndEnlarged) {
     // A first column that pushes ink out of the small cell fails loudly.
     EXPECT_THROW(BuildRow(library, k12x16, ModelRow{"too far", {lcd}, Enlargement{k6x8, 2}}),
                  RenderError);
+}
+
+}  // namespace
+}  // namespace models
+
+namespace models {
+namespace {
+
+TEST(GlyphRender, ADoubledStrikeDrawsEveryDotAsATwoByTwoSquare) {
+    FontSource doubled = CleanBitmap("6x10.pcf.gz");
+    if (!std::filesystem::exists(doubled.path)) {
+        GTEST_SKIP() << "xfonts-base is not installed";
+    }
+    const FreeTypeLibrary library;
+    const PlacedGlyph plain = Font(library, doubled).place(U'A');
+    doubled.dotScale = 2;
+    const PlacedGlyph twice = Font(library, doubled).place(U'A');
+    ASSERT_EQ(twice.dots.width, 2 * plain.dots.width);
+    ASSERT_EQ(twice.dots.height, 2 * plain.dots.height);
+    EXPECT_EQ(twice.left, 2 * plain.left);
+    EXPECT_EQ(twice.top, 2 * plain.top);
+    for (int y = 0; y < twice.dots.height; ++y) {
+        for (int x = 0; x < twice.dots.width; ++x) {
+            EXPECT_EQ(twice.dots.at(x, y), plain.dots.at(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+}
+
+class ChosenListTest : public ::testing::Test {
+  protected:
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("chosen_rows_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    void TearDown() override { std::filesystem::remove(path); }
+    void Write(const std::string& text) { std::ofstream(path) << text; }
+};
+
+TEST_F(ChosenListTest, WrittenListsReadBackAndEveryPlaceMustBeNamedOnce) {
+    ChosenRows chosen(ModelCells().size());
+    for (std::size_t n = 0; n < chosen.size(); ++n) {
+        for (std::size_t row = 0; row < kRowsPerModel; ++row) {
+            chosen[n][row] = "row " + std::to_string(row) + " of " + std::to_string(n);
+        }
+    }
+    WriteChosenList(path, chosen);
+    EXPECT_EQ(ReadChosenList(path), chosen);
+
+    std::ifstream in(path);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string repeated = text + "t3.mod 1 again\n";
+    const std::string missing = text.substr(0, text.rfind("t10.mod 3"));
+    for (const std::string& bad :
+         {repeated, missing, text + "t11.mod 0 x\n", text + "t2.mod 4 x\n", text + "t2.mod 1\n"}) {
+        Write(bad);
+        EXPECT_THROW(ReadChosenList(path), RenderError);
+    }
 }
 
 }  // namespace

@@ -190,7 +190,11 @@ std::vector<PoolRow> CandidateRows() {
             }
         }
         for (const SetFont& font : fonts) {
-            if (FontFitsCell(library, font.source, cell.width, cell.height)) {
+            // Outline rows at 100% and 80% of the height only, which keeps the search short;
+            // the sets draw the fonts at 65% as well.
+            const bool smallOutline =
+                font.source.rendering == Rendering::Outline && font.source.heightShare < 0.7f;
+            if (!smallOutline && FontFitsCell(library, font.source, cell.width, cell.height)) {
                 const std::string name = SourceName(font.source);
                 pool.push_back({formatIndex, name, font.family, ModelRow{name, {font.source}}});
             }

@@ -11,6 +11,7 @@ trap 'rm -rf "$build"' EXIT
 g++ -std=c++20 -O1 -g -Wall -Wextra -Wpedantic -Werror -fsanitize=address,undefined \
     -o "$build/model_builder_test" \
     "$here"/model_builder_test.cpp "$here"/model_builder.cpp "$here"/glyph_render.cpp \
+    "$here"/model_fonts.cpp "$here"/font_sets.cpp -DPIXMORA_CHOSEN_ROWS="\"$here/chosen_rows.txt\"" \
     "$src"/fontfile/font_face.cpp "$src"/fontfile/font_bytes.cpp "$src"/fontfile/psf_font.cpp \
     "$src"/io/system_error.cpp "$src"/transform/line_mapping.cpp -I"$src" \
     $(pkg-config --cflags --libs freetype2 zlib) \
