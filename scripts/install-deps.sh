@@ -16,6 +16,8 @@ packages=(
     xfonts-base xfonts-mplus xfonts-cronyx-75dpi xfonts-cronyx-misc xfonts-terminus
     console-setup-linux fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-freefont-ttf
     fonts-spleen fonts-noto-mono
+    # Compiled AVR object code, the machine code the font finder's test images are made of.
+    gcc-avr avr-libc binutils-avr
 )
 
 missing=()
