@@ -169,10 +169,14 @@ TEST(FinderMeasurement, FindsDrawnFontsInMachineCodeAndLittleInNoise) {
     RecordProperty("found", tally.found);
     RecordProperty("rank_one", tally.rankOne);
     RecordProperty("tables", tally.embedded);
-    // A little under what the finder reaches in the ordinary run (5 and 5 of 12, none in noise).
-    EXPECT_GE(foundShare, 0.35);
-    EXPECT_GE(rankOneShare, 0.35);
-    EXPECT_LE(falsePerMiB, 4.0);
+    // A little under what the finder reaches: in the ordinary run 5 of 12 found and first and none
+    // in noise; in the full run 199 of 888 found and none in 8 MiB of noise (its share listed
+    // first has no floor yet: it was counted another way when measured).
+    EXPECT_GE(foundShare, kFull ? 0.2 : 0.35);
+    if (!kFull) {
+        EXPECT_GE(rankOneShare, 0.35);
+    }
+    EXPECT_LE(falsePerMiB, kFull ? 1.0 : 4.0);
 }
 
 }  // namespace
