@@ -16,7 +16,8 @@ packages=(
     xfonts-base xfonts-mplus xfonts-cronyx-75dpi xfonts-cronyx-misc xfonts-terminus
     console-setup-linux fonts-dejavu-core fonts-dejavu-extra fonts-liberation fonts-freefont-ttf
     fonts-spleen fonts-noto-mono
-    # A small AVR firmware is compiled with a font of ours, and the font finder looks for it.
+    # AVR machine code: the noise of the font finder's test images, and a small firmware compiled
+    # with a font of ours that the finder must find where the linker put it.
     gcc-avr avr-libc binutils-avr
 )
 

@@ -14,8 +14,6 @@ constexpr std::array<int, 2> kAnchorCodes{kDigitZero, kCapitalA};
 // A glyph of a font lights at least this many dots and at most this share of its cell.
 constexpr int kMinLitDots = 3;
 constexpr double kMaxLitShare = 0.65;
-// Formats of at most this many bytes a glyph share a blank dot, the larger ones a blank byte.
-constexpr int kSmallGlyphBytes = 8;
 // Only the groups that a table's anchor is made of may make a candidate.
 constexpr float kFoundThreshold = kCoverageThreshold;
 
@@ -54,61 +52,106 @@ bool GlyphLike(int lit, const CellFormat& format) {
     return lit >= kMinLitDots && lit <= kMaxLitShare * format.width * format.height;
 }
 
-// For each start i: a blank place that the ten glyphs at i, i + bpc, ... share, as seen from byte
-// i. Positive glyphs share a 0 bit (or byte), negative ones a 1.
-std::vector<std::uint8_t> SharedBlank(const Segment& segment, const CellFormat& format,
-                                      bool negative) {
-    const auto bpc = static_cast<std::size_t>(format.bytesPerChar);
-    const std::size_t span = bpc * kAnchorGlyphs;
-    std::vector<std::uint8_t> shared;
-    if (segment.bytes.size() < span) {
-        return shared;
+// For each i of [0, size - window]: the OR of bytes [i, i + window), each XORed with flip. Two
+// passes over blocks of the window's length (running ORs from each block's start and to its end)
+// give every window with two lookups, whatever its length.
+std::vector<std::uint8_t> WindowOr(std::span<const std::uint8_t> bytes, std::size_t window,
+                                   std::uint8_t flip) {
+    if (bytes.size() < window) {
+        return {};
     }
-    shared.resize(segment.bytes.size() - span + bpc);
-    for (std::size_t i = 0; i < shared.size(); ++i) {
+    std::vector<std::uint8_t> fromStart(bytes.size());
+    std::vector<std::uint8_t> toEnd(bytes.size());
+    for (std::size_t block = 0; block < bytes.size(); block += window) {
+        const std::size_t end = std::min(bytes.size(), block + window);
         std::uint8_t any = 0;
-        for (std::size_t k = 0; k < kAnchorGlyphs; ++k) {
-            const std::uint8_t byte = segment.bytes[i + k * bpc];
-            any |= negative ? static_cast<std::uint8_t>(~byte) : byte;
+        for (std::size_t i = block; i < end; ++i) {
+            any |= static_cast<std::uint8_t>(bytes[i] ^ flip);
+            fromStart[i] = any;
         }
-        shared[i] = format.bytesPerChar <= kSmallGlyphBytes ? any != 0xFF : any == 0;
+        any = 0;
+        for (std::size_t i = end; i-- > block;) {
+            any |= static_cast<std::uint8_t>(bytes[i] ^ flip);
+            toEnd[i] = any;
+        }
     }
-    return shared;
+    std::vector<std::uint8_t> windows(bytes.size() - window + 1);
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        windows[i] = static_cast<std::uint8_t>(toEnd[i] | fromStart[i + window - 1]);
+    }
+    return windows;
 }
 
-// Starts whose ten glyphs share a blank place somewhere among their bytes.
-std::vector<std::int64_t> AnchorStarts(const Segment& segment, const CellFormat& format,
-                                       bool negative) {
-    const std::vector<std::uint8_t> shared = SharedBlank(segment, format, negative);
-    std::vector<std::int64_t> starts;
+// The blank lines of the starts of one block, in one format and polarity. The digits and capitals
+// of a font share blank lines: the spacing margin, the rows below the baseline or above the
+// capitals. Read in a vertical scan a shared blank row is a bit clear in every byte of a band of
+// all ten glyphs; a shared blank column in a vertical scan, or row in a horizontal one, is a byte
+// blank in all ten glyphs. Machine code rarely has either.
+struct BlankLines {
+    std::int64_t from = 0;
+    std::vector<std::uint8_t> blankByte;  // [start - from]: a byte place blank in all ten glyphs
+    std::vector<std::uint8_t> bandOr;     // [i - from]: OR of the band of one glyph from byte i
+
+    BlankLines(const Segment& segment, const CellFormat& format, bool negative, std::int64_t from,
+               std::int64_t last)
+        : from(from) {
+        if (last <= from) {
+            return;
+        }
+        const auto bpc = static_cast<std::size_t>(format.bytesPerChar);
+        const auto count = static_cast<std::size_t>(last - from);
+        const auto bytes =
+            segment.bytes.subspan(static_cast<std::size_t>(from), count + bpc * kAnchorGlyphs - 1);
+        const std::uint8_t blank = negative ? 0xFF : 0x00;
+        std::vector<std::uint8_t> shared(count + bpc - 1);
+        for (std::size_t i = 0; i < shared.size(); ++i) {
+            std::size_t k = 0;
+            while (k < kAnchorGlyphs && bytes[i + k * bpc] == blank) {
+                ++k;
+            }
+            shared[i] = k == kAnchorGlyphs ? 1 : 0;
+        }
+        blankByte = WindowOr(shared, bpc, 0);
+        bandOr = WindowOr(bytes, static_cast<std::size_t>(format.width), blank);
+    }
+
+    bool Shared(std::int64_t start, const CellFormat& format) const {
+        if (blankByte[static_cast<std::size_t>(start - from)] != 0) {
+            return true;
+        }
+        const auto first = static_cast<std::size_t>(start - from);
+        for (int band = 0; band < format.height / 8; ++band) {
+            std::uint8_t any = 0;
+            for (int k = 0; k < kAnchorGlyphs && any != 0xFF; ++k) {
+                any |= bandOr[first + static_cast<std::size_t>(k * format.bytesPerChar +
+                                                               band * format.width)];
+            }
+            if (any != 0xFF) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+// Whether the ten glyphs from start, all inside the segment, are lit like a font's glyphs and
+// differ from their neighbours: ten digits or capitals are ten different pictures, where a table
+// of jumps or a repeated pattern of the same bytes is not.
+bool GlyphLikeRun(const Segment& segment, std::int64_t start, const CellFormat& format,
+                  bool negative) {
     const auto bpc = static_cast<std::size_t>(format.bytesPerChar);
-    if (shared.size() < bpc) {
-        return starts;
-    }
-    std::size_t inWindow = 0;
-    for (std::size_t k = 0; k < bpc; ++k) {
-        inWindow += shared[k];
-    }
-    for (std::size_t start = 0; start + bpc <= shared.size(); ++start) {
-        if (start > 0) {
-            inWindow += shared[start + bpc - 1];
-            inWindow -= shared[start - 1];
+    for (int k = 0; k < kAnchorGlyphs; ++k) {
+        const std::int64_t at = start + k * format.bytesPerChar;
+        const int lit = LitDots(segment, at, format.bytesPerChar);
+        if (!GlyphLike(negative ? format.width * format.height - lit : lit, format)) {
+            return false;
         }
-        if (inWindow == 0) {
-            continue;
-        }
-        bool glyphs = true;
-        for (int k = 0; k < kAnchorGlyphs && glyphs; ++k) {
-            const auto lit =
-                GlyphLit(segment, static_cast<std::int64_t>(start) + k * format.bytesPerChar,
-                         format, negative);
-            glyphs = lit && GlyphLike(*lit, format);
-        }
-        if (glyphs) {
-            starts.push_back(static_cast<std::int64_t>(start));
+        const auto* glyph = segment.bytes.data() + at;
+        if (k > 0 && std::equal(glyph, glyph + bpc, glyph - bpc)) {
+            return false;
         }
     }
-    return starts;
+    return true;
 }
 
 // The test characters of a table whose code 32 lies at code32; characters outside the segment
@@ -207,34 +250,133 @@ float FinderScore(const TrialScores& scores) {
            scores.groups[kCyrillic];
 }
 
-void SearchFormat(const Segment& segment, std::size_t segmentIndex, int formatIndex,
-                  const ModelRows& model, std::vector<FoundFont>& found) {
-    const CellFormat& format = kCellFormats[static_cast<std::size_t>(formatIndex)];
-    for (const bool negative : {false, true}) {
-        for (const std::int64_t start : AnchorStarts(segment, format, negative)) {
-            for (const int anchorCode : kAnchorCodes) {
-                const std::int64_t code32 =
-                    start -
-                    static_cast<std::int64_t>(anchorCode - kFirstCode) * format.bytesPerChar;
-                FoundFont best;
-                for (int scan = 0; scan < kScanCount; ++scan) {
-                    if (!ScanOffered(format.width, scan)) {
-                        continue;
-                    }
-                    const TrialScores scores =
-                        ScoreTestGlyphs(TableTestGlyphs(segment, code32, format, scan, negative),
-                                        model, format, negative);
-                    const float anchorGroup =
-                        scores.groups[anchorCode == kDigitZero ? kDigits : kLatin];
-                    if (anchorGroup > kFoundThreshold && FinderScore(scores) > best.score) {
-                        best = {segmentIndex,        code32, formatIndex, scan, negative, 0, 0, 0,
-                                FinderScore(scores), 0,      scores};
-                    }
+// What the search of one cell format needs beyond the image.
+struct FormatSearch {
+    int formatIndex = 0;
+    const ModelRows* model = nullptr;
+    // For each anchor and each of its group's four test characters, the most that character can
+    // score at each count of lit dots: a run whose counts cannot reach the group's threshold is
+    // passed over before a byte of it is unpacked.
+    std::array<std::array<std::vector<float>, kPairsPerGroup>, kAnchorCodes.size()> bounds;
+
+    const CellFormat& Format() const { return kCellFormats[static_cast<std::size_t>(formatIndex)]; }
+};
+
+int AnchorPair(std::size_t anchor, int k) {
+    return (kAnchorCodes[anchor] == kDigitZero ? kDigits : kLatin) * kPairsPerGroup + k;
+}
+
+FormatSearch PrepareFormat(int formatIndex, const ModelRows& model) {
+    FormatSearch search{formatIndex, &model, {}};
+    const CellFormat& format = search.Format();
+    const int cell = format.width * format.height;
+    for (std::size_t anchor = 0; anchor < kAnchorCodes.size(); ++anchor) {
+        for (int k = 0; k < kPairsPerGroup; ++k) {
+            auto& bound = search.bounds[anchor][static_cast<std::size_t>(k)];
+            bound.resize(static_cast<std::size_t>(cell) + 1);
+            for (int lit = 0; lit <= cell; ++lit) {
+                bound[static_cast<std::size_t>(lit)] =
+                    PairScoreBound(lit, model, format, AnchorPair(anchor, k));
+            }
+        }
+    }
+    return search;
+}
+
+// Whether the anchor group of the glyphs from start, read in the scan, passes the threshold; the
+// product stops at the first character that lets it fall below.
+bool AnchorGroupPasses(const Segment& segment, std::int64_t start, const FormatSearch& search,
+                       std::size_t anchor, int scan, bool negative) {
+    const CellFormat& format = search.Format();
+    float product = 1;
+    for (int k = 0; k < kPairsPerGroup && product > kFoundThreshold; ++k) {
+        const auto glyph =
+            segment.bytes.subspan(static_cast<std::size_t>(start + k * format.bytesPerChar),
+                                  static_cast<std::size_t>(format.bytesPerChar));
+        product *= PairScore(RowsOfGlyph(glyph, scan, format.width, format.height, false),
+                             *search.model, format, negative, AnchorPair(anchor, k));
+    }
+    return product > kFoundThreshold;
+}
+
+// The best reading of the table anchored at start on the anchor's code, if any passes.
+void ScoreAnchor(const Segment& segment, std::size_t segmentIndex, std::int64_t start,
+                 const FormatSearch& search, std::size_t anchor, bool negative,
+                 std::vector<FoundFont>& found) {
+    const CellFormat& format = search.Format();
+    const int anchorCode = kAnchorCodes[anchor];
+    const std::int64_t code32 =
+        start - static_cast<std::int64_t>(anchorCode - kFirstCode) * format.bytesPerChar;
+    FoundFont best;
+    for (int scan = 0; scan < kScanCount; ++scan) {
+        if (!ScanOffered(format.width, scan) ||
+            !AnchorGroupPasses(segment, start, search, anchor, scan, negative)) {
+            continue;
+        }
+        const TrialScores scores =
+            ScoreTestGlyphs(TableTestGlyphs(segment, code32, format, scan, negative), *search.model,
+                            format, negative);
+        const float anchorGroup = scores.groups[anchorCode == kDigitZero ? kDigits : kLatin];
+        if (anchorGroup > kFoundThreshold && FinderScore(scores) > best.score) {
+            best = {segmentIndex,
+                    code32,
+                    search.formatIndex,
+                    scan,
+                    negative,
+                    0,
+                    0,
+                    0,
+                    FinderScore(scores),
+                    0,
+                    scores};
+        }
+    }
+    if (best.score > 0) {
+        best.marginInk = MarginInk(segment, start, format, best.scan, negative);
+        MeasureTable(segment, best, anchorCode);
+        found.push_back(best);
+    }
+}
+
+// Every anchor start in [from, to) of the segment in one format. The cheap tests come first: a
+// blank line the ten glyphs share, the lit counts of the anchor group against their bounds, the
+// ten glyphs' lit counts; only what passes them all is unpacked and scored.
+void SearchFormat(const Segment& segment, std::size_t segmentIndex, const FormatSearch& search,
+                  std::int64_t from, std::int64_t to, std::vector<FoundFont>& found) {
+    const CellFormat& format = search.Format();
+    const int bpc = format.bytesPerChar;
+    const int cell = format.width * format.height;
+    const std::int64_t last =
+        std::min<std::int64_t>(to, static_cast<std::int64_t>(segment.bytes.size()) -
+                                       static_cast<std::int64_t>(bpc) * kAnchorGlyphs + 1);
+    const std::array<BlankLines, 2> blankLines{BlankLines(segment, format, false, from, last),
+                                               BlankLines(segment, format, true, from, last)};
+    for (std::int64_t start = from; start < last; ++start) {
+        std::array<int, kPairsPerGroup> lit{};
+        for (int k = 0; k < kPairsPerGroup; ++k) {
+            lit[static_cast<std::size_t>(k)] = LitDots(segment, start + k * bpc, bpc);
+        }
+        for (const bool negative : {false, true}) {
+            if (!blankLines[negative ? 1 : 0].Shared(start, format)) {
+                continue;
+            }
+            int runChecked = 0;  // 0 not yet, 1 a run of glyphs lit like a font's, -1 not
+            for (std::size_t anchor = 0; anchor < kAnchorCodes.size(); ++anchor) {
+                float bound = 1;
+                for (int k = 0; k < kPairsPerGroup && bound > kFoundThreshold; ++k) {
+                    const int polarLit = negative ? cell - lit[static_cast<std::size_t>(k)]
+                                                  : lit[static_cast<std::size_t>(k)];
+                    bound *= search.bounds[anchor][static_cast<std::size_t>(k)]
+                                          [static_cast<std::size_t>(polarLit)];
                 }
-                if (best.score > 0) {
-                    best.marginInk = MarginInk(segment, start, format, best.scan, negative);
-                    MeasureTable(segment, best, anchorCode);
-                    found.push_back(best);
+                if (bound <= kFoundThreshold) {
+                    continue;
+                }
+                if (runChecked == 0) {
+                    runChecked = GlyphLikeRun(segment, start, format, negative) ? 1 : -1;
+                }
+                if (runChecked > 0) {
+                    ScoreAnchor(segment, segmentIndex, start, search, anchor, negative, found);
                 }
             }
         }
@@ -246,12 +388,19 @@ std::int64_t TableEnd(const FoundFont& found) {
            static_cast<std::int64_t>(found.glyphCount) * found.BytesPerChar();
 }
 
+// The order of candidates: the score weighed by the share of the 256 codes the reading holds. A
+// reading a byte or a glyph off the table's own matches the test characters as well (alignment
+// drops a blank column) but breaks off where the next glyph's column shows, so it holds fewer.
+float RankKey(const FoundFont& found) {
+    return found.score * (1.0F + static_cast<float>(found.glyphCount) / 256.0F);
+}
+
 // Readings of one table at neighbouring offsets, in other formats or from both anchors overlap:
 // the best of each overlapping set stays.
 std::vector<FoundFont> BestOfOverlapping(std::vector<FoundFont> found) {
     std::stable_sort(found.begin(), found.end(), [](const FoundFont& a, const FoundFont& b) {
-        if (a.score != b.score) {
-            return a.score > b.score;
+        if (RankKey(a) != RankKey(b)) {
+            return RankKey(a) > RankKey(b);
         }
         return a.marginInk != b.marginInk ? a.marginInk < b.marginInk : a.glyphCount > b.glyphCount;
     });
@@ -273,10 +422,14 @@ std::vector<FoundFont> BestOfOverlapping(std::vector<FoundFont> found) {
 
 std::vector<FoundFont> FindFonts(const FirmwareImage& image, const ModelBytes& models,
                                  const FinderSettings& settings, const FinderProgress& progress) {
+    // Progress is told, and a stop heeded, after each block of starts in every format.
+    constexpr std::int64_t kBlock = 256 * 1024;
     std::array<ModelRows, kFormatCount> modelRows;
+    std::vector<FormatSearch> searches;
     for (int n = 0; n < kFormatCount; ++n) {
         modelRows[static_cast<std::size_t>(n)] = UnpackModelRows(
             models[static_cast<std::size_t>(n)], kCellFormats[static_cast<std::size_t>(n)]);
+        searches.push_back(PrepareFormat(n, modelRows[static_cast<std::size_t>(n)]));
     }
     std::size_t total = 0;
     for (const ImageSegment& segment : image.segments) {
@@ -286,12 +439,14 @@ std::vector<FoundFont> FindFonts(const FirmwareImage& image, const ModelBytes& m
     std::size_t done = 0;
     for (std::size_t s = 0; s < image.segments.size(); ++s) {
         const Segment segment = Prepare(image.segments[s].bytes);
-        for (int n = 0; n < kFormatCount; ++n) {
-            SearchFormat(segment, s, n, modelRows[static_cast<std::size_t>(n)], found);
-            const double share =
-                (static_cast<double>(done) +
-                 static_cast<double>(segment.bytes.size()) * (n + 1) / kFormatCount) /
-                static_cast<double>(std::max<std::size_t>(total, 1));
+        const auto size = static_cast<std::int64_t>(segment.bytes.size());
+        for (std::int64_t from = 0; from < size; from += kBlock) {
+            const std::int64_t to = std::min(size, from + kBlock);
+            for (const FormatSearch& search : searches) {
+                SearchFormat(segment, s, search, from, to, found);
+            }
+            const double share = static_cast<double>(done + static_cast<std::size_t>(to)) /
+                                 static_cast<double>(std::max<std::size_t>(total, 1));
             if (progress && !progress(share)) {
                 return {};
             }

@@ -4,10 +4,12 @@
 // A table is anchored on ten glyphs in a row: the digits '0'..'9' (codes 48..57) or the capitals
 // 'A'..'J' (codes 65..74). Where code 32 would then lie follows from the anchor, so a table that
 // starts at code 0, at 32, at 48 or holds only digits is scored alike: characters outside the
-// image count as blank. Before the engine runs, a cheap test throws away what cannot be ten glyphs
-// of one font: each must have some lit dots and not too many, and all ten must share a blank
-// place (a byte that is blank in all ten, or in the small formats one dot), as a font's glyphs
-// share their spacing margin.
+// image count as blank. Before the engine runs, cheap tests throw away what cannot be ten glyphs
+// of one font: all ten must share a blank line (a row or column, as a font's glyphs share their
+// spacing margin), the lit dots of the four test characters must be able to reach the anchor
+// group's threshold, and each glyph must have some lit dots, not too many, and differ from its
+// neighbour. Only what passes is unpacked, and the scoring of a reading stops at the first test
+// character that makes its anchor group fail.
 //
 // Not found: tables with a stride other than a format's byte count (a 5-byte-column font stored in
 // 6 bytes is found as 6 x 8 only if the sixth byte is in the image), proportional fonts, tables

@@ -37,4 +37,8 @@ void AlignRows(GlyphRows& glyph, int height);
 // (equal dots - differing dots) / dots of the cell.
 float MatchRows(const GlyphRows& data, const GlyphRows& model, int width, int height);
 
+// The most MatchRows can give for two glyphs of these lit dots, wherever the dots lie: at least
+// the difference of the counts differs.
+float MatchBound(int dataLit, int modelLit, int width, int height);
+
 }  // namespace pixmora

@@ -11,8 +11,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kPairsPerGroup = 4;
-
 GlyphRows ToRows(const DotMatrix& dots, int width, int height) {
     GlyphRows glyph;
     for (int row = 0; row < height; ++row) {
@@ -63,22 +61,35 @@ ModelRows UnpackModelRows(std::span<const std::uint8_t> model, const CellFormat&
     return glyphs;
 }
 
+float PairScore(const GlyphRows& glyph, const ModelRows& model, const CellFormat& format,
+                bool negative, int pair) {
+    GlyphRows aligned = negative ? InvertedRows(glyph, format.width, format.height) : glyph;
+    AlignRows(aligned, format.height);
+    float best = 0;
+    for (int version = 0; version < kModelRows; ++version) {
+        const auto slot =
+            static_cast<std::size_t>(TestPairOf(pair).modelGlyph + kModelRowLength * version);
+        best = std::max(best, MatchRows(aligned, model[slot], format.width, format.height));
+    }
+    return best;
+}
+
+float PairScoreBound(int lit, const ModelRows& model, const CellFormat& format, int pair) {
+    float best = 0;
+    for (int version = 0; version < kModelRows; ++version) {
+        const auto slot =
+            static_cast<std::size_t>(TestPairOf(pair).modelGlyph + kModelRowLength * version);
+        best = std::max(best, MatchBound(lit, model[slot].lit, format.width, format.height));
+    }
+    return best;
+}
+
 TrialScores ScoreTestGlyphs(const TestGlyphs& glyphs, const ModelRows& model,
                             const CellFormat& format, bool negative) {
     TrialScores scores;
     for (int pair = 0; pair < kTestPairs; ++pair) {
-        const TestPair test = TestPairOf(pair);
-        GlyphRows glyph = glyphs[static_cast<std::size_t>(pair)];
-        if (negative) {
-            glyph = InvertedRows(glyph, format.width, format.height);
-        }
-        AlignRows(glyph, format.height);
-        float best = 0;
-        for (int version = 0; version < kModelRows; ++version) {
-            const auto slot = static_cast<std::size_t>(test.modelGlyph + kModelRowLength * version);
-            best = std::max(best, MatchRows(glyph, model[slot], format.width, format.height));
-        }
-        scores.pairs[static_cast<std::size_t>(pair)] = best;
+        scores.pairs[static_cast<std::size_t>(pair)] =
+            PairScore(glyphs[static_cast<std::size_t>(pair)], model, format, negative, pair);
     }
     for (int group = 0; group < kGroupCount; ++group) {
         float product = 1;

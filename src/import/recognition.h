@@ -19,6 +19,7 @@
 namespace pixmora {
 
 inline constexpr int kTestPairs = 20;
+inline constexpr int kPairsPerGroup = 4;
 inline constexpr int kTrials = 8;  // 2 * scan + (1 for negative)
 // Recognition tries every format of kCellFormats, each with its model file t<index>.mod.
 inline constexpr int kFormatCount = static_cast<int>(kCellFormats.size());
@@ -72,6 +73,15 @@ using TestGlyphs = std::array<GlyphRows, kTestPairs>;
 using ModelRows = std::array<GlyphRows, kModelGlyphs>;
 
 ModelRows UnpackModelRows(std::span<const std::uint8_t> model, const CellFormat& format);
+
+// The match of one test character (unpacked, neither inverted nor moved) with the best of the four
+// versions of its model glyph.
+float PairScore(const GlyphRows& glyph, const ModelRows& model, const CellFormat& format,
+                bool negative, int pair);
+
+// What PairScore can reach at most for a character with this many lit dots (as its polarity reads
+// them): more dots differ from a model glyph than their counts do.
+float PairScoreBound(int lit, const ModelRows& model, const CellFormat& format, int pair);
 
 // The engine every recognition shares: the test characters, inverted for a negative trial and
 // moved to the bottom-left corner, against the four versions of their model glyphs.
