@@ -422,8 +422,12 @@ std::vector<FoundFont> BestOfOverlapping(std::vector<FoundFont> found) {
 
 std::vector<FoundFont> FindFonts(const FirmwareImage& image, const ModelBytes& models,
                                  const FinderSettings& settings, const FinderProgress& progress) {
-    // Progress is told, and a stop heeded, after each block of starts in every format.
+    // Progress is told, and a stop heeded, before the search and after each block of starts in
+    // every format, so that even an image of one block can be stopped.
     constexpr std::int64_t kBlock = 256 * 1024;
+    if (progress && !progress(0)) {
+        return {};
+    }
     std::array<ModelRows, kFormatCount> modelRows;
     std::vector<FormatSearch> searches;
     for (int n = 0; n < kFormatCount; ++n) {
