@@ -1,5 +1,6 @@
 // A Host for benchmarks: answers every question with `answer`, offers `openResult` to the open
-// dialog, picks `scanChoice` in the scan dialog and cancels the parameters dialog.
+// dialog, picks `scanChoice` in the scan dialog and cancels the parameters dialog and the list of
+// fonts found in an image.
 #pragma once
 
 #include <optional>
@@ -30,6 +31,9 @@ class BenchHost : public Host {
     std::optional<std::size_t> ChooseArray(const std::vector<ArrayListing>&,
                                            std::size_t preselected) override {
         return preselected;
+    }
+    std::optional<std::size_t> ChooseFoundFont(const FoundFontList&) override {
+        return std::nullopt;
     }
     void SetBusy(bool) override {}
     std::string ProgramDir() override { return programDir; }
