@@ -14,13 +14,22 @@ constexpr std::array<int, 2> kAnchorCodes{kDigitZero, kCapitalA};
 // A glyph of a font lights at least this many dots and at most this share of its cell.
 constexpr int kMinLitDots = 3;
 constexpr double kMaxLitShare = 0.65;
-// Only the groups that a table's anchor is made of may make a candidate.
+// A reading is a candidate when one of its groups covers its characters, as a file's trial does.
 constexpr float kFoundThreshold = kCoverageThreshold;
+// Signs, digits, Latin and Cyrillic capitals: the groups a table holds.
+constexpr int kTableGroups = 4;
 
 struct Segment {
     std::span<const std::uint8_t> bytes;
     std::vector<std::uint32_t> litBefore;  // lit dots of bytes [0, i)
 };
+
+// The dots of the cell at `at`, wholly inside the segment, read positive and not moved.
+GlyphRows CellRows(const Segment& segment, std::int64_t at, const CellFormat& format, int scan) {
+    return RowsOfGlyph(segment.bytes.subspan(static_cast<std::size_t>(at),
+                                             static_cast<std::size_t>(format.bytesPerChar)),
+                       scan, format.width, format.height, false);
+}
 
 Segment Prepare(std::span<const std::uint8_t> bytes) {
     Segment segment{bytes, std::vector<std::uint32_t>(bytes.size() + 1)};
@@ -154,170 +163,282 @@ bool GlyphLikeRun(const Segment& segment, std::int64_t start, const CellFormat& 
     return true;
 }
 
-// The test characters of a table whose code 32 lies at code32; characters outside the segment
-// are blank in the polarity read.
+// The test character of the pair in a reading; a character outside the segment is blank in the
+// polarity read.
+GlyphRows TestGlyph(const Segment& segment, std::int64_t code32, const CellFormat& format, int scan,
+                    bool negative, int pair) {
+    const std::int64_t at =
+        code32 + static_cast<std::int64_t>(TestPairOf(pair).dataChar) * format.bytesPerChar;
+    if (at >= 0 && at + format.bytesPerChar <= static_cast<std::int64_t>(segment.bytes.size())) {
+        return CellRows(segment, at, format, scan);
+    }
+    return negative ? InvertedRows(GlyphRows{}, format.width, format.height) : GlyphRows{};
+}
+
+// The test characters of a table whose code 32 lies at code32.
 TestGlyphs TableTestGlyphs(const Segment& segment, std::int64_t code32, const CellFormat& format,
                            int scan, bool negative) {
     TestGlyphs glyphs;
-    const auto size = static_cast<std::int64_t>(segment.bytes.size());
     for (int pair = 0; pair < kTestPairs; ++pair) {
-        const std::int64_t at =
-            code32 + static_cast<std::int64_t>(TestPairOf(pair).dataChar) * format.bytesPerChar;
-        auto& glyph = glyphs[static_cast<std::size_t>(pair)];
-        if (at >= 0 && at + format.bytesPerChar <= size) {
-            glyph =
-                RowsOfGlyph(segment.bytes.subspan(static_cast<std::size_t>(at),
-                                                  static_cast<std::size_t>(format.bytesPerChar)),
-                            scan, format.width, format.height, false);
-        } else if (negative) {
-            glyph = InvertedRows(GlyphRows{}, format.width, format.height);
-        }
+        glyphs[static_cast<std::size_t>(pair)] =
+            TestGlyph(segment, code32, format, scan, negative, pair);
     }
     return glyphs;
 }
 
-// Lit dots of a glyph in its last column, where a font keeps its spacing margin.
-int LastColumnInk(const Segment& segment, std::int64_t at, const CellFormat& format, int scan,
-                  bool negative) {
-    const auto glyph = segment.bytes.subspan(static_cast<std::size_t>(at),
-                                             static_cast<std::size_t>(format.bytesPerChar));
-    const GlyphRows rows = RowsOfGlyph(glyph, scan, format.width, format.height, negative);
-    int lit = 0;
+// The edges of a glyph that tell a table's own reading from one a byte early or late: its last
+// column, where a font keeps its spacing, and its first and last lines in byte order (columns in a
+// vertical scan, rows in a horizontal one), which such a reading moves into the neighbour's cell.
+struct GlyphEdges {
+    int rightColumnInk = 0;
+    std::uint64_t firstLine = 0;  // bit i: dot i of the line
+    std::uint64_t lastLine = 0;
+};
+
+GlyphEdges EdgesOf(const Segment& segment, std::int64_t at, const CellFormat& format, int scan,
+                   bool negative) {
+    const GlyphRows positive = CellRows(segment, at, format, scan);
+    const GlyphRows rows =
+        negative ? InvertedRows(positive, format.width, format.height) : positive;
+    GlyphEdges edges;
     for (int row = 0; row < format.height; ++row) {
-        lit +=
-            static_cast<int>((rows.rows[static_cast<std::size_t>(row)] >> (format.width - 1)) & 1);
+        const std::uint64_t dots = rows.rows[static_cast<std::size_t>(row)];
+        const std::uint64_t right = (dots >> (format.width - 1)) & 1;
+        edges.rightColumnInk += static_cast<int>(right);
+        if (IsVerticalScan(scan)) {
+            edges.firstLine |= (dots & 1) << row;
+            edges.lastLine |= right << row;
+        }
     }
-    return lit;
+    if (!IsVerticalScan(scan)) {
+        edges.firstLine = rows.rows[0];
+        edges.lastLine = rows.rows[static_cast<std::size_t>(format.height - 1)];
+    }
+    return edges;
 }
 
-// The anchor glyphs' ink in their last column: of two readings a few bytes apart that score alike,
-// the one whose margin is blank is the table's own.
+// The anchor glyphs' ink in their last column: a table whose glyphs keep it blank is told from
+// the bytes around it by that.
 int MarginInk(const Segment& segment, std::int64_t start, const CellFormat& format, int scan,
               bool negative) {
     int lit = 0;
     for (int k = 0; k < kAnchorGlyphs; ++k) {
-        lit += LastColumnInk(segment, start + static_cast<std::int64_t>(k) * format.bytesPerChar,
-                             format, scan, negative);
+        lit += EdgesOf(segment, start + static_cast<std::int64_t>(k) * format.bytesPerChar, format,
+                       scan, negative)
+                   .rightColumnInk;
     }
     return lit;
 }
 
-// Whether the character at code belongs to the table: not lit like noise, and blank in the last
-// column where the anchor glyphs keep their spacing margin there.
+// The lit dots of the character at code as the table's polarity reads them; none outside the
+// segment.
+std::optional<int> CodeLit(const Segment& segment, const FoundFont& found, int code) {
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.formatIndex)];
+    return GlyphLit(
+        segment,
+        found.code32Position + static_cast<std::int64_t>(code - kFirstCode) * format.bytesPerChar,
+        format, found.negative);
+}
+
+// Whether the character at code may belong to the table: not lit like noise, and blank in the
+// margin line where the anchor glyphs keep it blank.
 bool InTable(const Segment& segment, const FoundFont& found, int code) {
     const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.formatIndex)];
-    const std::int64_t at =
-        found.code32Position + static_cast<std::int64_t>(code - kFirstCode) * format.bytesPerChar;
-    const auto lit = GlyphLit(segment, at, format, found.negative);
+    const auto lit = CodeLit(segment, found, code);
     if (!lit || *lit > kMaxLitShare * format.width * format.height) {
         return false;
     }
-    return found.marginInk > 0 ||
-           LastColumnInk(segment, at, format, found.scan, found.negative) == 0;
+    const std::int64_t at =
+        found.code32Position + static_cast<std::int64_t>(code - kFirstCode) * format.bytesPerChar;
+    return found.marginInk > 0 || *lit == 0 ||
+           EdgesOf(segment, at, format, found.scan, found.negative).rightColumnInk == 0;
 }
 
-// How far the table reaches around its anchor. A table starts at code 0 when every character
-// below the anchor looks like one of it, else at a blank space (code 32), else at the digits or
-// the anchor itself: the bytes in front of a table may look like glyphs too.
-void MeasureTable(const Segment& segment, FoundFont& found, int anchorCode) {
-    const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.formatIndex)];
-    int first = anchorCode;
-    while (first > 0 && InTable(segment, found, first - 1)) {
-        --first;
-    }
-    if (first > 0) {
-        const bool blankSpace =
-            GlyphLit(segment, found.code32Position, format, found.negative) == 0;
-        if (first <= kFirstCode && blankSpace) {
-            first = kFirstCode;
-        } else {
-            first = first <= kDigitZero ? kDigitZero : anchorCode;
+// The farthest lit character of the table from `from` in steps of `step`: the walk passes one
+// character unlike the table's (a glyph may fill its margin) but stops at two in a row, and blank
+// characters past the last lit one are fill as likely as glyphs.
+int LastLitInTable(const Segment& segment, const FoundFont& found, int from, int step) {
+    int lastLit = from;
+    int unlike = 0;
+    for (int code = from + step; code >= 0 && code <= 255 && unlike < 2; code += step) {
+        if (!InTable(segment, found, code)) {
+            ++unlike;
+            continue;
+        }
+        unlike = 0;
+        if (CodeLit(segment, found, code) != 0) {
+            lastLit = code;
         }
     }
-    int last = anchorCode + kAnchorGlyphs - 1;
-    while (last < 255 && InTable(segment, found, last + 1)) {
-        ++last;
-    }
-    found.firstCode = first;
-    found.lastCode = last;
-    found.glyphCount = last - first + 1;
+    return lastLit;
 }
 
-// The groups a table may hold, summed: a whole table outscores a reading of part of it in another
-// format or at a shifted offset, which matches one group by chance at best.
-float FinderScore(const TrialScores& scores) {
-    return scores.groups[kSigns] + scores.groups[kDigits] + scores.groups[kLatin] +
-           scores.groups[kCyrillic];
+// How badly the reading's cells fit the table's glyphs, 0 for a perfect fit. Read a line early or
+// late, every glyph that touches the cell's edge is cut in two, its strokes running on into the
+// neighbour's cell (weighed most); a font keeps its spacing in the last line, so ink there counts
+// against a reading too; and a font's glyphs start in the first line, so a reading that leaves it
+// blank is likely a line early (weighed least).
+float EdgeMisfit(const Segment& segment, const FoundFont& found) {
+    constexpr float kSplitWeight = 0.3F;
+    constexpr float kLastLineWeight = 0.2F;
+    constexpr float kFirstLineWeight = 0.05F;
+    const CellFormat& format = kCellFormats[static_cast<std::size_t>(found.formatIndex)];
+    const auto edgesAt = [&](int code) {
+        return EdgesOf(segment,
+                       found.code32Position +
+                           static_cast<std::int64_t>(code - kFirstCode) * format.bytesPerChar,
+                       format, found.scan, found.negative);
+    };
+    const auto share = [](int part, int whole) {
+        return whole == 0 ? 0.0F : static_cast<float>(part) / static_cast<float>(whole);
+    };
+    int litPairs = 0;
+    int split = 0;
+    int lit = 0;
+    int lastLineInk = 0;
+    int firstLineBlank = 0;
+    bool previousLit = false;
+    GlyphEdges previous;
+    for (int code = found.firstCode; code <= found.lastCode; ++code) {
+        if (CodeLit(segment, found, code).value_or(0) == 0) {
+            previousLit = false;
+            continue;
+        }
+        const GlyphEdges edges = edgesAt(code);
+        if (previousLit) {
+            ++litPairs;
+            split += (previous.lastLine & edges.firstLine) != 0 ? 1 : 0;
+        }
+        ++lit;
+        lastLineInk += edges.lastLine != 0 ? 1 : 0;
+        firstLineBlank += edges.firstLine == 0 ? 1 : 0;
+        previous = edges;
+        previousLit = true;
+    }
+    return kSplitWeight * share(split, litPairs) + kLastLineWeight * share(lastLineInk, lit) +
+           kFirstLineWeight * share(firstLineBlank, lit);
+}
+
+// How far the table reaches around its anchor. Below it the table may start at code 0, at the
+// space (code 32), at the minus sign before the digits (code 45, told by its '/'), at the digits
+// or at the anchor itself; where the characters in front stop looking like the table's, the
+// start is the nearest of these above: the bytes in front of a table may look like glyphs too.
+void MeasureTable(const Segment& segment, FoundFont& found, int anchorCode) {
+    constexpr int kMinusSign = 45;
+    constexpr float kSlashMatches = 0.5F;
+    const int reached = LastLitInTable(segment, found, anchorCode, -1);
+    int first = anchorCode;
+    if (reached == 0) {
+        first = 0;
+    } else if (reached <= kFirstCode + 1 && CodeLit(segment, found, kFirstCode) == 0) {
+        first = kFirstCode;
+    } else if (reached <= kMinusSign && found.scores.pairs[3] > kSlashMatches) {
+        first = kMinusSign;
+    } else if (reached <= kDigitZero) {
+        first = kDigitZero;
+    }
+    found.firstCode = first;
+    found.lastCode = LastLitInTable(segment, found, anchorCode + kAnchorGlyphs - 1, 1);
+    found.glyphCount = found.lastCode - first + 1;
+    found.edgeMisfit = EdgeMisfit(segment, found);
 }
 
 // What the search of one cell format needs beyond the image.
 struct FormatSearch {
     int formatIndex = 0;
     const ModelRows* model = nullptr;
-    // For each anchor and each of its group's four test characters, the most that character can
-    // score at each count of lit dots: a run whose counts cannot reach the group's threshold is
-    // passed over before a byte of it is unpacked.
-    std::array<std::array<std::vector<float>, kPairsPerGroup>, kAnchorCodes.size()> bounds;
+    // For each test character, the most it can score at each count of lit dots: a reading whose
+    // counts let no group reach the threshold is passed over before a byte of it is unpacked.
+    std::array<std::vector<float>, kTableGroups * kPairsPerGroup> bounds;
 
     const CellFormat& Format() const { return kCellFormats[static_cast<std::size_t>(formatIndex)]; }
 };
-
-int AnchorPair(std::size_t anchor, int k) {
-    return (kAnchorCodes[anchor] == kDigitZero ? kDigits : kLatin) * kPairsPerGroup + k;
-}
 
 FormatSearch PrepareFormat(int formatIndex, const ModelRows& model) {
     FormatSearch search{formatIndex, &model, {}};
     const CellFormat& format = search.Format();
     const int cell = format.width * format.height;
-    for (std::size_t anchor = 0; anchor < kAnchorCodes.size(); ++anchor) {
-        for (int k = 0; k < kPairsPerGroup; ++k) {
-            auto& bound = search.bounds[anchor][static_cast<std::size_t>(k)];
-            bound.resize(static_cast<std::size_t>(cell) + 1);
-            for (int lit = 0; lit <= cell; ++lit) {
-                bound[static_cast<std::size_t>(lit)] =
-                    PairScoreBound(lit, model, format, AnchorPair(anchor, k));
-            }
+    for (std::size_t pair = 0; pair < search.bounds.size(); ++pair) {
+        auto& bound = search.bounds[pair];
+        bound.resize(static_cast<std::size_t>(cell) + 1);
+        for (int lit = 0; lit <= cell; ++lit) {
+            bound[static_cast<std::size_t>(lit)] =
+                PairScoreBound(lit, model, format, static_cast<int>(pair));
         }
     }
     return search;
 }
 
-// Whether the anchor group of the glyphs from start, read in the scan, passes the threshold; the
-// product stops at the first character that lets it fall below.
-bool AnchorGroupPasses(const Segment& segment, std::int64_t start, const FormatSearch& search,
-                       std::size_t anchor, int scan, bool negative) {
+// Whether some group of the reading with code 32 at code32 can reach the threshold, judged by the
+// lit dots of its test characters alone.
+bool SomeGroupCanPass(const Segment& segment, std::int64_t code32, const FormatSearch& search,
+                      bool negative) {
     const CellFormat& format = search.Format();
-    float product = 1;
-    for (int k = 0; k < kPairsPerGroup && product > kFoundThreshold; ++k) {
-        const auto glyph =
-            segment.bytes.subspan(static_cast<std::size_t>(start + k * format.bytesPerChar),
-                                  static_cast<std::size_t>(format.bytesPerChar));
-        product *= PairScore(RowsOfGlyph(glyph, scan, format.width, format.height, false),
-                             *search.model, format, negative, AnchorPair(anchor, k));
+    for (int group = 0; group < kTableGroups; ++group) {
+        float bound = 1;
+        for (int k = 0; k < kPairsPerGroup && bound > kFoundThreshold; ++k) {
+            const int pair = group * kPairsPerGroup + k;
+            const std::int64_t at =
+                code32 + static_cast<std::int64_t>(TestPairOf(pair).dataChar) * format.bytesPerChar;
+            const int lit = GlyphLit(segment, at, format, negative).value_or(0);
+            bound *= search.bounds[static_cast<std::size_t>(pair)][static_cast<std::size_t>(lit)];
+        }
+        if (bound > kFoundThreshold) {
+            return true;
+        }
     }
-    return product > kFoundThreshold;
+    return false;
+}
+
+// The best group of a reading, as the import rates a trial; the Cyrillic block is left out, as it
+// reads the first characters of a file that holds only codes 192..255.
+float ReadingScore(const TrialScores& scores) {
+    return std::max({scores.groups[kSigns], scores.groups[kDigits], scores.groups[kLatin],
+                     scores.groups[kCyrillic]});
+}
+
+float JointScore(const TrialScores& scores) {
+    return scores.groups[kSigns] + scores.groups[kDigits] + scores.groups[kLatin] +
+           scores.groups[kCyrillic];
+}
+
+// Whether some group of the reading passes the threshold; each group's product stops at the
+// first character that sinks it, so most readings near a table are turned down after a few.
+bool SomeGroupPasses(const Segment& segment, std::int64_t code32, const FormatSearch& search,
+                     int scan, bool negative) {
+    const CellFormat& format = search.Format();
+    for (int group = 0; group < kTableGroups; ++group) {
+        float product = 1;
+        for (int k = 0; k < kPairsPerGroup && product > kFoundThreshold; ++k) {
+            const int pair = group * kPairsPerGroup + k;
+            product *= PairScore(TestGlyph(segment, code32, format, scan, negative, pair),
+                                 *search.model, format, negative, pair);
+        }
+        if (product > kFoundThreshold) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The best reading of the table anchored at start on the anchor's code, if any passes.
 void ScoreAnchor(const Segment& segment, std::size_t segmentIndex, std::int64_t start,
-                 const FormatSearch& search, std::size_t anchor, bool negative,
+                 const FormatSearch& search, int anchorCode, bool negative,
                  std::vector<FoundFont>& found) {
     const CellFormat& format = search.Format();
-    const int anchorCode = kAnchorCodes[anchor];
     const std::int64_t code32 =
         start - static_cast<std::int64_t>(anchorCode - kFirstCode) * format.bytesPerChar;
     FoundFont best;
     for (int scan = 0; scan < kScanCount; ++scan) {
         if (!ScanOffered(format.width, scan) ||
-            !AnchorGroupPasses(segment, start, search, anchor, scan, negative)) {
+            !SomeGroupPasses(segment, code32, search, scan, negative)) {
             continue;
         }
         const TrialScores scores =
             ScoreTestGlyphs(TableTestGlyphs(segment, code32, format, scan, negative), *search.model,
                             format, negative);
-        const float anchorGroup = scores.groups[anchorCode == kDigitZero ? kDigits : kLatin];
-        if (anchorGroup > kFoundThreshold && FinderScore(scores) > best.score) {
+        if (ReadingScore(scores) > kFoundThreshold &&
+            (best.score == 0 || ReadingScore(scores) > ReadingScore(best.scores))) {
             best = {segmentIndex,
                     code32,
                     search.formatIndex,
@@ -326,7 +447,7 @@ void ScoreAnchor(const Segment& segment, std::size_t segmentIndex, std::int64_t 
                     0,
                     0,
                     0,
-                    FinderScore(scores),
+                    JointScore(scores),
                     0,
                     scores};
         }
@@ -345,38 +466,28 @@ void SearchFormat(const Segment& segment, std::size_t segmentIndex, const Format
                   std::int64_t from, std::int64_t to, std::vector<FoundFont>& found) {
     const CellFormat& format = search.Format();
     const int bpc = format.bytesPerChar;
-    const int cell = format.width * format.height;
     const std::int64_t last =
         std::min<std::int64_t>(to, static_cast<std::int64_t>(segment.bytes.size()) -
                                        static_cast<std::int64_t>(bpc) * kAnchorGlyphs + 1);
     const std::array<BlankLines, 2> blankLines{BlankLines(segment, format, false, from, last),
                                                BlankLines(segment, format, true, from, last)};
     for (std::int64_t start = from; start < last; ++start) {
-        std::array<int, kPairsPerGroup> lit{};
-        for (int k = 0; k < kPairsPerGroup; ++k) {
-            lit[static_cast<std::size_t>(k)] = LitDots(segment, start + k * bpc, bpc);
-        }
         for (const bool negative : {false, true}) {
             if (!blankLines[negative ? 1 : 0].Shared(start, format)) {
                 continue;
             }
             int runChecked = 0;  // 0 not yet, 1 a run of glyphs lit like a font's, -1 not
-            for (std::size_t anchor = 0; anchor < kAnchorCodes.size(); ++anchor) {
-                float bound = 1;
-                for (int k = 0; k < kPairsPerGroup && bound > kFoundThreshold; ++k) {
-                    const int polarLit = negative ? cell - lit[static_cast<std::size_t>(k)]
-                                                  : lit[static_cast<std::size_t>(k)];
-                    bound *= search.bounds[anchor][static_cast<std::size_t>(k)]
-                                          [static_cast<std::size_t>(polarLit)];
-                }
-                if (bound <= kFoundThreshold) {
+            for (const int anchorCode : kAnchorCodes) {
+                const std::int64_t code32 =
+                    start - static_cast<std::int64_t>(anchorCode - kFirstCode) * bpc;
+                if (!SomeGroupCanPass(segment, code32, search, negative)) {
                     continue;
                 }
                 if (runChecked == 0) {
                     runChecked = GlyphLikeRun(segment, start, format, negative) ? 1 : -1;
                 }
                 if (runChecked > 0) {
-                    ScoreAnchor(segment, segmentIndex, start, search, anchor, negative, found);
+                    ScoreAnchor(segment, segmentIndex, start, search, anchorCode, negative, found);
                 }
             }
         }
@@ -388,11 +499,13 @@ std::int64_t TableEnd(const FoundFont& found) {
            static_cast<std::int64_t>(found.glyphCount) * found.BytesPerChar();
 }
 
-// The order of candidates: the score weighed by the share of the 256 codes the reading holds. A
-// reading a byte or a glyph off the table's own matches the test characters as well (alignment
-// drops a blank column) but breaks off where the next glyph's column shows, so it holds fewer.
+// The order of candidates: the score, lowered by the misfit of the cells' edges. A reading a
+// byte off the table's own matches the test characters as well (alignment drops a blank line)
+// but not its glyphs' edges; among the rest, a reading that holds more of the 256 codes goes
+// first.
 float RankKey(const FoundFont& found) {
-    return found.score * (1.0F + static_cast<float>(found.glyphCount) / 256.0F);
+    return found.score * (1.0F - found.edgeMisfit) *
+           (1.0F + static_cast<float>(found.glyphCount) / 1024.0F);
 }
 
 // Readings of one table at neighbouring offsets, in other formats or from both anchors overlap:

@@ -6,10 +6,12 @@
 // starts at code 0, at 32, at 48 or holds only digits is scored alike: characters outside the
 // image count as blank. Before the engine runs, cheap tests throw away what cannot be ten glyphs
 // of one font: all ten must share a blank line (a row or column, as a font's glyphs share their
-// spacing margin), the lit dots of the four test characters must be able to reach the anchor
-// group's threshold, and each glyph must have some lit dots, not too many, and differ from its
-// neighbour. Only what passes is unpacked, and the scoring of a reading stops at the first test
-// character that makes its anchor group fail.
+// spacing margin), the lit dots of the test characters must be able to reach the threshold in
+// some group, and each glyph must have some lit dots, not too many, and differ from its
+// neighbour. Only what passes is unpacked. A reading is taken, and a scan and polarity chosen, as
+// the import takes a file: by its best group. Readings are ranked by the four groups summed,
+// lowered where the cells' edges cut through strokes (a table read a byte or two off its start)
+// and raised slightly with the number of characters.
 //
 // Not found: tables with a stride other than a format's byte count (a 5-byte-column font stored in
 // 6 bytes is found as 6 x 8 only if the sixth byte is in the image), proportional fonts, tables
@@ -37,12 +39,13 @@ struct FoundFont {
     int formatIndex = 0;
     int scan = 0;
     bool negative = false;
-    int firstCode = 32;  // first character of the table
-    int lastCode = 255;  // last character that looks like one of the table
-    int glyphCount = 0;  // characters from firstCode to lastCode
-    float score = 0;     // the products of the signs, digits, Latin and Cyrillic groups, summed
-    int marginInk = 0;   // lit dots in the anchor glyphs' last column or row
-    TrialScores scores;  // of the winning scan and polarity
+    int firstCode = 32;    // first character of the table
+    int lastCode = 255;    // last character that looks like one of the table
+    int glyphCount = 0;    // characters from firstCode to lastCode
+    float score = 0;       // the products of the signs, digits, Latin and Cyrillic groups, summed
+    int marginInk = 0;     // lit dots in the anchor glyphs' last column or row
+    TrialScores scores;    // of the winning scan and polarity
+    float edgeMisfit = 0;  // how badly the cells' edges fit the glyphs, 0 (fit) .. 0.6
 
     int BytesPerChar() const {
         return kCellFormats[static_cast<std::size_t>(formatIndex)].bytesPerChar;
