@@ -2,8 +2,8 @@
 // the training and validation fonts.
 //
 //     choose_models --evaluate [--set training|validation] [--verbose] [--at-least SHARE]
-//                   MODEL_DIRECTORY
-//     choose_models --choose [--rows START_LIST] --out CHOSEN_LIST
+//                   [--fixtures DIRECTORY] MODEL_DIRECTORY
+//     choose_models --choose [--rows START_LIST] [--fixtures DIRECTORY] --out CHOSEN_LIST
 //
 // The fonts (font_sets.h) are drawn whole and as tables that keep only the digits, codes 32..63 or
 // codes 32..126, in every cell format they fit, packed in every scan the format offers, positive
@@ -13,7 +13,8 @@
 //
 // --evaluate runs the program's own recognition (RecogniseData with the files of the directory)
 // and prints the shares per format for whole fonts, digit tables, ASCII tables and enlarged fonts;
-// --at-least fails the run when any of the four totals is lower.
+// --at-least fails the run when any of the four totals is lower. --fixtures also reads the real
+// fonts of the directory (real_fixtures.h) and fails the run when one is not read right.
 //
 // --choose searches the rows that recognise the most training fonts over all model files at once:
 // a row of one format also decides which files other formats' readings win. It starts from the
@@ -21,7 +22,8 @@
 // replacement that gains the most, until none gains; every step is printed with what it gained.
 // A training font is scored as if the rows of its own family were not there. The match of every
 // candidate glyph with every test character of every reading is computed once, so a replacement
-// costs only the products and the choice of the winner.
+// costs only the products and the choice of the winner. With --fixtures, a replacement that loses
+// a real font's right reading is refused, whatever it gains.
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -46,6 +48,7 @@
 #include "model_builder.h"
 #include "model_fonts.h"
 #include "quiet_host.h"
+#include "real_fixtures.h"
 #include "transform/enlarge_dialog.h"
 
 namespace {
@@ -96,6 +99,7 @@ struct Item {
     Kind kind;
     std::string family;
     std::string label;
+    int fixture = -1;  // a real font's reading (index into the fixtures), not a training font
 };
 
 std::string Label(const models::FontSource& source) {
@@ -228,7 +232,24 @@ std::string Describe(int formatIndex, int scan, bool negative) {
            std::string(pixmora::ScanOptionCaption(scan)) + (negative ? " negative" : " positive");
 }
 
-int Evaluate(const std::string& directory, bool training, bool verbose, double atLeast) {
+// Every reading of the real fonts recognised with the model files; false when one is wrong.
+bool FixturesReadRight(const std::vector<models::FixtureReading>& fixtures,
+                       const std::array<std::span<const std::uint8_t>, kFormats>& models) {
+    int right = 0;
+    std::cout << "\nreal fonts:\n";
+    for (const models::FixtureReading& reading : fixtures) {
+        const pixmora::Recognition found = pixmora::RecogniseData(reading.bytes, models);
+        const bool ok = models::ReadsRight(reading, found);
+        right += ok ? 1 : 0;
+        std::cout << "  " << (ok ? "right " : "WRONG ") << reading.label << ": "
+                  << models::ReadingText(found) << "\n";
+    }
+    std::cout << "  " << right << " / " << fixtures.size() << " read right\n";
+    return right == static_cast<int>(fixtures.size());
+}
+
+int Evaluate(const std::string& directory, bool training, bool verbose, double atLeast,
+             const std::vector<models::FixtureReading>& fixtures) {
     pixmora::fuzz::QuietHost host;
     std::vector<pixmora::ModelFileData> files;
     files.reserve(kFormats);
@@ -267,12 +288,11 @@ int Evaluate(const std::string& directory, bool training, bool verbose, double a
     std::cout << (training ? "training" : "validation") << " fonts, " << items.size() * 2
               << " recognitions, right with format, scan and polarity:\n";
     tally.Print();
+    bool passed = fixtures.empty() || FixturesReadRight(fixtures, models);
     for (int k = 0; k < static_cast<int>(Kind::Count); ++k) {
-        if (tally.Share(static_cast<Kind>(k)) + 1e-9 < atLeast) {
-            return 1;
-        }
+        passed = passed && tally.Share(static_cast<Kind>(k)) + 1e-9 >= atLeast;
     }
-    return 0;
+    return passed ? 0 : 1;
 }
 
 // ---- the search ----
@@ -326,8 +346,25 @@ struct Best {
 
 class Search {
   public:
-    Search(std::vector<Item> items, std::vector<std::vector<Candidate>> candidates)
-        : items_(std::move(items)), candidates_(std::move(candidates)) {
+    Search(std::vector<Item> items, std::vector<std::vector<Candidate>> candidates,
+           std::vector<models::FixtureReading> fixtures)
+        : items_(std::move(items)),
+          candidates_(std::move(candidates)),
+          fixtures_(std::move(fixtures)) {
+        beyond_.resize(items_.size());
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            for (int n = 0; n < kFormats; ++n) {
+                const auto perChar = static_cast<std::size_t>(
+                    pixmora::kCellFormats[static_cast<std::size_t>(n)].bytesPerChar);
+                for (int pair = 0; pair < kPairs; ++pair) {
+                    const auto start =
+                        static_cast<std::size_t>(pixmora::TestPairOf(pair).dataChar) * perChar;
+                    if (start >= items_[i].bytes.size()) {
+                        beyond_[i][static_cast<std::size_t>(n)] |= 1U << pair;
+                    }
+                }
+            }
+        }
         std::size_t offset = 0;
         for (int n = 0; n < kFormats; ++n) {
             offsets_[static_cast<std::size_t>(n)] = offset;
@@ -347,7 +384,7 @@ class Search {
         best_.assign(2 * items_.size(), {});
         right_.assign(2 * items_.size(), false);
         for (std::size_t k = 0; k < Cases(); ++k) {
-            for (int n = 0; n < kFormats; ++n) {
+            for (int n = 0; n < kFormats && ItemOf(k).fixture < 0; ++n) {
                 if (n == ItemOf(k).formatIndex ||
                     BestTrial(k, n, nullptr, 0, true).score > pixmora::kCoverageThreshold) {
                     relevant_[static_cast<std::size_t>(n)].push_back(k);
@@ -368,7 +405,7 @@ class Search {
     std::size_t Cases() const { return 2 * items_.size(); }
     const Item& ItemOf(std::size_t caseIndex) const { return items_[caseIndex / 2]; }
 
-    // Every format's best trial for every case with these rows; the number right.
+    // Every format's best trial for every case with these rows; the number of training cases right.
     int Start(const std::vector<std::array<int, models::kRowsPerModel>>& chosen) {
         chosen_ = chosen;
         right = 0;
@@ -377,14 +414,28 @@ class Search {
                 best_[k][static_cast<std::size_t>(n)] = BestTrial(k, n, nullptr, 0, false);
             }
             right_[k] = RightWith(k, -1, {});
-            right += right_[k] ? 1 : 0;
+            right += right_[k] && ItemOf(k).fixture < 0 ? 1 : 0;
+        }
+        held_.assign(fixtures_.size(), false);
+        for (std::size_t k = 0; k < Cases(); k += 2) {
+            if (ItemOf(k).fixture >= 0) {
+                held_[static_cast<std::size_t>(ItemOf(k).fixture)] = FixtureHolds(k, -1, {});
+            }
         }
         return right;
     }
 
-    // Right with the row of format n at `place` replaced by candidate c.
-    int Try(int n, int place, int c) const {
+    // Training cases right with the row of format n at `place` replaced by candidate c; nothing
+    // when a real font read right so far would be read wrong.
+    std::optional<int> Try(int n, int place, int c) const {
         const auto rows = RowsWith(n, place, c);
+        for (std::size_t k = 0; k < Cases(); k += 2) {
+            const int fixture = ItemOf(k).fixture;
+            if (fixture >= 0 && held_[static_cast<std::size_t>(fixture)] &&
+                !FixtureHolds(k, n, rows)) {
+                return std::nullopt;
+            }
+        }
         int changed = right;
         for (const std::size_t k : relevant_[static_cast<std::size_t>(n)]) {
             const Best b = BestTrial(k, n, rows.data(), rows.size(), false);
@@ -402,11 +453,19 @@ class Search {
             right += (RightWith(k, -1, {}) ? 1 : 0) - (right_[k] ? 1 : 0);
             right_[k] = RightWith(k, -1, {});
         }
+        for (std::size_t k = 0; k < Cases(); k += 2) {
+            const int fixture = ItemOf(k).fixture;
+            if (fixture >= 0) {
+                held_[static_cast<std::size_t>(fixture)] = FixtureHolds(k, -1, {});
+            }
+        }
     }
 
-    int right = 0;  // cases right with the chosen rows
+    int right = 0;  // training cases right with the chosen rows
 
     bool Right(std::size_t k) const { return right_[k]; }
+    const std::vector<models::FixtureReading>& Fixtures() const { return fixtures_; }
+    bool Held(std::size_t fixture) const { return held_[fixture]; }
     const std::vector<std::array<int, models::kRowsPerModel>>& Chosen() const { return chosen_; }
 
   private:
@@ -441,10 +500,14 @@ class Search {
                 }
                 for (int pair = 0; pair < kPairs; ++pair) {
                     const pixmora::TestPair test = pixmora::TestPairOf(pair);
-                    const std::size_t start = static_cast<std::size_t>(test.dataChar) * perChar;
-                    const pixmora::GlyphRows read =
-                        pixmora::RowsOfGlyph(std::span(item.bytes).subspan(start, perChar), scan,
-                                             format.width, format.height, false);
+                    // Bytes past the data read as 0, as in the import buffer.
+                    const std::size_t start = std::min(
+                        static_cast<std::size_t>(test.dataChar) * perChar, item.bytes.size());
+                    std::array<std::uint8_t, pixmora::kMaxBytesPerChar> bytes{};
+                    std::copy_n(item.bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                                std::min(perChar, item.bytes.size() - start), bytes.begin());
+                    const pixmora::GlyphRows read = pixmora::RowsOfGlyph(
+                        std::span(bytes).first(perChar), scan, format.width, format.height, false);
                     for (const bool negative : {false, true}) {
                         pixmora::GlyphRows glyph =
                             negative ? pixmora::InvertedRows(read, format.width, format.height)
@@ -483,35 +546,83 @@ class Search {
         const int width = pixmora::kCellFormats[static_cast<std::size_t>(n)].width;
         Best best;
         for (int trial = 0; trial < pixmora::kTrials; ++trial) {
-            const int scan = pixmora::TrialScan(trial);
-            if (!pixmora::ScanOffered(width, scan)) {
+            if (!pixmora::ScanOffered(width, pixmora::TrialScan(trial))) {
                 continue;
             }
-            // The complemented bytes read with one polarity are the item read with the other.
-            const int cached =
-                pixmora::TrialOf(scan, pixmora::TrialNegative(trial) != negativeCase);
-            float score = 0;
-            for (int group = 0; group < pixmora::kGroupCount; ++group) {
-                float product = 1;
-                for (int p = 0; p < 4; ++p) {
-                    float value = 0;
-                    if (anyCandidate) {
-                        for (int c = 0; c < static_cast<int>(Count(n)); ++c) {
-                            value = std::max(value, MatchAt(item, n, cached, group * 4 + p, c));
-                        }
-                    }
-                    for (std::size_t r = 0; r < rowCount && !anyCandidate; ++r) {
-                        value = std::max(value, MatchAt(item, n, cached, group * 4 + p, rows[r]));
-                    }
-                    product *= value;
-                }
-                score = std::max(score, product);
-            }
+            const auto groups = Groups(item, negativeCase, n, trial, rows, rowCount, anyCandidate);
+            const float score = *std::max_element(groups.begin(), groups.end());
             if (score > best.score) {
                 best = {score, trial};
             }
         }
         return best;
+    }
+
+    // The group products of one trial of format n for the item, read as it is or complemented.
+    std::array<float, pixmora::kGroupCount> Groups(std::size_t item, bool negativeCase, int n,
+                                                   int trial, const int* rows, std::size_t rowCount,
+                                                   bool anyCandidate) const {
+        // The complemented bytes read with one polarity are the item read with the other; a
+        // character past the data reads as 0 in both files. (One that the data's end cuts is
+        // taken as complemented whole.)
+        const int swapped = pixmora::TrialOf(pixmora::TrialScan(trial),
+                                             pixmora::TrialNegative(trial) != negativeCase);
+        const std::uint32_t beyond = beyond_[item][static_cast<std::size_t>(n)];
+        std::array<float, pixmora::kGroupCount> groups{};
+        for (int group = 0; group < pixmora::kGroupCount; ++group) {
+            float product = 1;
+            for (int p = 0; p < pixmora::kPairsPerGroup; ++p) {
+                const int pair = group * pixmora::kPairsPerGroup + p;
+                const int cached = (beyond >> pair & 1U) != 0 ? trial : swapped;
+                float value = 0;
+                if (anyCandidate) {
+                    for (int c = 0; c < static_cast<int>(Count(n)); ++c) {
+                        value = std::max(value, MatchAt(item, n, cached, pair, c));
+                    }
+                }
+                for (std::size_t r = 0; r < rowCount && !anyCandidate; ++r) {
+                    value = std::max(value, MatchAt(item, n, cached, pair, rows[r]));
+                }
+                product *= value;
+            }
+            groups[static_cast<std::size_t>(group)] = product;
+        }
+        return groups;
+    }
+
+    // Whether the real font's reading of case k is recognised as the fixture tests require, with
+    // the rows of format `changed` replaced by `rows` (none changed for -1).
+    bool FixtureHolds(std::size_t k, int changed, const std::vector<int>& rows) const {
+        Best winner;
+        int winnerFormat = -1;
+        for (int n = 0; n < kFormats; ++n) {
+            const Best b = n == changed ? BestTrial(k, n, rows.data(), rows.size(), false)
+                                        : BestTrial(k, n, nullptr, 0, false);
+            if (b.score > winner.score) {
+                winner = b;
+                winnerFormat = n;
+            }
+        }
+        pixmora::Recognition found;
+        if (winnerFormat < 0) {
+            return models::ReadsRight(fixtures_[static_cast<std::size_t>(ItemOf(k).fixture)],
+                                      found);
+        }
+        const bool ownRows = winnerFormat == changed;
+        const auto groups =
+            Groups(k / 2, k % 2 == 1, winnerFormat, winner.trial,
+                   ownRows ? rows.data() : chosen_[static_cast<std::size_t>(winnerFormat)].data(),
+                   ownRows ? rows.size() : models::kRowsPerModel, false);
+        found.bestScore = winner.score;
+        found.candidate = {winnerFormat, pixmora::TrialScan(winner.trial),
+                           pixmora::TrialNegative(winner.trial)};
+        for (int group = 0; group < pixmora::kGroupCount; ++group) {
+            found.coverage[static_cast<std::size_t>(group)] =
+                pixmora::GroupCoverage(groups[static_cast<std::size_t>(group)]);
+        }
+        found.CharSetClass = pixmora::CharSetClassOf(found.coverage);
+        found.Recognised = found.CharSetClass > 0;
+        return models::ReadsRight(fixtures_[static_cast<std::size_t>(ItemOf(k).fixture)], found);
     }
 
     bool RightWith(std::size_t k, int changed, const Best& changedBest) const {
@@ -537,15 +648,28 @@ class Search {
     std::vector<std::array<Best, kFormats>> best_;
     std::vector<std::array<int, models::kRowsPerModel>> chosen_;
     std::vector<bool> right_;
+    std::vector<models::FixtureReading> fixtures_;
+    std::vector<bool> held_;  // per fixture reading: read right with the chosen rows
+    // Per item and format, the test pairs whose character lies past the item's bytes.
+    std::vector<std::array<std::uint32_t, kFormats>> beyond_;
     std::array<std::vector<std::size_t>, kFormats> relevant_;
 };
 
 void PrintShares(const Search& search) {
     Tally tally;
     for (std::size_t k = 0; k < search.Cases(); ++k) {
-        tally.Count(search.ItemOf(k).kind, search.ItemOf(k).formatIndex, search.Right(k));
+        if (search.ItemOf(k).fixture < 0) {
+            tally.Count(search.ItemOf(k).kind, search.ItemOf(k).formatIndex, search.Right(k));
+        }
     }
     tally.Print();
+    if (!search.Fixtures().empty()) {
+        std::cout << "\nreal fonts:\n";
+    }
+    for (std::size_t f = 0; f < search.Fixtures().size(); ++f) {
+        std::cout << "  " << (search.Held(f) ? "right " : "WRONG ") << search.Fixtures()[f].label
+                  << "\n";
+    }
 }
 
 void WriteChosen(const Search& search, const std::string& outList) {
@@ -559,7 +683,8 @@ void WriteChosen(const Search& search, const std::string& outList) {
     models::WriteChosenList(outList, names);
 }
 
-int Choose(const std::string& startList, const std::string& outList) {
+int Choose(const std::string& startList, const std::string& outList,
+           std::vector<models::FixtureReading> fixtures) {
     const models::ChosenRows start = models::ReadChosenList(startList);
     std::vector<std::vector<Candidate>> candidates = BuildCandidates();
     std::vector<std::array<int, models::kRowsPerModel>> chosen(kFormats);
@@ -581,8 +706,14 @@ int Choose(const std::string& startList, const std::string& outList) {
     std::vector<Item> items =
         MakeItems(models::TrainingFonts(), {TableKind::Whole, TableKind::Digits, TableKind::Ascii});
     std::cout << items.size() * 2 << " training recognitions\n" << std::flush;
-    Search search(std::move(items), std::move(candidates));
-    std::cout << "start: " << search.Start(chosen) << " / " << search.Cases() << " right\n";
+    for (std::size_t f = 0; f < fixtures.size(); ++f) {
+        const models::FixtureReading& reading = fixtures[f];
+        items.push_back({reading.bytes, reading.formatIndex, reading.scan, Kind::Whole,
+                         "real fonts", reading.label, static_cast<int>(f)});
+    }
+    Search search(std::move(items), std::move(candidates), std::move(fixtures));
+    const int trainingCases = static_cast<int>(search.Cases() - 2 * search.Fixtures().size());
+    std::cout << "start: " << search.Start(chosen) << " / " << trainingCases << " right\n";
     WriteChosen(search, outList);
     PrintShares(search);
     for (int n = 0; n < kFormats; ++n) {
@@ -596,12 +727,17 @@ int Choose(const std::string& startList, const std::string& outList) {
             for (int place = 0; place < models::kRowsPerModel; ++place) {
                 const auto& row = search.Chosen()[static_cast<std::size_t>(n)];
                 const int current = row[static_cast<std::size_t>(place)];
-                int best = -1, bestRight = search.right, runnerRight = -1;
+                int best = -1, bestRight = search.right, runnerRight = -1, refused = 0;
                 for (int c = 0; c < static_cast<int>(search.Count(n)); ++c) {
                     if (std::find(row.begin(), row.end(), c) != row.end()) {
                         continue;
                     }
-                    const int tried = search.Try(n, place, c);
+                    const std::optional<int> outcome = search.Try(n, place, c);
+                    if (!outcome) {
+                        ++refused;
+                        continue;
+                    }
+                    const int tried = *outcome;
                     if (tried > bestRight) {
                         runnerRight = std::max(runnerRight, bestRight);
                         bestRight = tried;
@@ -611,15 +747,19 @@ int Choose(const std::string& startList, const std::string& outList) {
                     }
                 }
                 if (best < 0) {
-                    std::printf("  t%d.mod row %d keeps \"%s\": the best other candidate %+d\n", n,
-                                place, search.At(n, current).name.c_str(),
-                                runnerRight - search.right);
+                    std::printf(
+                        "  t%d.mod row %d keeps \"%s\": the best other candidate %+d, %d "
+                        "refused for a real font\n",
+                        n, place, search.At(n, current).name.c_str(), runnerRight - search.right,
+                        refused);
                     continue;
                 }
-                std::printf("sweep %d: t%d.mod row %d \"%s\" -> \"%s\": %d -> %d right (%+d)\n",
-                            sweep, n, place, search.At(n, current).name.c_str(),
-                            search.At(n, best).name.c_str(), search.right, bestRight,
-                            bestRight - search.right);
+                std::printf(
+                    "sweep %d: t%d.mod row %d \"%s\" -> \"%s\": %d -> %d right (%+d), "
+                    "%d refused for a real font\n",
+                    sweep, n, place, search.At(n, current).name.c_str(),
+                    search.At(n, best).name.c_str(), search.right, bestRight,
+                    bestRight - search.right, refused);
                 std::fflush(stdout);
                 search.Apply(n, place, best);
                 // Written after every replacement, so a run stopped early leaves its best list.
@@ -628,7 +768,7 @@ int Choose(const std::string& startList, const std::string& outList) {
             }
         }
         std::cout << "sweep " << sweep << ": " << changes << " rows replaced, " << search.right
-                  << " / " << search.Cases() << " right\n";
+                  << " / " << trainingCases << " right\n";
         if (changes == 0) {
             break;
         }
@@ -643,7 +783,7 @@ int Choose(const std::string& startList, const std::string& outList) {
 int main(int argc, char** argv) {
     bool evaluate = false, choose = false, verbose = false, training = false;
     double atLeast = 0.0;
-    std::string directory, rows = models::DefaultChosenList().string(), out;
+    std::string directory, rows = models::DefaultChosenList().string(), out, fixtureDirectory;
     bool usage = false;
     for (int i = 1; i < argc && !usage; ++i) {
         const std::string argument = argv[i];
@@ -662,6 +802,8 @@ int main(int argc, char** argv) {
             atLeast = std::atof(argv[++i]);
         } else if (argument == "--rows" && hasValue) {
             rows = argv[++i];
+        } else if (argument == "--fixtures" && hasValue) {
+            fixtureDirectory = argv[++i];
         } else if (argument == "--out" && hasValue) {
             out = argv[++i];
         } else if (directory.empty() && !argument.starts_with("-")) {
@@ -672,12 +814,18 @@ int main(int argc, char** argv) {
     }
     if (usage || evaluate == choose || (evaluate && directory.empty()) || (choose && out.empty())) {
         std::cerr << "usage: choose_models --evaluate [--set training|validation] [--verbose] "
-                     "[--at-least SHARE] MODEL_DIRECTORY\n"
-                     "       choose_models --choose [--rows START_LIST] --out CHOSEN_LIST\n";
+                     "[--at-least SHARE] [--fixtures DIRECTORY] MODEL_DIRECTORY\n"
+                     "       choose_models --choose [--rows START_LIST] [--fixtures DIRECTORY] "
+                     "--out CHOSEN_LIST\n";
         return 2;
     }
     try {
-        return evaluate ? Evaluate(directory, training, verbose, atLeast) : Choose(rows, out);
+        std::vector<models::FixtureReading> fixtures;
+        if (!fixtureDirectory.empty()) {
+            fixtures = models::ReadFixtures(fixtureDirectory);
+        }
+        return evaluate ? Evaluate(directory, training, verbose, atLeast, fixtures)
+                        : Choose(rows, out, std::move(fixtures));
     } catch (const std::exception& error) {
         std::cerr << error.what() << "\n";
         return 1;
