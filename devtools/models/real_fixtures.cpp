@@ -48,10 +48,15 @@ std::vector<std::uint8_t> ImportBuffer(const fs::path& path, int& bytesRead) {
     pixmora::fuzz::QuietHost host;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(pixmora::kFontBytes), 0);
     const pixmora::ImportRead import = pixmora::ReadImportFile(path.string(), bytes, host);
-    if (import.read.failure || import.read.ImportAborted || import.read.Overflow || import.table) {
-        throw FixtureError("the import does not read " + path.string() + " as plain data");
+    const pixmora::ReadResult& read = import.read;
+    if (read.failure || read.ImportAborted || read.Overflow || import.table) {
+        const std::string why = read.failure         ? *read.failure
+                                : read.ImportAborted ? "a syntax error"
+                                : read.Overflow      ? "more data than a font holds"
+                                                     : "it is source code";
+        throw FixtureError("the import does not read " + path.string() + " as data: " + why);
     }
-    bytesRead = import.read.LastIndexRead + 1;
+    bytesRead = read.LastIndexRead + 1;
     return bytes;
 }
 
