@@ -49,6 +49,7 @@
 #include "model_fonts.h"
 #include "quiet_host.h"
 #include "real_fixtures.h"
+#include "segment_digits.h"
 #include "transform/enlarge_dialog.h"
 
 namespace {
@@ -60,7 +61,7 @@ constexpr int kPairs = pixmora::kTestPairs;
 constexpr int kNoEnlargementTarget = 10;  // 8 x 16: enlargements to it are not offered by rows
 
 // What a recognition is counted under.
-enum class Kind { Whole, Digits, Ascii, Enlarged, Count };
+enum class Kind { Whole, Digits, Ascii, Enlarged, Segments, Count };
 
 const char* KindHeading(Kind kind) {
     switch (kind) {
@@ -72,6 +73,8 @@ const char* KindHeading(Kind kind) {
             return "ASCII tables (codes 32..126)";
         case Kind::Enlarged:
             return "6 x 8 and 8 x 8 fonts enlarged by the program";
+        case Kind::Segments:
+            return "seven- and sixteen-segment digit tables (0..9 alone, drawn)";
         case Kind::Count:
             break;
     }
@@ -180,6 +183,24 @@ std::vector<Item> MakeItems(const std::vector<models::SetFont>& fonts,
     return items;
 }
 
+// Digit tables of segment displays in every format and scan.
+void AddSegmentDigits(std::vector<Item>& items, const std::vector<models::SegmentStyle>& styles) {
+    for (const models::SegmentStyle& style : styles) {
+        for (int n = 0; n < kFormats; ++n) {
+            const pixmora::CellFormat& format = pixmora::kCellFormats[static_cast<std::size_t>(n)];
+            const models::DrawnFont drawn =
+                models::DrawSegmentDigits(style, {format.width, format.height});
+            for (int scan = 0; scan < pixmora::kScanCount; ++scan) {
+                if (pixmora::ScanOffered(format.width, scan)) {
+                    items.push_back({models::PackFont(drawn, format, scan, false), n, scan,
+                                     Kind::Segments, style.family,
+                                     style.family + " " + std::string(format.name)});
+                }
+            }
+        }
+    }
+}
+
 std::vector<std::uint8_t> Complemented(std::vector<std::uint8_t> bytes) {
     for (std::uint8_t& byte : bytes) {
         byte = static_cast<std::uint8_t>(255 - byte);
@@ -262,9 +283,11 @@ int Evaluate(const std::string& directory, bool training, bool verbose, double a
         }
         models[static_cast<std::size_t>(n)] = files.back().ModelBuffer;
     }
-    const std::vector<Item> items = MakeItems(
+    std::vector<Item> items = MakeItems(
         training ? models::TrainingFonts() : models::ValidationFonts(),
         {TableKind::Whole, TableKind::Digits, TableKind::SignsAndDigits, TableKind::Ascii});
+    AddSegmentDigits(
+        items, training ? models::TrainingSegmentStyles() : models::ValidationSegmentStyles());
     Tally tally;
     for (const Item& item : items) {
         for (const bool negative : {false, true}) {
@@ -705,6 +728,7 @@ int Choose(const std::string& startList, const std::string& outList,
     }
     std::vector<Item> items =
         MakeItems(models::TrainingFonts(), {TableKind::Whole, TableKind::Digits, TableKind::Ascii});
+    AddSegmentDigits(items, models::TrainingSegmentStyles());
     std::cout << items.size() * 2 << " training recognitions\n" << std::flush;
     for (std::size_t f = 0; f < fixtures.size(); ++f) {
         const models::FixtureReading& reading = fixtures[f];
