@@ -2,18 +2,20 @@
 // the training and validation fonts.
 //
 //     choose_models --evaluate [--set training|validation] [--verbose] [--at-least SHARE]
-//                   [--fixtures DIRECTORY] MODEL_DIRECTORY
+//                   [--segments-at-least SHARE] [--fixtures DIRECTORY] MODEL_DIRECTORY
 //     choose_models --choose [--rows START_LIST] [--fixtures DIRECTORY] --out CHOSEN_LIST
 //
 // The fonts (font_sets.h) are drawn whole and as tables that keep only the digits, codes 32..63 or
 // codes 32..126, in every cell format they fit, packed in every scan the format offers, positive
-// and negative; the 6 x 8 and 8 x 8 fonts are also enlarged as "Увеличить шрифт" does to every
-// format the program offers but 8 x 16, as drawn and moved one column right. A recognition is
-// right when it names the format, scan and polarity.
+// and negative, with digit tables of segment displays (segment_digits.h); the 6 x 8 and 8 x 8 fonts
+// are also enlarged as "Увеличить шрифт" does to every format the program offers but 8 x 16, as
+// drawn and moved one column right. A recognition is right when it names the format, scan and
+// polarity.
 //
 // --evaluate runs the program's own recognition (RecogniseData with the files of the directory)
-// and prints the shares per format for whole fonts, digit tables, ASCII tables and enlarged fonts;
-// --at-least fails the run when any of the four totals is lower. --fixtures also reads the real
+// and prints the shares per format for whole fonts, digit tables, ASCII tables, enlarged fonts and
+// segment digits; --at-least fails the run when any of the first four totals is lower,
+// --segments-at-least when the segment digits' is. --fixtures also reads the real
 // fonts of the directory (real_fixtures.h) and fails the run when one is not read right.
 //
 // --choose searches the rows that recognise the most training fonts over all model files at once:
@@ -269,7 +271,14 @@ bool FixturesReadRight(const std::vector<models::FixtureReading>& fixtures,
     return right == static_cast<int>(fixtures.size());
 }
 
-int Evaluate(const std::string& directory, bool training, bool verbose, double atLeast,
+// The lowest shares --evaluate passes: of the fonts (whole, digit, ASCII and enlarged tables each)
+// and of the segment digits.
+struct Floors {
+    double fonts = 0;
+    double segments = 0;
+};
+
+int Evaluate(const std::string& directory, bool training, bool verbose, const Floors& floors,
              const std::vector<models::FixtureReading>& fixtures) {
     pixmora::fuzz::QuietHost host;
     std::vector<pixmora::ModelFileData> files;
@@ -313,7 +322,9 @@ int Evaluate(const std::string& directory, bool training, bool verbose, double a
     tally.Print();
     bool passed = fixtures.empty() || FixturesReadRight(fixtures, models);
     for (int k = 0; k < static_cast<int>(Kind::Count); ++k) {
-        passed = passed && tally.Share(static_cast<Kind>(k)) + 1e-9 >= atLeast;
+        const Kind kind = static_cast<Kind>(k);
+        passed = passed && tally.Share(kind) + 1e-9 >=
+                               (kind == Kind::Segments ? floors.segments : floors.fonts);
     }
     return passed ? 0 : 1;
 }
@@ -806,7 +817,7 @@ int Choose(const std::string& startList, const std::string& outList,
 
 int main(int argc, char** argv) {
     bool evaluate = false, choose = false, verbose = false, training = false;
-    double atLeast = 0.0;
+    Floors floors;
     std::string directory, rows = models::DefaultChosenList().string(), out, fixtureDirectory;
     bool usage = false;
     for (int i = 1; i < argc && !usage; ++i) {
@@ -823,7 +834,9 @@ int main(int argc, char** argv) {
             training = set == "training";
             usage = !training && set != "validation";
         } else if (argument == "--at-least" && hasValue) {
-            atLeast = std::atof(argv[++i]);
+            floors.fonts = std::atof(argv[++i]);
+        } else if (argument == "--segments-at-least" && hasValue) {
+            floors.segments = std::atof(argv[++i]);
         } else if (argument == "--rows" && hasValue) {
             rows = argv[++i];
         } else if (argument == "--fixtures" && hasValue) {
@@ -838,7 +851,8 @@ int main(int argc, char** argv) {
     }
     if (usage || evaluate == choose || (evaluate && directory.empty()) || (choose && out.empty())) {
         std::cerr << "usage: choose_models --evaluate [--set training|validation] [--verbose] "
-                     "[--at-least SHARE] [--fixtures DIRECTORY] MODEL_DIRECTORY\n"
+                     "[--at-least SHARE] [--segments-at-least SHARE] [--fixtures DIRECTORY] "
+                     "MODEL_DIRECTORY\n"
                      "       choose_models --choose [--rows START_LIST] [--fixtures DIRECTORY] "
                      "--out CHOSEN_LIST\n";
         return 2;
@@ -848,7 +862,7 @@ int main(int argc, char** argv) {
         if (!fixtureDirectory.empty()) {
             fixtures = models::ReadFixtures(fixtureDirectory);
         }
-        return evaluate ? Evaluate(directory, training, verbose, atLeast, fixtures)
+        return evaluate ? Evaluate(directory, training, verbose, floors, fixtures)
                         : Choose(rows, out, std::move(fixtures));
     } catch (const std::exception& error) {
         std::cerr << error.what() << "\n";
