@@ -782,11 +782,13 @@ int Choose(const std::string& startList, const std::string& outList,
                     }
                 }
                 if (best < 0) {
-                    std::printf(
-                        "  t%d.mod row %d keeps \"%s\": the best other candidate %+d, %d "
-                        "refused for a real font\n",
-                        n, place, search.At(n, current).name.c_str(), runnerRight - search.right,
-                        refused);
+                    const std::string other = runnerRight < 0
+                                                  ? std::string("no other candidate is allowed")
+                                                  : "the best other candidate " +
+                                                        std::to_string(runnerRight - search.right);
+                    std::printf("  t%d.mod row %d keeps \"%s\": %s, %d refused for a real font\n",
+                                n, place, search.At(n, current).name.c_str(), other.c_str(),
+                                refused);
                     continue;
                 }
                 std::printf(
