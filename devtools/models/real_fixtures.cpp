@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "font_tables.h"
 #include "import/source_import.h"
 #include "model/font_model.h"
 #include "model/formats.h"
 #include "quiet_host.h"
+#include "support/fixture_expectation.h"
 
 namespace models {
 
@@ -21,23 +20,7 @@ namespace fs = std::filesystem;
 using Expectation = std::map<std::string, std::string>;
 
 Expectation ExpectationOf(const fs::path& fnt) {
-    std::ifstream file(fnt);
-    std::string line;
-    Expectation fields;
-    while (std::getline(file, line)) {
-        const auto at = line.find("// expect:");
-        if (at == std::string::npos) {
-            continue;
-        }
-        std::istringstream words(line.substr(at + 10));
-        std::string word;
-        while (words >> word) {
-            const auto equals = word.find('=');
-            if (equals != std::string::npos) {
-                fields[word.substr(0, equals)] = word.substr(equals + 1);
-            }
-        }
-    }
+    const Expectation fields = pixmora::test::FixtureExpectation(fnt);
     if (fields.count("W") == 0 || fields.count("H") == 0 || fields.count("scan") == 0) {
         throw FixtureError("no \"// expect:\" line with W, H and scan in " + fnt.string());
     }

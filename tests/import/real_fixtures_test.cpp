@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "import/recognise_font.h"
 #include "io/font_reader.h"
@@ -17,33 +16,13 @@
 #include "model/formats.h"
 #include "reference_recognition.h"
 #include "support/fake_host.h"
+#include "support/fixture_expectation.h"
 #include "support/scratch_dir.h"
 
 namespace pixmora {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::map<std::string, std::string> Expectations(const fs::path& fnt) {
-    std::ifstream file(fnt);
-    std::string line;
-    std::map<std::string, std::string> fields;
-    while (std::getline(file, line)) {
-        const auto at = line.find("// expect:");
-        if (at == std::string::npos) {
-            continue;
-        }
-        std::istringstream words(line.substr(at + 10));
-        std::string word;
-        while (words >> word) {
-            const auto equals = word.find('=');
-            if (equals != std::string::npos) {
-                fields[word.substr(0, equals)] = word.substr(equals + 1);
-            }
-        }
-    }
-    return fields;
-}
 
 std::vector<std::string> FixtureFiles() {
     std::vector<std::string> names;
@@ -61,7 +40,7 @@ class RealFixture : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RealFixture, RecognisedAsItsSourceSays) {
     const fs::path path = fs::path(PIXMORA_FIXTURES_DIR) / GetParam();
-    auto expect = Expectations(fs::path(path).replace_extension(".fnt"));
+    auto expect = test::FixtureExpectation(fs::path(path).replace_extension(".fnt"));
     ASSERT_FALSE(expect.empty()) << "no expect line for " << GetParam();
 
     test::FakeHost host;  // programDir "." is the runtime directory with Model/
